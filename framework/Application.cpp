@@ -1,0 +1,66 @@
+#include "framework/Application.h"
+
+#include "framework/Exception.h"
+
+#include <QMessageBox>
+#include <cstdio>
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv), TComponent(this, nullptr)
+{
+    setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication()
+{
+    // Forms go before the QApplication part they depend on.
+    Destroying();
+    while (ComponentCount() > 0)
+        delete Components(ComponentCount() - 1);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        HandleException(e);
+    }
+    return false;
+}
+
+void TApplication::HandleException(const std::exception& e)
+{
+    if (OnException)
+        OnException(e);
+    else
+        ShowException(e);
+}
+
+void TApplication::ShowException(const std::exception& e)
+{
+    auto* ex = dynamic_cast<const Exception*>(&e);
+    FLastExceptionMessage = ex ? ex->Message() : QString::fromUtf8(e.what());
+    std::fprintf(stderr, "%s\n", FLastExceptionMessage.toLocal8Bit().constData());
+    // A dialog needs a real display and someone to answer it.
+    if (platformName() != QLatin1String("offscreen") && platformName() != QLatin1String("minimal"))
+        QMessageBox::critical(activeWindow(), applicationDisplayName(), FLastExceptionMessage);
+}
+
+void TApplication::AdoptForm(TCustomForm* form)
+{
+    if (!FMainForm) {
+        FMainForm = form;
+        // The main window ends the program when it closes.
+        connect(form, &QDialog::finished, this, [this] { quit(); });
+    }
+}
+
+int TApplication::Run()
+{
+    if (!FMainForm)
+        return 0;
+    FMainForm->Show();
+    return exec();
+}
+
+TApplication* Application() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }

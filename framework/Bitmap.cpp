@@ -1,0 +1,148 @@
+#include "framework/Bitmap.h"
+
+#include "framework/Exception.h"
+#include "framework/Filer.h"
+#include "framework/Stream.h"
+
+#include <QBuffer>
+#include <QFile>
+
+TBitmap::TBitmap(QObject* parent) : QObject(parent) {}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::Assign(TPersistent* Source)
+{
+    if (auto* b = dynamic_cast<TBitmap*>(Source)) {
+        if (b == this)
+            return;
+        FImage = b->FImage;
+        FEncoded = b->FEncoded;
+        FTransparent = b->FTransparent;
+        Changed();
+        return;
+    }
+    if (!Source) {
+        Clear();
+        return;
+    }
+    TPersistent::Assign(Source);
+}
+
+void TBitmap::DefineProperties(TFiler* Filer)
+{
+    Filer->DefineBinaryProperty(
+        QStringLiteral("Data"), [this](TStream& s) { LoadFromStream(s); }, [this](TStream& s) { SaveToStream(s); },
+        !Empty());
+}
+
+void TBitmap::SetSize(int width, int height)
+{
+    if (width == Width() && height == Height())
+        return;
+    if (width <= 0 || height <= 0) {
+        Clear();
+        return;
+    }
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    FImage = image;
+    FEncoded.clear();
+    Changed();
+}
+
+void TBitmap::LoadFromBytes(const QByteArray& bytes)
+{
+    QImage image;
+    if (bytes.isEmpty() || !image.loadFromData(bytes))
+        throw EReadError(QStringLiteral("Bitmap image is not valid"));
+    FImage = image;
+    FEncoded = bytes;
+    Changed();
+}
+
+void TBitmap::LoadFromStream(TStream& stream)
+{
+    LoadFromBytes(stream.Device().readAll());
+}
+
+void TBitmap::SaveToStream(TStream& stream) const
+{
+    QByteArray bytes = Encoded();
+    stream.WriteBuffer(bytes.constData(), bytes.size());
+}
+
+void TBitmap::LoadFromFile(const QString& fileName)
+{
+    TFileStream stream(fileName, QIODevice::ReadOnly);
+    LoadFromStream(stream);
+}
+
+void TBitmap::LoadFromResourceName(const QString& name)
+{
+    QFile file(QStringLiteral(":/bitmaps/%1.bmp").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        throw EResNotFound(Exception::Format(QString::fromLatin1(Messages::ResNotFound), name));
+    LoadFromBytes(file.readAll());
+}
+
+void TBitmap::Clear()
+{
+    if (Empty())
+        return;
+    FImage = QImage();
+    FEncoded.clear();
+    Changed();
+}
+
+void TBitmap::SetImage(const QImage& image)
+{
+    FImage = image;
+    FEncoded.clear();
+    Changed();
+}
+
+QByteArray TBitmap::Encoded() const
+{
+    if (!FEncoded.isEmpty() || FImage.isNull())
+        return FEncoded;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    FImage.save(&buffer, "BMP");
+    return bytes;
+}
+
+void TBitmap::SetTransparent(bool value)
+{
+    if (value == FTransparent)
+        return;
+    FTransparent = value;
+    Changed();
+}
+
+QRgb TBitmap::TransparentColor() const
+{
+    return Empty() ? 0 : FImage.pixel(0, FImage.height() - 1);
+}
+
+QImage TBitmap::TransparentImage() const
+{
+    if (Empty())
+        return QImage();
+    QImage image = FImage.convertToFormat(QImage::Format_ARGB32);
+    QRgb key = TransparentColor() | 0xFF000000u;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] | 0xFF000000u) == key)
+                line[x] = 0;
+    }
+    return image;
+}
+
+void TBitmap::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The component base: an owner frees what it owns, owned components hear of
+// each other's removal, and a component knows whether it is being designed,
+// loaded from a stored layout or destroyed.
+//
+// It is a mixin beside a QObject (or QWidget) so that controls can be real
+// widgets; the Qt object passed at construction carries the name and the
+// published properties.
+
+#include "framework/Persistent.h"
+
+#include <QFlags>
+#include <QObject>
+#include <QString>
+#include <vector>
+
+enum class TComponentStateFlag {
+    csLoading = 0x01,
+    csReading = 0x02,
+    csWriting = 0x04,
+    csDestroying = 0x08,
+    csDesigning = 0x10,
+};
+Q_DECLARE_FLAGS(TComponentState, TComponentStateFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TComponentState)
+
+using enum TComponentStateFlag;
+
+enum class TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+public:
+    TComponent(QObject* self, TComponent* AOwner);
+    ~TComponent() override;
+    TComponent(const TComponent&) = delete;
+    TComponent& operator=(const TComponent&) = delete;
+
+    TComponent* Owner() const { return FOwner; }
+    int ComponentCount() const { return int(FComponents.size()); }
+    TComponent* Components(int index) const { return FComponents.at(size_t(index)); }
+    TComponent* FindComponent(const QString& name) const;
+
+    QString Name() const;
+    void SetName(const QString& name);
+
+    TComponentState ComponentState() const { return FComponentState; }
+    bool IsDesigning() const { return FComponentState.testFlag(csDesigning); }
+    bool IsLoading() const { return FComponentState.testFlag(csLoading); }
+    bool IsReading() const { return FComponentState.testFlag(csReading); }
+    bool IsDestroying() const { return FComponentState.testFlag(csDestroying); }
+
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+    // Ask to be told (Notification with opRemove) when AComponent goes away.
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
+    // Called once the stored layout has been read completely.
+    virtual void Loaded();
+    // Marks the component (and what it owns) as being destroyed; derived
+    // destructors call it first so that notifications see the state.
+    void Destroying();
+
+    // State changes made by the layout reader and by the designer.
+    void SetLoading(bool on);
+    void SetReading(bool on);
+    void SetDesigning(bool on, bool includeOwned = true);
+
+    QObject* Object() const { return FSelf; }
+
+protected:
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+private:
+    void Insert(TComponent* AComponent);
+    void Remove(TComponent* AComponent);
+    void DestroyComponents();
+
+    QObject* FSelf;
+    TComponent* FOwner = nullptr;
+    std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
+    TComponentState FComponentState;
+};
+
+// The component carried by a Qt object, if it is one.
+TComponent* AsComponent(QObject* object);

@@ -1,0 +1,208 @@
+#include "framework/Control.h"
+
+#include <QEvent>
+#include <QPalette>
+
+namespace {
+
+// Realigns a parent's aligned children whenever the parent is resized.
+class AlignFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            TControl::AlignControls(static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
+void EnsureAlignFilter(QWidget* parent)
+{
+    if (!parent || parent->findChild<AlignFilter*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    parent->installEventFilter(new AlignFilter(parent));
+}
+
+}
+
+TControl::TControl(QWidget* self, TComponent* AOwner) : TComponent(self, AOwner), FWidget(self), FFont(std::make_unique<TFont>())
+{
+    FFont->OnChange = [this](QObject*) {
+        if (!FTakingParentFont)
+            FParentFont = false;
+        FontChanged();
+    };
+}
+
+TControl::~TControl() = default;
+
+TControl* AsControl(QObject* object) { return dynamic_cast<TControl*>(object); }
+
+void TControl::SetParent(QWidget* parent)
+{
+    if (parent == FWidget->parentWidget())
+        return;
+    FWidget->setParent(parent, FWidget->windowFlags() & ~Qt::WindowType_Mask);
+    FWidget->setVisible(FVisible && parent);
+    if (FParentFont)
+        TakeParentFont();
+    if (FAlign != alNone)
+        RequestRealign();
+}
+
+int TControl::Left() const { return FWidget->isWindow() ? FWidget->x() : FWidget->geometry().x(); }
+int TControl::Top() const { return FWidget->isWindow() ? FWidget->y() : FWidget->geometry().y(); }
+int TControl::Width() const { return FWidget->width(); }
+int TControl::Height() const { return FWidget->height(); }
+
+void TControl::SetLeft(int value) { SetBounds(value, Top(), Width(), Height()); }
+void TControl::SetTop(int value) { SetBounds(Left(), value, Width(), Height()); }
+void TControl::SetWidth(int value) { SetBounds(Left(), Top(), value, Height()); }
+void TControl::SetHeight(int value) { SetBounds(Left(), Top(), Width(), value); }
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    if (FWidget->isWindow()) {
+        FWidget->move(ALeft, ATop);
+        FWidget->resize(std::max(0, AWidth), std::max(0, AHeight));
+    } else {
+        FWidget->setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+    }
+    if (FAlign != alNone)
+        RequestRealign();
+}
+
+void TControl::SetAlign(TAlign value)
+{
+    if (value == FAlign)
+        return;
+    FAlign = value;
+    RequestRealign();
+}
+
+void TControl::RequestRealign()
+{
+    QWidget* parent = FWidget->parentWidget();
+    if (!parent || FWidget->isWindow())
+        return;
+    EnsureAlignFilter(parent);
+    AlignControls(parent);
+}
+
+void TControl::AlignControls(QWidget* parent)
+{
+    QRect free = parent->rect();
+    static thread_local int depth = 0;
+    if (depth > 0)
+        return; // setGeometry below must not realign recursively
+    ++depth;
+    const TAlign order[] = {alTop, alBottom, alLeft, alRight, alClient};
+    for (TAlign pass : order) {
+        for (QObject* child : parent->children()) {
+            TControl* c = AsControl(child);
+            if (!c || c->FAlign != pass || !c->FWidget->isVisibleTo(parent))
+                continue;
+            QWidget* w = c->FWidget;
+            int h = w->height();
+            int wd = w->width();
+            switch (pass) {
+            case alTop:
+                w->setGeometry(free.left(), free.top(), free.width(), h);
+                free.setTop(free.top() + h);
+                break;
+            case alBottom:
+                w->setGeometry(free.left(), free.bottom() + 1 - h, free.width(), h);
+                free.setBottom(free.bottom() - h);
+                break;
+            case alLeft:
+                w->setGeometry(free.left(), free.top(), wd, free.height());
+                free.setLeft(free.left() + wd);
+                break;
+            case alRight:
+                w->setGeometry(free.right() + 1 - wd, free.top(), wd, free.height());
+                free.setRight(free.right() - wd);
+                break;
+            default:
+                w->setGeometry(free);
+                break;
+            }
+        }
+    }
+    --depth;
+}
+
+void TControl::SetVisible(bool value)
+{
+    FVisible = value;
+    if (FWidget->parentWidget() || !value)
+        FWidget->setVisible(value);
+    if (FAlign != alNone)
+        RequestRealign();
+}
+
+void TControl::SetFont(TFont* value)
+{
+    if (value)
+        FFont->Assign(value);
+}
+
+void TControl::SetParentFont(bool value)
+{
+    if (value == FParentFont)
+        return;
+    FParentFont = value;
+    if (value)
+        TakeParentFont();
+}
+
+void TControl::TakeParentFont()
+{
+    TControl* parent = AsControl(FWidget->parentWidget());
+    if (!parent)
+        return;
+    FTakingParentFont = true;
+    FFont->Assign(parent->Font());
+    FTakingParentFont = false;
+}
+
+void TControl::FontChanged()
+{
+    FWidget->setFont(FFont->ToQFont());
+    QPalette p = FWidget->palette();
+    QColor text = ColorToQColor(FFont->Color());
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::ButtonText, text);
+    FWidget->setPalette(p);
+    PropagateFontToChildren();
+}
+
+void TControl::PropagateFontToChildren()
+{
+    for (QObject* child : FWidget->children())
+        if (TControl* c = AsControl(child); c && c->FParentFont)
+            c->TakeParentFont();
+}
+
+void TControl::SetColor(TColor value)
+{
+    if (value == FColor)
+        return;
+    FColor = value;
+    ColorChanged();
+}
+
+void TControl::ColorChanged()
+{
+    QPalette p = FWidget->palette();
+    p.setColor(QPalette::Window, ColorToQColor(FColor));
+    FWidget->setPalette(p);
+    FWidget->setAutoFillBackground(true);
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(FWidget);
+}

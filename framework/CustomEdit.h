@@ -1,0 +1,57 @@
+#pragma once
+// The single-line edit base: a QLineEdit whose text rectangle, selection,
+// read-only state and caret visibility can be set, and which reports text
+// changes through OnChange.
+
+#include "framework/Control.h"
+
+#include <QLineEdit>
+
+class TCustomEdit : public QLineEdit, public TControl {
+    Q_OBJECT
+public:
+    explicit TCustomEdit(TComponent* AOwner);
+    ~TCustomEdit() override;
+
+    QString Text() const { return text(); }
+    void SetText(const QString& value);
+
+    // The rectangle the text is laid out in, in client coordinates.
+    QRect GetRect() const;
+    void SetRect(const QRect& r);
+
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int value);
+    void SetSelLength(int value);
+    void SetSel(int start, int end);
+    void SelectAll() { selectAll(); }
+
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool value) { setReadOnly(value); }
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool value) { FAutoSelect = value; }
+    int MaxLength() const { return maxLength() == 32767 ? 0 : maxLength(); }
+    void SetMaxLength(int value) { setMaxLength(value <= 0 ? 32767 : value); }
+
+    void ShowCaret();
+    void HideCaret();
+    bool CaretVisible() const { return FCaretVisible; }
+
+    TNotifyEvent OnChange;
+    TNotifyEvent GetOnChange() const { return OnChange; }
+    void SetOnChange(const TNotifyEvent& e) { OnChange = e; }
+
+protected:
+    virtual void Change();
+    void ColorChanged() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ApplyTextRect();
+
+    QRect FTextRect;
+    bool FTextRectSet = false;
+    bool FCaretVisible = true;
+    bool FAutoSelect = true;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// A font as stored: name, height in pixels (negative: character height),
+// colour, style and character set; changes are reported through OnChange.
+
+#include "framework/Color.h"
+#include "framework/Enums.h"
+#include "framework/Events.h"
+#include "framework/Persistent.h"
+
+#include <QFont>
+#include <QObject>
+
+class TFont : public QObject, public TPersistent {
+    Q_OBJECT
+    Q_PROPERTY(TFontCharset Charset READ Charset WRITE SetCharset)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(QString Name READ Name WRITE SetName)
+    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
+
+public:
+    explicit TFont(QObject* parent = nullptr);
+    ~TFont() override;
+
+    void Assign(TPersistent* Source) override;
+
+    TFontCharset Charset() const { return FCharset; }
+    void SetCharset(TFontCharset value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+    int Height() const { return FHeight; }
+    void SetHeight(int value);
+    QString Name() const { return FName; }
+    void SetName(const QString& value);
+    TFontStyles Style() const { return FStyle; }
+    void SetStyle(TFontStyles value);
+    // Size in points at 96 pixels per inch.
+    int Size() const;
+    void SetSize(int points);
+
+    // The Qt font, with the height multiplied by scale and rounded.
+    QFont ToQFont(double scale = 1.0) const;
+    void FromQFont(const QFont& font);
+
+    TNotifyEvent OnChange;
+
+private:
+    void Changed();
+
+    TFontCharset FCharset = DEFAULT_CHARSET;
+    TColor FColor = clWindowText;
+    int FHeight = -11;
+    QString FName = QStringLiteral("Tahoma");
+    TFontStyles FStyle;
+};

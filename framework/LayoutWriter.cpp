@@ -1,0 +1,115 @@
+#include "framework/LayoutWriter.h"
+
+#include "framework/Component.h"
+#include "framework/Filer.h"
+#include "framework/Stream.h"
+#include "framework/TypeInfo.h"
+
+#include <QWidget>
+
+namespace {
+
+class ValueWriter : public TWriter {
+public:
+    explicit ValueWriter(TLayoutValue& out) : FOut(out) {}
+    void WriteInteger(qint64 value) override { FOut = TLayoutValue::Integer(value); }
+    void WriteString(const QString& value) override { FOut = TLayoutValue::String(value); }
+    void WriteBoolean(bool value) override
+    {
+        FOut = TLayoutValue::Ident(value ? QStringLiteral("true") : QStringLiteral("false"));
+    }
+    void WriteIdent(const QString& value) override { FOut = TLayoutValue::Ident(value); }
+
+private:
+    TLayoutValue& FOut;
+};
+
+// Collects the properties a persistent object defines itself.
+class DefinedPropertyWriter : public TFiler {
+public:
+    DefinedPropertyWriter(const QString& prefix, std::vector<TLayoutProperty>& out) : FPrefix(prefix), FOut(out) {}
+
+    void DefineProperty(const QString& Name, const TReaderProc&, const TWriterProc& WriteData, bool HasData) override
+    {
+        if (!HasData || !WriteData)
+            return;
+        TLayoutProperty p;
+        p.path = FPrefix + Name;
+        ValueWriter writer(p.value);
+        WriteData(writer);
+        FOut.push_back(std::move(p));
+    }
+    void DefineBinaryProperty(const QString& Name, const TStreamProc&, const TStreamProc& WriteData,
+                              bool HasData) override
+    {
+        if (!HasData || !WriteData)
+            return;
+        TMemoryStream stream;
+        WriteData(stream);
+        FOut.push_back({FPrefix + Name, TLayoutValue::Binary(stream.Bytes()), 0});
+    }
+
+private:
+    QString FPrefix;
+    std::vector<TLayoutProperty>& FOut;
+};
+
+void WriteProperties(QObject* object, const QString& prefix, std::vector<TLayoutProperty>& out, int depth)
+{
+    if (depth > 16)
+        return; // a cycle between sub-objects would never end
+    for (const QMetaProperty& prop : TypeInfo::PublishedProperties(object->metaObject())) {
+        if (!TypeInfo::IsStored(object, prop))
+            continue;
+        QString path = prefix + QLatin1String(prop.name());
+        if (TypeInfo::IsEventType(prop.metaType())) {
+            QString method = object->property(TypeInfo::EventBindingKey(prop.name()).constData()).toString();
+            out.push_back({path, TLayoutValue::Ident(method), 0});
+            continue;
+        }
+        if (TypeInfo::IsObjectProperty(prop)) {
+            QObject* sub = TypeInfo::ReadObject(object, prop);
+            if (TComponent* component = AsComponent(sub)) {
+                if (!component->Name().isEmpty())
+                    out.push_back({path, TLayoutValue::Ident(component->Name()), 0});
+            } else if (sub) {
+                WriteProperties(sub, path + u'.', out, depth + 1);
+            }
+            continue;
+        }
+        if (auto value = TypeInfo::FromPropertyValue(prop, prop.read(object)))
+            out.push_back({path, *value, 0});
+    }
+    if (auto* persistent = dynamic_cast<TPersistent*>(object)) {
+        DefinedPropertyWriter filer(prefix, out);
+        persistent->DefineProperties(&filer);
+    }
+}
+
+TLayoutObject WriteComponent(TComponent* component, TComponent* root)
+{
+    TLayoutObject obj;
+    obj.name = component->Name();
+    obj.className = component->ClassName();
+    WriteProperties(component->Object(), QString(), obj.properties, 0);
+    // Owned components whose parent control is this one (non-visual ones go
+    // at the root), in the order they were created.
+    auto* widget = qobject_cast<QWidget*>(component->Object());
+    for (int i = 0; i < root->ComponentCount(); ++i) {
+        TComponent* c = root->Components(i);
+        auto* childWidget = qobject_cast<QWidget*>(c->Object());
+        QWidget* parent = childWidget ? childWidget->parentWidget() : nullptr;
+        bool belongsHere = childWidget ? parent == widget && widget : component == root;
+        if (childWidget && component == root && !parent)
+            belongsHere = true;
+        if (belongsHere && c != component && !c->Name().isEmpty())
+            obj.children.push_back(WriteComponent(c, root));
+    }
+    return obj;
+}
+
+}
+
+TLayoutObject TLayoutWriter::WriteRoot(TComponent* root) { return WriteComponent(root, root); }
+
+QString TLayoutWriter::WriteRootText(TComponent* root) { return LayoutText::Write(WriteRoot(root)); }

@@ -1,0 +1,74 @@
+#pragma once
+// Run-time type information for stored layouts, on Qt's meta-object system:
+//
+// - Published properties are the Q_PROPERTYs declared by the system's own
+//   classes (names starting with "T"), base class first; Qt's own widget
+//   properties are not published.
+// - Q_CLASSINFO("Default:<Prop>", "<literal>") declares a default: the
+//   property is stored only when its value differs. Without a declared
+//   default a value is always stored, except an empty string, a missing
+//   object reference or an unbound event.
+// - Q_CLASSINFO("Stored:<Prop>", "<method>") names a Q_INVOKABLE bool
+//   method that decides instead.
+// - The class registry maps class names to factories; event binders turn a
+//   form's method into a callback of an event property's type.
+
+#include "framework/LayoutText.h"
+
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <QVariant>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class TComponent;
+
+namespace TypeInfo {
+
+std::vector<QMetaProperty> PublishedProperties(const QMetaObject* meta);
+std::optional<QMetaProperty> FindPublishedProperty(const QMetaObject* meta, const QString& name);
+bool IsPublishingClass(const QMetaObject* meta);
+
+// Whether the property's current value is written to a stored layout.
+bool IsStored(const QObject* object, const QMetaProperty& property);
+std::optional<TLayoutValue> DeclaredDefault(const QMetaObject* meta, const char* propertyName);
+
+// The persistent sub-object or component a pointer-typed property holds.
+bool IsObjectProperty(const QMetaProperty& property);
+QObject* ReadObject(const QObject* object, const QMetaProperty& property);
+
+// Conversion between stored values and property values. ToPropertyValue
+// returns an invalid QVariant and sets error when the value does not fit.
+QVariant ToPropertyValue(const QMetaProperty& property, const TLayoutValue& value, QString* error);
+std::optional<TLayoutValue> FromPropertyValue(const QMetaProperty& property, const QVariant& value);
+
+// Class registry.
+using TComponentFactory = std::function<TComponent*(TComponent* AOwner)>;
+void RegisterClass(const QMetaObject* meta, TComponentFactory factory);
+template <typename T>
+void RegisterClass()
+{
+    RegisterClass(&T::staticMetaObject, [](TComponent* owner) -> TComponent* { return new T(owner); });
+}
+const QMetaObject* FindClass(const QString& name);
+TComponent* CreateComponent(const QString& className, TComponent* AOwner);
+
+// Event binders, per event type.
+using TEventBinder = std::function<QVariant(QObject* target, const QMetaMethod& method)>;
+void RegisterEventType(QMetaType type, TEventBinder binder);
+template <typename Event>
+void RegisterEventType(std::function<Event(QObject*, const QMetaMethod&)> make)
+{
+    RegisterEventType(QMetaType::fromType<Event>(),
+                      [make](QObject* target, const QMetaMethod& m) { return QVariant::fromValue(make(target, m)); });
+}
+bool IsEventType(QMetaType type);
+QVariant BindEvent(QMetaType type, QObject* target, const QMetaMethod& method);
+// The dynamic property that records which method an event was bound to.
+QByteArray EventBindingKey(const char* propertyName);
+
+// Methods of a form found by name (the first with that name).
+std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name);
+
+}

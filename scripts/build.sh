@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds one build tree: scripts/build.sh <dir> [cmake options...]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+dir="$1"; shift
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir" -j "$(nproc)"
