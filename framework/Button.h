@@ -11,7 +11,7 @@ class TButton : public QPushButton, public TControl {
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
-    Q_PROPERTY(TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(KestEnums::TAlign Align READ Align WRITE SetAlign)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)

@@ -12,11 +12,11 @@
 
 class TFont : public QObject, public TPersistent {
     Q_OBJECT
-    Q_PROPERTY(TFontCharset Charset READ Charset WRITE SetCharset)
+    Q_PROPERTY(KestEnums::TFontCharset Charset READ Charset WRITE SetCharset)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(QString Name READ Name WRITE SetName)
-    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
+    Q_PROPERTY(KestEnums::TFontStyles Style READ Style WRITE SetStyle)
 
 public:
     explicit TFont(QObject* parent = nullptr);

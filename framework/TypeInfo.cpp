@@ -5,6 +5,7 @@
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Form.h"
+#include "framework/ImageList.h"
 #include "framework/Persistent.h"
 
 #include <QHash>
@@ -27,6 +28,7 @@ void RegisterBuiltIns(Registry& r)
     };
     add(&TButton::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TButton(owner); });
     add(&TForm::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TForm(owner); });
+    add(&TImageList::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TImageList(owner); });
     r.binders.insert(QMetaType::fromType<TNotifyEvent>().id(), [](QObject* target, const QMetaMethod& m) {
         QPointer<QObject> guard(target);
         return QVariant::fromValue(TNotifyEvent([guard, m](QObject* sender) {

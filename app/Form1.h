@@ -1,0 +1,22 @@
+#pragma once
+// The main window: one button that creates the second window the first time
+// and shows it modally every time.
+
+#include "framework/Button.h"
+#include "framework/Form.h"
+
+class TForm2;
+
+class TForm1 : public TForm {
+    Q_OBJECT
+    Q_PROPERTY(TButton* Button1 MEMBER Button1 STORED false)
+public:
+    explicit TForm1(TComponent* AOwner) : TForm(AOwner) {}
+
+    TButton* Button1 = nullptr;
+    // Owned by the application, which keeps it until the program ends.
+    TForm2* form2 = nullptr;
+
+    Q_INVOKABLE void FormCreate(QObject* Sender);
+    Q_INVOKABLE void Button1Click(QObject* Sender);
+};

@@ -1,0 +1,24 @@
+#include "app/Program.h"
+
+#include "app/Form1.h"
+#include "app/Form2.h"
+#include "framework/Application.h"
+#include "framework/TypeInfo.h"
+#include "pathbar/KestExplorerTreeview.h"
+
+namespace Program {
+
+void RegisterModules()
+{
+    TCustomExplorerTreeview::RegisterModule();
+    TypeInfo::RegisterClass<TForm1>();
+    TypeInfo::RegisterClass<TForm2>();
+}
+
+TForm1* CreateMainForm()
+{
+    Application()->SetMainFormOnTaskBar(true);
+    return Application()->CreateForm<TForm1>();
+}
+
+}

@@ -1,0 +1,20 @@
+#include "framework/GraphicControl.h"
+
+#include <QPainter>
+
+TGraphicControl::TGraphicControl(TComponent* AOwner) : QWidget(nullptr), TControl(this, AOwner)
+{
+    // The parent's background shows through wherever the control paints nothing.
+    setAttribute(Qt::WA_NoSystemBackground);
+    setCursor(Qt::ArrowCursor);
+}
+
+TGraphicControl::~TGraphicControl() { Destroying(); }
+
+void TGraphicControl::Paint(QPainter&) {}
+
+void TGraphicControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Paint(painter);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// An image list: pictures of one size, addressed by index.
+
+#include "framework/Component.h"
+
+#include <QImage>
+#include <QObject>
+#include <vector>
+
+class QPainter;
+
+class TCustomImageList : public QObject, public TComponent {
+    Q_OBJECT
+public:
+    explicit TCustomImageList(TComponent* AOwner);
+    ~TCustomImageList() override;
+
+    int Width() const { return FWidth; }
+    void SetWidth(int value);
+    int Height() const { return FHeight; }
+    void SetHeight(int value);
+    int Count() const { return int(FImages.size()); }
+
+    // Adds a picture (scaled to the list's size); returns its index.
+    int Add(const QImage& image);
+    void Clear();
+    // The picture at index, or a null image for an index out of range.
+    QImage GetImage(int index) const;
+    // Draws the picture at index with its top-left corner at (x, y).
+    void Draw(QPainter& painter, int x, int y, int index, bool enabled = true) const;
+
+private:
+    int FWidth = 16;
+    int FHeight = 16;
+    std::vector<QImage> FImages;
+};
+
+// The published image list of stored layouts.
+class TImageList : public TCustomImageList {
+    Q_OBJECT
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_CLASSINFO("Default:Width", "16")
+    Q_CLASSINFO("Default:Height", "16")
+public:
+    explicit TImageList(TComponent* AOwner) : TCustomImageList(AOwner) {}
+};

@@ -1,0 +1,21 @@
+#pragma once
+// What the bar's windowless child controls share: they belong to a path bar
+// and refuse any other owner.
+
+#include "framework/GraphicControl.h"
+
+class TCustomExplorerTreeview;
+
+class TExplorerTreeviewChild : public TGraphicControl {
+    Q_OBJECT
+public:
+    // Raises "Invalid parent" when AOwner is not a path bar; the bar becomes
+    // the parent as well as the owner.
+    explicit TExplorerTreeviewChild(TComponent* AOwner);
+    ~TExplorerTreeviewChild() override;
+
+    TCustomExplorerTreeview* ExplorerTreeview() const { return FExplorerTreeview; }
+
+protected:
+    TCustomExplorerTreeview* FExplorerTreeview;
+};

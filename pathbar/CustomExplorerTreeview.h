@@ -1,0 +1,257 @@
+#pragma once
+// The path bar: a one-line bar showing the selected node of a tree as its
+// path, built on the single-line edit. This class holds the behaviour; the
+// published class TKestExplorerTreeview exposes it to stored layouts.
+//
+// The bar's work is split by concern over several files:
+//   CustomExplorerTreeview.cpp   construction, properties, selection, paths
+//   ExplorerTreeviewEvents.cpp   window events and the registered messages
+//   ExplorerTreeviewLists.cpp    the history and auto-complete lists
+//   ExplorerTreeviewButtons.cpp  node buttons and layout
+//   ExplorerTreeviewFolders.cpp  the folder source
+//   ExplorerTreeviewPainting.cpp frame and background colours
+
+#include "framework/Bitmap.h"
+#include "framework/CustomEdit.h"
+#include "pathbar/AutoCompleteList.h"
+#include "pathbar/DbgList.h"
+#include "pathbar/ExpTreeviewAppearance.h"
+#include "pathbar/ExplorerTreeviewTypes.h"
+#include "pathbar/KestTreeNodes.h"
+#include "styles/ZPXStyle.h"
+
+#include <QPointer>
+#include <QSet>
+#include <memory>
+#include <vector>
+
+class TDropDownButton;
+class TLeftIcon;
+class TNodeButton;
+class TCustomForm;
+class TCustomImageList;
+
+class TCustomExplorerTreeview : public TCustomEdit {
+    Q_OBJECT
+public:
+    explicit TCustomExplorerTreeview(TComponent* AOwner);
+    ~TCustomExplorerTreeview() override;
+
+    // Registers the bar's classes, event types and window messages; called
+    // once at program start.
+    static void RegisterModule();
+
+    // The four window messages the bar posts to itself or accepts.
+    static int ET_HIDEDROPDOWN();
+    static int ET_SETFOLDERPATH();
+    static int ET_TRACKKEYPRESS();
+    static int ET_SETEDITRECT();
+
+    // --- Tree and selection -------------------------------------------------
+    TKestTreeNodes* Items() const { return FTreeNodes.get(); }
+    void SetItems(TKestTreeNodes* Value);
+    TKestTreeNode* SelectedNode() const { return FSelectedNode; }
+    void SetSelectedNode(TKestTreeNode* Value);
+    QString GetNodePath(TKestTreeNode* Node) const { return BuildNodePath(Node, true); }
+    void Clear();
+    void BeginUpdate();
+    void EndUpdate();
+    bool IsUpdating() const { return FUpdateCount > 0; }
+
+    // The path text: what the editor holds in edit mode, otherwise the
+    // selection's path (or what was typed, with esEdit).
+    QString Text() const;
+    void SetText(const QString& Value);
+
+    // --- Folder source ------------------------------------------------------
+    void LoadDirectoryStructure(TBaseNode BaseNode, const QString& path, bool ClearOldNodes);
+    void AddSubFolders(const QString& path, TKestTreeNode* ParentNode);
+    void RefreshSubFolders(TKestTreeNode* ParentNode);
+    QString GetSelectedFolder() const;
+    void SetSelectedFolder(const QString& Path, bool Immediately);
+
+    // --- History list -------------------------------------------------------
+    void AddToDropDownList(TKestTreeNode* Node);
+    void RemoveFromDropDownList(TKestTreeNode* Node);
+    void RemoveFromDropDownList(int Index);
+    void ClearDropDownList();
+    TKestTreeNode* GetDropDownList(int Index) const;
+    int DropDownListCount() const { return FDropDownList.Count(); }
+
+    // --- Auto-complete list -------------------------------------------------
+    void PopulateAutoCompleteList();
+    const TAutoCompleteList& AutoCompleteList() const { return FAutoCompleteList; }
+
+    // --- Styles -------------------------------------------------------------
+    void SetComponentStyle(TZPXStyle AStyle);
+    TZPXStyle GetComponentStyle() const { return FZPXStyle; }
+
+    // --- Properties ---------------------------------------------------------
+    TExpTreeviewAppearance* Appearance() const { return FAppearance.get(); }
+    void SetAppearance(TExpTreeviewAppearance* Value);
+    bool AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(bool Value);
+    bool AutoDropDownFill() const { return FAutoDropDownFill; }
+    void SetAutoDropDownFill(bool Value);
+    bool DropDownButton() const;
+    void SetDropDownButton(bool Value);
+    bool EditorEnabled() const { return FEditorEnabled; }
+    void SetEditorEnabled(bool Value);
+    TEditStyle EditStyle() const { return FEditStyle; }
+    void SetEditStyle(TEditStyle Value) { FEditStyle = Value; }
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* Value);
+    int MaxDropHeight() const { return FMaxDropHeight; }
+    void SetMaxDropHeight(int Value);
+    TKestExplorerTreeviewMode Mode() const { return FMode; }
+    void SetMode(TKestExplorerTreeviewMode Value) { FMode = Value; }
+    QString FolderPath() const { return FFolderPath; }
+    void SetFolderPath(const QString& Value);
+    bool RefreshButton() const { return FRefreshButton; }
+    void SetRefreshButton(bool Value);
+    TBitmap* RefreshGlyph() const { return FRefreshGlyph.get(); }
+    void SetRefreshGlyph(TBitmap* Value);
+    int RefreshImageIndex() const { return FRefreshImageIndex; }
+    void SetRefreshImageIndex(int Value);
+    bool ShowImage() const { return FShowImage; }
+    void SetShowImage(bool Value);
+    bool ShowHiddenFolders() const { return FShowHiddenFolders; }
+    void SetShowHiddenFolders(bool Value) { FShowHiddenFolders = Value; }
+    QString Version() const;
+    void SetVersion(const QString&) {}
+    TZPXStyle UIStyle() const { return FZPXStyle; }
+    void SetUIStyle(TZPXStyle Value) { SetComponentStyle(Value); }
+    bool BufferedDraw() const { return FBufferedDraw; }
+    void SetBufferedDraw(bool Value) { FBufferedDraw = Value; }
+    bool MouseInControl() const { return FMouseInControl; }
+    bool EditMode() const { return FEditMode; }
+
+    // The image list node images come from: the folder source's in the
+    // folder modes, Images in aeCustom.
+    TCustomImageList* GetImageList() const;
+    // The bar's child controls, for the button and window classes.
+    TDropDownButton* DropDownButtonControl() const { return FDropDownButton; }
+    TDropDownButton* RefreshButtonControl() const { return FRefreshBtn; }
+    TLeftIcon* LeftIcon() const { return FLeftIcon; }
+    const std::vector<TNodeButton*>& NodeButtons() const { return FNodeButtons; }
+
+    // --- Events -------------------------------------------------------------
+    TNotifyEvent OnRefreshClick;
+    TNotifyEvent OnBeforeDropDown;
+    TNotifyEvent OnShowEdit;
+    TNotifyEvent OnHideEdit;
+    TPopulateChildEvent OnPopulateChildNode;
+    TNodeEvent OnSelect;
+    TNodePopulateEvent OnNodePopulate;
+
+    // --- What the node collection tells the bar -----------------------------
+    virtual TKestTreeNode* CreateNode();
+    void NodeAdded(TKestTreeNode* Node);
+    void NodeDeleted(TKestTreeNode* Node);
+    void NodeTextChanged(TKestTreeNode* Node);
+
+    void Loaded() override;
+    void DefineProperties(TFiler* Filer) override;
+
+    // Whether the focus is in the bar or one of its drop-down windows, with
+    // editing enabled.
+    bool IsEditorFocused() const;
+
+protected:
+    virtual quint32 GetVersionNr() const;
+    virtual TKestTreeNodes* CreateNodes();
+    virtual TCustomForm* GetOwnerForm(QWidget* Control) const;
+    virtual void UpdateEditRect();
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+
+    // Window events.
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+    QString BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const;
+    // The selection's path as the bar shows it (empty for the top folder
+    // node in aeFolder).
+    QString ShownPath(TKestTreeNode* Node) const;
+    void SetInternalText(const QString& Value);
+    void Reselect();
+
+    // Layout and node buttons.
+    void UpdateLayout();
+    void BuildNodeButtons();
+    void ClearNodeButtons();
+    void UpdateLeftIcon();
+
+    // Drop-down windows and edit mode.
+    void ShowDropDown();
+    void CloseDropDown();
+    void SetEditMode(bool Value);
+    void ShowAutoCompleteList();
+    void KeyPress(QChar& Key);
+
+    // Painting.
+    void PaintFrame();
+    void AppearanceChanged();
+    void ApplyColor(TColor Value);
+
+private:
+    void HandleRegisteredMessage(int Msg);
+    void AddAutoCompleteEntries(TKestTreeNode* Node);
+    bool ListsFollowTree(bool removing) const;
+    bool IsOwnNode(TKestTreeNode* Node) const;
+    void CreateRefreshButton();
+
+    TZPXStyle FZPXStyle = tsCustom;
+    std::unique_ptr<TKestTreeNodes> FTreeNodes;
+    TCustomImageList* FImages = nullptr;
+    TKestTreeNode* FSelectedNode = nullptr;
+    bool FRefreshButton = false;
+    std::unique_ptr<TExpTreeviewAppearance> FAppearance;
+    // Child controls are owned by the bar as their component owner.
+    TDropDownButton* FDropDownButton = nullptr;
+    TDropDownButton* FRefreshBtn = nullptr;
+    bool FMouseInControl = false;
+    bool FShowImage = false;
+    TLeftIcon* FLeftIcon = nullptr;
+    // The drop-down windows free themselves when closed.
+    QPointer<QWidget> FDropForm;
+    QPointer<QWidget> FListBox;
+    int FMaxDropHeight = 150;
+    QPointer<QWidget> FAutoComForm;
+    QPointer<QWidget> FAutoComListBox;
+    std::vector<TNodeButton*> FNodeButtons;
+    std::unique_ptr<TBitmap> FRefreshGlyph;
+    TDbgList FDropDownList;
+    // Membership of the history list, so adding stays cheap for large folders.
+    QSet<TKestTreeNode*> FDropDownSet;
+    QString FText;
+    bool FCloseClick = false;
+    bool FAutoComplete = true;
+    TAutoCompleteList FAutoCompleteList;
+    bool FEditorEnabled = false;
+    TKestExplorerTreeviewMode FMode = aeSystem;
+    int FRefreshImageIndex = -1;
+    TCustomImageList* FInternalImages = nullptr;
+    QString FFolderPath;
+    bool FAutoDropDownFill = true;
+    TKestTreeNode* FMyComputerNode = nullptr;
+    int FUpdateCount = 0;
+    QString FNewSelectedFolderPath;
+    bool FShowHiddenFolders = false;
+    bool FEditMode = false;
+    bool FIsInternal = false;
+    bool FBufferedDraw = false;
+    TEditStyle FEditStyle = esList;
+    bool FUpdateInternalText = false;
+    bool FShowAutoCL = false;
+    bool FAllowHook = true;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// A pointer list of tree nodes whose typed accessors check the upper bound
+// with messages of their own.
+
+#include "framework/List.h"
+
+class TKestTreeNode;
+
+class TDbgList : public TList {
+public:
+    TKestTreeNode* GetItemsEx(int Index) const;
+    void SetItemsEx(int Index, TKestTreeNode* Value);
+    void AssignList(const TList& ListA);
+};

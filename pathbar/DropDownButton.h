@@ -1,0 +1,31 @@
+#pragma once
+// The history drop-down button and the refresh button at the bar's right end.
+
+#include "framework/Bitmap.h"
+#include "pathbar/ChildControl.h"
+
+#include <memory>
+
+class TDropDownButton : public TExplorerTreeviewChild {
+    Q_OBJECT
+public:
+    explicit TDropDownButton(TComponent* AOwner);
+    ~TDropDownButton() override;
+
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    bool Hot() const { return FHot; }
+    bool Down() const { return FDown; }
+    void SetDown(bool Value);
+
+    // Fired by a left-button press (the history button opens its window).
+    TNotifyEvent OnMouseDown;
+
+private:
+    bool FHot = false;
+    bool FDown = false;
+    std::unique_ptr<TBitmap> FGlyph;
+    int FImageIndex = -1;
+};

@@ -1,0 +1,181 @@
+// Window events of the bar and its registered messages.
+
+#include "pathbar/CustomExplorerTreeview.h"
+
+#include "framework/Messages.h"
+#include "pathbar/LeftIcon.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+int TCustomExplorerTreeview::ET_HIDEDROPDOWN()
+{
+    static const int msg = RegisterWindowMessage(QStringLiteral("ET_HIDEDROPDOWN"));
+    return msg;
+}
+
+int TCustomExplorerTreeview::ET_SETFOLDERPATH()
+{
+    static const int msg = RegisterWindowMessage(QStringLiteral("ET_SETFOLDERPATH"));
+    return msg;
+}
+
+int TCustomExplorerTreeview::ET_TRACKKEYPRESS()
+{
+    static const int msg = RegisterWindowMessage(QStringLiteral("ET_TRACKKEYPRESS"));
+    return msg;
+}
+
+int TCustomExplorerTreeview::ET_SETEDITRECT()
+{
+    static const int msg = RegisterWindowMessage(QStringLiteral("ET_SETEDITRECT"));
+    return msg;
+}
+
+bool TCustomExplorerTreeview::event(QEvent* e)
+{
+    bool handled = TCustomEdit::event(e);
+    int type = int(e->type());
+    if (type == ET_HIDEDROPDOWN() || type == ET_SETFOLDERPATH() || type == ET_TRACKKEYPRESS() ||
+        type == ET_SETEDITRECT()) {
+        HandleRegisteredMessage(type);
+        return true;
+    }
+    // A move to a screen of another resolution: lay the text out again once
+    // the new metrics are in force.
+    if (e->type() == QEvent::ScreenChangeInternal)
+        PostMessage(this, ET_SETEDITRECT());
+    return handled;
+}
+
+void TCustomExplorerTreeview::HandleRegisteredMessage(int Msg)
+{
+    if (Msg == ET_HIDEDROPDOWN()) {
+        CloseDropDown();
+    } else if (Msg == ET_SETFOLDERPATH()) {
+        SetFolderPath(FNewSelectedFolderPath);
+    } else if (Msg == ET_TRACKKEYPRESS()) {
+        if (FUpdateInternalText) {
+            FText = QLineEdit::text();
+            FUpdateInternalText = false;
+        }
+        if (FShowAutoCL) {
+            ShowAutoCompleteList();
+            FShowAutoCL = false;
+        }
+    } else if (Msg == ET_SETEDITRECT()) {
+        UpdateEditRect();
+        int end = int(QLineEdit::text().size());
+        SetSel(end, end);
+        update();
+    }
+}
+
+void TCustomExplorerTreeview::resizeEvent(QResizeEvent* e)
+{
+    TCustomEdit::resizeEvent(e);
+    UpdateLayout();
+    UpdateEditRect();
+    if (!IsDesigning() && !IsLoading()) {
+        // The buttons are rebuilt for the new width; not a new selection.
+        FIsInternal = true;
+        Reselect();
+        FIsInternal = false;
+    }
+}
+
+void TCustomExplorerTreeview::focusInEvent(QFocusEvent* e)
+{
+    if (FEditorEnabled) {
+        SetEditMode(true);
+        if (AutoSelect() && e->reason() != Qt::MouseFocusReason)
+            selectAll();
+    }
+    TCustomEdit::focusInEvent(e);
+    if (FEditorEnabled && OnShowEdit)
+        OnShowEdit(this);
+    if (IsDesigning())
+        return;
+    if (FEditorEnabled && FAppearance->FocusColor() != clNone) {
+        SetEditMode(true);
+        ApplyColor(FAppearance->FocusColor());
+        int end = int(QLineEdit::text().size());
+        SetSel(end, end);
+    } else if (!FEditorEnabled) {
+        HideCaret();
+    }
+}
+
+void TCustomExplorerTreeview::focusOutEvent(QFocusEvent* e)
+{
+    TCustomEdit::focusOutEvent(e);
+    if (FEditorEnabled) {
+        SetEditMode(false);
+        if (OnHideEdit)
+            OnHideEdit(this);
+        if (FAppearance->FocusColor() != clNone && !IsDesigning())
+            ApplyColor(FAppearance->Color());
+    }
+}
+
+void TCustomExplorerTreeview::enterEvent(QEnterEvent* e)
+{
+    TCustomEdit::enterEvent(e);
+    if (IsDesigning())
+        return;
+    FMouseInControl = true;
+    if (!(hasFocus() && FEditorEnabled))
+        ApplyColor(FAppearance->HotColor());
+    update();
+}
+
+void TCustomExplorerTreeview::leaveEvent(QEvent* e)
+{
+    TCustomEdit::leaveEvent(e);
+    if (IsDesigning())
+        return;
+    FMouseInControl = false;
+    ApplyColor(FAppearance->Color());
+    update();
+}
+
+void TCustomExplorerTreeview::mousePressEvent(QMouseEvent* e)
+{
+    UpdateEditRect();
+    TCustomEdit::mousePressEvent(e);
+    if (!FEditMode && FEditorEnabled)
+        SetEditMode(true);
+}
+
+void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    // Enter inserts nothing: the key belongs to the bar's own handling.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        e->accept();
+        return;
+    }
+    const bool cutOrPaste = e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Paste);
+    TCustomEdit::keyPressEvent(e);
+    if (key == Qt::Key_Down || key == Qt::Key_F4) {
+        if (!FDropForm && !FCloseClick)
+            ShowDropDown();
+        FCloseClick = false;
+        e->accept();
+    }
+    QString typed = e->text();
+    QChar ch = cutOrPaste ? QChar() : (typed.size() == 1 ? typed.at(0) : QChar(-1));
+    if (cutOrPaste || (!typed.isEmpty() && typed.at(0).isPrint()) || key == Qt::Key_Backspace)
+        KeyPress(ch);
+}
+
+void TCustomExplorerTreeview::changeEvent(QEvent* e)
+{
+    TCustomEdit::changeEvent(e);
+}
+
+void TCustomExplorerTreeview::paintEvent(QPaintEvent* e)
+{
+    TCustomEdit::paintEvent(e);
+    PaintFrame();
+}

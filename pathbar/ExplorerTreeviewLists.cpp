@@ -1,0 +1,101 @@
+// The bar's history list (visited nodes and their children, for the drop-down
+// window) and its auto-complete list (every node's full path), kept in step
+// with the tree.
+
+#include "pathbar/CustomExplorerTreeview.h"
+
+#include <vector>
+
+bool TCustomExplorerTreeview::IsOwnNode(TKestTreeNode* Node) const
+{
+    return Node && Node->Owner() && Node->Owner()->Owner() == this;
+}
+
+void TCustomExplorerTreeview::AddToDropDownList(TKestTreeNode* Node)
+{
+    if (!IsOwnNode(Node) || FDropDownSet.contains(Node))
+        return;
+    FDropDownList.Add(Node);
+    FDropDownSet.insert(Node);
+}
+
+void TCustomExplorerTreeview::RemoveFromDropDownList(TKestTreeNode* Node)
+{
+    if (!FDropDownSet.remove(Node))
+        return;
+    // Nodes usually go in reverse order of addition (children before their
+    // parent, the last child first), so search from the end.
+    FDropDownList.RemoveLast(Node);
+}
+
+void TCustomExplorerTreeview::RemoveFromDropDownList(int Index)
+{
+    if (Index < 0 || Index >= FDropDownList.Count())
+        return;
+    FDropDownSet.remove(FDropDownList.GetItemsEx(Index));
+    FDropDownList.Delete(Index);
+}
+
+void TCustomExplorerTreeview::ClearDropDownList()
+{
+    FDropDownList.Clear();
+    FDropDownSet.clear();
+}
+
+TKestTreeNode* TCustomExplorerTreeview::GetDropDownList(int Index) const
+{
+    if (Index < 0 || Index >= FDropDownList.Count())
+        return nullptr;
+    return FDropDownList.GetItemsEx(Index);
+}
+
+bool TCustomExplorerTreeview::ListsFollowTree(bool removing) const
+{
+    return FAutoComplete && !IsDesigning() && !IsLoading() && !(removing && IsDestroying());
+}
+
+void TCustomExplorerTreeview::AddAutoCompleteEntries(TKestTreeNode* Node)
+{
+    // Pre-order without recursion: the node, then its children in order.
+    std::vector<TKestTreeNode*> pending{Node};
+    while (!pending.empty()) {
+        TKestTreeNode* n = pending.back();
+        pending.pop_back();
+        FAutoCompleteList.Add(GetNodePath(n), n);
+        for (TKestTreeNode* c = n->GetLastChild(); c; c = c->GetPrevSibling())
+            pending.push_back(c);
+    }
+}
+
+void TCustomExplorerTreeview::PopulateAutoCompleteList()
+{
+    if (!FAutoComplete)
+        return;
+    FAutoCompleteList.Clear();
+    for (TKestTreeNode* n = FTreeNodes->GetFirstNode(); n; n = n->GetNextSibling())
+        AddAutoCompleteEntries(n);
+}
+
+void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* Node)
+{
+    // A node is linked before it is named; an unnamed leaf has no path of its
+    // own yet and gets its entry when its text is set.
+    if (Node && ListsFollowTree(false) && !(Node->Text().isEmpty() && !Node->HasChildren()))
+        AddAutoCompleteEntries(Node);
+}
+
+void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
+{
+    if (Node && ListsFollowTree(true))
+        FAutoCompleteList.RemoveNode(Node);
+}
+
+void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node)
+{
+    if (!Node || !ListsFollowTree(true))
+        return;
+    // The node may have no entry yet (it was named after it was added), so
+    // it gets one in any case.
+    FAutoCompleteList.RemoveNode(Node);
+    FAutoCompleteList.Add(GetNodePath(Node), Node);
+}

@@ -1,0 +1,66 @@
+// The bar's frame lines and background colour by state.
+
+#include "pathbar/CustomExplorerTreeview.h"
+
+#include "pathbar/DropDownButton.h"
+
+#include <QPainter>
+
+void TCustomExplorerTreeview::ApplyColor(TColor Value)
+{
+    SetColor(Value);
+    update();
+}
+
+void TCustomExplorerTreeview::AppearanceChanged()
+{
+    if (IsLoading() && !IsDesigning())
+        return;
+    if (IsDesigning()) {
+        ApplyColor(FAppearance->Color());
+    } else if (!(hasFocus() && FEditorEnabled)) {
+        bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
+        ApplyColor(inside ? FAppearance->HotColor() : FAppearance->Color());
+    }
+    UpdateLayout();
+    update();
+}
+
+void TCustomExplorerTreeview::PaintFrame()
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    const bool focused = hasFocus();
+    const TColor outer = focused ? FAppearance->FocusOuterBorderColor() : FAppearance->OuterBorderColor();
+    const TColor inner = focused ? FAppearance->FocusInnerBorderColor() : FAppearance->InnerBorderColor();
+    QRect r = rect();
+    // An outline of r covers its columns left..right-1 and rows top..bottom-1.
+    auto outline = [&p](const QRect& box, TColor c) {
+        p.setPen(QPen(ColorToQColor(c), 1));
+        p.drawRect(box.x(), box.y(), box.width() - 1, box.height() - 1);
+    };
+    if (outer != clNone) {
+        outline(r, outer);
+        r.adjust(1, 1, -1, -1);
+    }
+    if (inner != clNone) {
+        outline(r, inner);
+        r.adjust(1, 1, -1, -1);
+    }
+    const TColor innerMost = FAppearance->InnerMostBorderColor();
+    if (!FMouseInControl && !IsEditorFocused() && innerMost != clNone) {
+        outline(r, innerMost);
+        p.setPen(QPen(ColorToQColor(Color()), 1));
+        p.drawPoint(r.left(), r.top());
+        p.drawPoint(r.right(), r.top());
+        p.drawPoint(r.left(), r.bottom());
+        p.drawPoint(r.right(), r.bottom());
+    }
+    if (FRefreshButton && FRefreshBtn) {
+        TColor sep = inner != clNone ? inner : outer != clNone ? outer : innerMost != clNone ? innerMost : clBlack;
+        p.setPen(QPen(ColorToQColor(sep), 1));
+        int x = FRefreshBtn->geometry().left();
+        p.drawLine(x, r.top(), x, r.bottom());
+    }
+}

@@ -1,0 +1,89 @@
+#pragma once
+// One named node of the path bar's tree. Nodes are linked by pointers (first
+// child, siblings, parent) and belong to a TKestTreeNodes collection, which
+// creates them through the path bar and tells it of every change.
+
+#include "framework/Persistent.h"
+
+#include <QString>
+
+class TKestTreeNodes;
+class TStream;
+
+class TKestTreeNode : public TPersistent {
+public:
+    explicit TKestTreeNode(TKestTreeNodes* AOwner);
+    // Destroys the subtree: the path bar hears of each node first, children
+    // go from the last to the first, then the node leaves its siblings.
+    ~TKestTreeNode() override;
+    TKestTreeNode(const TKestTreeNode&) = delete;
+    TKestTreeNode& operator=(const TKestTreeNode&) = delete;
+
+    void Delete();
+    void DeleteChildren();
+
+    TKestTreeNode* AddChild(const QString& S) { return AddChild(nullptr, S); }
+    TKestTreeNode* AddChild(void* Data, const QString& S);
+    TKestTreeNode* AddFirstChild(const QString& S) { return AddFirstChild(nullptr, S); }
+    TKestTreeNode* AddFirstChild(void* Data, const QString& S);
+
+    void Assign(TPersistent* Source) override;
+
+    TKestTreeNode* GetFirstChild() const { return FFirstChild; }
+    TKestTreeNode* GetLastChild() const;
+    TKestTreeNode* GetNextSibling() const { return FNextSibling; }
+    TKestTreeNode* GetPrevSibling() const { return FPrevSibling; }
+    TKestTreeNode* GetNextChild(TKestTreeNode* Value) const;
+    TKestTreeNode* GetPrevChild(TKestTreeNode* Value) const;
+    TKestTreeNode* GetNext() const;
+    bool HasAsParent(TKestTreeNode* Value) const;
+    bool IsFirstNode() const;
+    bool IsFirstChild() const;
+    int GetLevel() const;
+    bool GetHasChildren() const { return FFirstChild != nullptr; }
+
+    const QString& Text() const { return FText; }
+    void SetText(const QString& Value);
+    void* Data() const { return FData; }
+    void SetData(void* Value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int Value);
+    bool ShowText() const { return FShowText; }
+    void SetShowText(bool Value) { FShowText = Value; }
+    bool VirtualParent() const { return FVirtualParent; }
+    void SetVirtualParent(bool Value) { FVirtualParent = Value; }
+    TKestTreeNode* Parent() const { return FParentNode; }
+    int Level() const { return GetLevel(); }
+    bool HasChildren() const { return GetHasChildren(); }
+    bool Deleting() const { return FDeleting; }
+    TKestTreeNodes* Owner() const { return FOwner; }
+
+private:
+    friend class TKestTreeNodes;
+    friend class TKestTreeNodesStore;
+
+    int ChildCount() const;
+    bool IsEqual(const TKestTreeNode* Node) const;
+
+    // The stages of destruction, so that a deep subtree can be torn down
+    // without recursing once per level.
+    void BeginDestroy();
+    void FinishDestroy();
+    static void DestroySubtree(TKestTreeNode* Root);
+
+    TKestTreeNodes* FOwner;
+    QString FText;
+    void* FData = nullptr;
+    int FImageIndex = -1;
+    bool FDeleting = false;
+    TKestTreeNode* FFirstChild = nullptr;
+    TKestTreeNode* FNextSibling = nullptr;
+    TKestTreeNode* FPrevSibling = nullptr;
+    TKestTreeNode* FParentNode = nullptr;
+    bool FShowText = true;
+    bool FVirtualParent = false;
+    // Kept in step with the links so that appending a child costs the same
+    // whatever the number of children.
+    TKestTreeNode* FLastChild = nullptr;
+    bool FTornDown = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The selected node's image at the bar's left end.
+
+#include "framework/Bitmap.h"
+#include "pathbar/ChildControl.h"
+
+#include <memory>
+
+class TLeftIcon : public TExplorerTreeviewChild {
+    Q_OBJECT
+public:
+    explicit TLeftIcon(TComponent* AOwner);
+    ~TLeftIcon() override;
+
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    std::unique_ptr<TBitmap> FGlyph;
+};

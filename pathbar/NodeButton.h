@@ -1,0 +1,46 @@
+#pragma once
+// A button for one segment of the shown path; its right part opens a menu of
+// the node's children. As the overflow button it stands for the ancestors
+// that do not fit.
+
+#include "framework/Bitmap.h"
+#include "pathbar/ChildControl.h"
+
+#include <memory>
+
+class TKestTreeNode;
+
+class TNodeButton : public TExplorerTreeviewChild {
+    Q_OBJECT
+public:
+    explicit TNodeButton(TComponent* AOwner);
+    ~TNodeButton() override;
+
+    TKestTreeNode* Node() const { return FNode; }
+    void SetNode(TKestTreeNode* Value);
+    bool ScrollButton() const { return FScrollButton; }
+    void SetScrollButton(bool Value);
+    bool ShowText() const { return FShowText; }
+    void SetShowText(bool Value) { FShowText = Value; }
+    bool Down() const { return FDown; }
+    void SetDown(bool Value) { FDown = Value; }
+    TBitmap* Glyph() const { return FGlyph.get(); }
+    void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+
+    bool HasDropDown() const;
+    int ButtonIndex() const;
+    // Hot in the wider sense: the mouse is over it or it is pressed.
+    bool IsHot() const { return FHot || FDown || FDwBtnHot; }
+
+    virtual void DoNodePopulate(TKestTreeNode* Node);
+
+protected:
+    bool FHot = false;
+    bool FDown = false;
+    bool FDwBtnHot = false;
+    std::unique_ptr<TBitmap> FGlyph;
+    TKestTreeNode* FNode = nullptr;
+    bool FScrollButton = false;
+    int FOffsetX = 4;
+    bool FShowText = true;
+};

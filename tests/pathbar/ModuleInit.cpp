@@ -1,0 +1,3 @@
+#include "pathbar/KestExplorerTreeview.h"
+
+void KestTestModuleInit() { TCustomExplorerTreeview::RegisterModule(); }
