@@ -91,6 +91,9 @@ TLayoutObject WriteComponent(TComponent* component, TComponent* root)
     TLayoutObject obj;
     obj.name = component->Name();
     obj.className = component->ClassName();
+    // An unnamed root still needs a name to be read back.
+    if (obj.name.isEmpty())
+        obj.name = obj.className.mid(1);
     WriteProperties(component->Object(), QString(), obj.properties, 0);
     // Owned components whose parent control is this one (non-visual ones go
     // at the root), in the order they were created.

@@ -1,2 +1,9 @@
-// The framework registers its own classes; nothing more to set up here.
-void KestTestModuleInit() {}
+#include "LayoutProbe.h"
+
+#include "framework/TypeInfo.h"
+
+void KestTestModuleInit()
+{
+    TypeInfo::RegisterClass<TLayoutProbe>();
+    TypeInfo::RegisterClass<TLayoutTestForm>();
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/QtPrinters.h"
+
 TEST(Stream, ShortReadRaisesReadError)
 {
     TMemoryStream s(QByteArray("abc"));

@@ -1,0 +1,3 @@
+#include "app/Program.h"
+
+void KestTestModuleInit() { Program::RegisterModules(); }
