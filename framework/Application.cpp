@@ -51,7 +51,7 @@ void TApplication::AdoptForm(TCustomForm* form)
     if (!FMainForm) {
         FMainForm = form;
         // The main window ends the program when it closes.
-        connect(form, &QDialog::finished, this, [this] { quit(); });
+        connect(form, &QDialog::finished, this, [] { QCoreApplication::quit(); });
     }
 }
 

@@ -2,7 +2,7 @@
 
 bool TAutoCompleteList::Add(const QString& path, TKestTreeNode* node)
 {
-    auto [it, inserted] = FEntries.emplace(path, node);
+    auto [it, inserted] = FEntries.emplace(path.toCaseFolded(), Entry{path, node});
     if (inserted && node)
         FByNode.insert(node, it);
     return inserted;
@@ -21,7 +21,7 @@ bool TAutoCompleteList::RemoveNode(TKestTreeNode* node)
 QString TAutoCompleteList::PathOf(TKestTreeNode* node) const
 {
     auto found = FByNode.constFind(node);
-    return found == FByNode.constEnd() ? QString() : (*found)->first;
+    return found == FByNode.constEnd() ? QString() : (*found)->second.path;
 }
 
 void TAutoCompleteList::Clear()
@@ -32,15 +32,16 @@ void TAutoCompleteList::Clear()
 
 void TAutoCompleteList::ForEach(const TVisitor& visit) const
 {
-    for (const auto& [path, node] : FEntries)
-        if (!visit(path, node))
+    for (const auto& [key, entry] : FEntries)
+        if (!visit(entry.path, entry.node))
             return;
 }
 
 void TAutoCompleteList::ForEachStartingWith(const QString& prefix, const TVisitor& visit) const
 {
-    for (auto it = FEntries.lower_bound(prefix); it != FEntries.end(); ++it) {
-        if (!it->first.startsWith(prefix, Qt::CaseInsensitive) || !visit(it->first, it->second))
+    const QString folded = prefix.toCaseFolded();
+    for (auto it = FEntries.lower_bound(folded); it != FEntries.end(); ++it) {
+        if (!it->first.startsWith(folded) || !visit(it->second.path, it->second.node))
             return;
     }
 }

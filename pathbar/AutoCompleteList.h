@@ -30,13 +30,14 @@ public:
     void ForEachStartingWith(const QString& prefix, const TVisitor& visit) const;
 
 private:
-    struct CaseInsensitiveLess {
-        bool operator()(const QString& a, const QString& b) const
-        {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        }
+    // Keyed by the case-folded path: plain comparisons of folded texts order
+    // the entries as a case-insensitive comparison would, at a fraction of
+    // its cost.
+    struct Entry {
+        QString path;
+        TKestTreeNode* node;
     };
-    using Map = std::map<QString, TKestTreeNode*, CaseInsensitiveLess>;
+    using Map = std::map<QString, Entry>;
     Map FEntries;
     QHash<TKestTreeNode*, Map::iterator> FByNode;
 };
