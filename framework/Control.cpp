@@ -17,11 +17,16 @@ public:
     }
 };
 
+// Found again by name: the filter has no meta-object of its own to cast by.
+const char* const kAlignFilterName = "kest-align-filter";
+
 void EnsureAlignFilter(QWidget* parent)
 {
-    if (!parent || parent->findChild<AlignFilter*>(QString(), Qt::FindDirectChildrenOnly))
+    if (!parent || parent->findChild<QObject*>(QLatin1String(kAlignFilterName), Qt::FindDirectChildrenOnly))
         return;
-    parent->installEventFilter(new AlignFilter(parent));
+    auto* filter = new AlignFilter(parent);
+    filter->setObjectName(QLatin1String(kAlignFilterName));
+    parent->installEventFilter(filter);
 }
 
 }

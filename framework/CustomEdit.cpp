@@ -98,12 +98,11 @@ void TCustomEdit::HideCaret()
         return;
     FCaretVisible = false;
     // The widget does not own a style it is given; parent it to the widget.
-    auto* style = findChild<HiddenCaretStyle*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!style) {
-        style = new HiddenCaretStyle;
-        style->setParent(this);
+    if (!FHiddenCaretStyle) {
+        FHiddenCaretStyle = new HiddenCaretStyle;
+        FHiddenCaretStyle->setParent(this);
     }
-    setStyle(style);
+    setStyle(FHiddenCaretStyle);
 }
 
 void TCustomEdit::Change()

@@ -50,6 +50,8 @@ protected:
 private:
     void ApplyTextRect();
 
+    // Owned through Qt parenthood; a widget does not own the style it uses.
+    QStyle* FHiddenCaretStyle = nullptr;
     QRect FTextRect;
     bool FTextRectSet = false;
     bool FCaretVisible = true;

@@ -134,6 +134,7 @@ private:
         if (FRoot->FindComponent(layout.name))
             Fail(layout.line, QStringLiteral("a component named %1 already exists").arg(layout.name));
         TComponent* child = TypeInfo::CreateComponent(layout.className, FRoot);
+        child->SetDesigning(FRoot->IsDesigning());
         Begin(child);
         child->SetName(layout.name);
         auto* childWidget = qobject_cast<QWidget*>(child->Object());

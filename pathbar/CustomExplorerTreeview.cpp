@@ -172,8 +172,15 @@ void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
     FSelectedNode = Value;
     SetInternalText(ShownPath(Value));
     bool folderMode = FMode == aeSystem || FMode == aeFolder;
-    if (Value && !Value->HasChildren() && folderMode)
-        AddSubFolders(GetNodePath(Value), Value);
+    if (Value && !Value->HasChildren() && folderMode) {
+        QPointer<TCustomExplorerTreeview> self(this);
+        quint64 generation = FTreeGeneration;
+        AddSubFolders(FolderOfNode(Value), Value);
+        // Input handled during the listing may have replaced the selection,
+        // freed the node or the bar.
+        if (!self || FSelectedNode != Value || generation != FTreeGeneration)
+            return;
+    }
     if (!IsUpdating()) {
         if (IsEditorFocused() && FEditMode)
             UpdateLeftIcon();

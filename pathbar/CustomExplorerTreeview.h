@@ -21,6 +21,7 @@
 #include "styles/ZPXStyle.h"
 
 #include <QPointer>
+#include <QHash>
 #include <QSet>
 #include <memory>
 #include <vector>
@@ -204,6 +205,23 @@ protected:
     void ApplyColor(TColor Value);
 
 private:
+    struct TListingGuard;
+
+    // Folder source.
+    void EnsureInternalImages();
+    int IconIndex(const QString& key);
+    QString FolderOfNode(TKestTreeNode* Node) const;
+    void LoadDesktop();
+    void LoadFolder(const QString& path);
+    bool IsDriveRoot(const QString& folder) const;
+    TKestTreeNode* AddDriveRoot(const QString& folder);
+    TKestTreeNode* AddFolderRoot(const QString& folder);
+    TKestTreeNode* SelectLevelAndFind(TKestTreeNode* First, const QString& Segment);
+    void WalkFolderTree(const QString& Path, const QStringList& Segments);
+    void WalkComputer(const QStringList& Segments);
+    // A node is about to be destroyed: listings filling it stop.
+    void NodeGoing(TKestTreeNode* Node);
+
     void HandleRegisteredMessage(int Msg);
     void AddAutoCompleteEntries(TKestTreeNode* Node);
     bool ListsFollowTree(bool removing) const;
@@ -240,6 +258,7 @@ private:
     bool FEditorEnabled = false;
     TKestExplorerTreeviewMode FMode = aeSystem;
     int FRefreshImageIndex = -1;
+    // Owned; created by the folder source on its first load.
     TCustomImageList* FInternalImages = nullptr;
     QString FFolderPath;
     bool FAutoDropDownFill = true;
@@ -254,4 +273,9 @@ private:
     bool FUpdateInternalText = false;
     bool FShowAutoCL = false;
     bool FAllowHook = true;
+    // Folder source state: icons loaded so far by key, listings in progress,
+    // and a count of node deletions that lets a walk notice a changed tree.
+    QHash<QString, int> FIconIndexes;
+    std::vector<TListingGuard*> FListingGuards;
+    quint64 FTreeGeneration = 0;
 };

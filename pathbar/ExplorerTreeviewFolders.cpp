@@ -1,27 +1,385 @@
 // The folder source: the desktop, the computer and the folders of this
-// machine as the bar's tree.
+// machine as the bar's tree, loaded lazily as folders are selected.
+//
+// Listings run on the window thread and let it handle pending input every
+// few milliseconds, so a handler may clear the tree, delete the node being
+// filled or even the bar in the middle of a listing. Every listing therefore
+// watches its parent node (TListingGuard) and the bar (QPointer) and stops
+// as soon as either is gone.
 
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "framework/EventPump.h"
+#include "framework/Exception.h"
+#include "framework/ImageList.h"
 #include "framework/Messages.h"
+#include "framework/platform/ShellNamespace.h"
 
-void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode, const QString&, bool) {}
+namespace {
 
-void TCustomExplorerTreeview::AddSubFolders(const QString&, TKestTreeNode*) {}
+const QChar kSep = u'/';
 
-void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode*) {}
+QString WithSeparator(const QString& path) { return path.endsWith(kSep) ? path : path + kSep; }
+
+QString WithoutSeparator(const QString& path)
+{
+    return path.size() > 1 && path.endsWith(kSep) ? path.chopped(1) : path;
+}
+
+// The segments of a path; the root of an absolute path is a segment of its
+// own, so that a walk finds the root drive first.
+QStringList SplitPath(const QString& path)
+{
+    QStringList segments = path.split(kSep, Qt::SkipEmptyParts);
+    if (path.startsWith(kSep))
+        segments.prepend(QString(kSep));
+    return segments;
+}
+
+// Names differ in case on this platform: an exact match wins, one ignoring
+// case is the fallback.
+template <typename Range, typename TextOf>
+auto FindByName(const Range& candidates, const QString& name, TextOf textOf) -> decltype(&*std::begin(candidates))
+{
+    decltype(&*std::begin(candidates)) fallback = nullptr;
+    for (auto& c : candidates) {
+        QString text = textOf(c);
+        if (text == name)
+            return &c;
+        if (!fallback && text.compare(name, Qt::CaseInsensitive) == 0)
+            fallback = &c;
+    }
+    return fallback;
+}
+
+}
+
+// --- Listing guards --------------------------------------------------------
+
+struct TCustomExplorerTreeview::TListingGuard {
+    TListingGuard(TCustomExplorerTreeview* bar, TKestTreeNode* node) : Bar(bar), Node(node)
+    {
+        bar->FListingGuards.push_back(this);
+    }
+    ~TListingGuard()
+    {
+        if (Bar) {
+            auto& guards = Bar->FListingGuards;
+            guards.erase(std::remove(guards.begin(), guards.end(), this), guards.end());
+        }
+    }
+    bool Alive() const { return Bar && !Aborted; }
+
+    QPointer<TCustomExplorerTreeview> Bar;
+    TKestTreeNode* Node;
+    bool Aborted = false;
+};
+
+void TCustomExplorerTreeview::NodeGoing(TKestTreeNode* Node)
+{
+    ++FTreeGeneration;
+    if (Node == FMyComputerNode)
+        FMyComputerNode = nullptr;
+    for (TListingGuard* g : FListingGuards)
+        if (g->Node == Node)
+            g->Aborted = true;
+}
+
+// --- Icons -----------------------------------------------------------------
+
+void TCustomExplorerTreeview::EnsureInternalImages()
+{
+    if (FInternalImages)
+        return;
+    FInternalImages = new TCustomImageList(nullptr);
+    int size = Platform::Shell().SmallIconSize();
+    FInternalImages->SetWidth(size);
+    FInternalImages->SetHeight(size);
+}
+
+int TCustomExplorerTreeview::IconIndex(const QString& key)
+{
+    if (key.isEmpty() || !FInternalImages)
+        return -1;
+    if (auto it = FIconIndexes.constFind(key); it != FIconIndexes.constEnd())
+        return *it;
+    QImage image = Platform::Shell().IconImage(key, FInternalImages->Width());
+    // Only pictures of the list's own width are taken.
+    int index = image.isNull() || image.width() != FInternalImages->Width() ? -1 : FInternalImages->Add(image);
+    FIconIndexes.insert(key, index);
+    return index;
+}
+
+// --- Loading ---------------------------------------------------------------
+
+QString TCustomExplorerTreeview::FolderOfNode(TKestTreeNode* Node) const
+{
+    // The folder tree's root is a path root whose path is FolderPath itself.
+    if (FMode == aeFolder && Node && Node == FTreeNodes->GetFirstNode())
+        return FFolderPath;
+    return GetNodePath(Node);
+}
+
+void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode BaseNode, const QString& path, bool ClearOldNodes)
+{
+    if (ClearOldNodes)
+        Clear();
+    EnsureInternalImages();
+    if (BaseNode == bnDesktop)
+        LoadDesktop();
+    else
+        LoadFolder(path);
+}
+
+void TCustomExplorerTreeview::LoadDesktop()
+{
+    IShellNamespace& shell = Platform::Shell();
+    TShellItem desktopItem = shell.DesktopItem();
+    TKestTreeNode* desktop = FTreeNodes->AddFirst(desktopItem.displayName);
+    desktop->SetShowText(false);
+    desktop->SetVirtualParent(true);
+    desktop->SetImageIndex(IconIndex(desktopItem.iconKey));
+
+    TShellItem computerItem = shell.ComputerItem();
+    FMyComputerNode = desktop->AddChild(computerItem.displayName);
+    FMyComputerNode->SetVirtualParent(true);
+    FMyComputerNode->SetImageIndex(IconIndex(computerItem.iconKey));
+
+    for (const TShellItem& item : shell.ComputerItems()) {
+        if (!item.isFolder)
+            continue;
+        QString name = item.parsingName.endsWith(kSep) ? item.parsingName : item.displayName;
+        if (name.trimmed().isEmpty())
+            continue;
+        FMyComputerNode->AddChild(name)->SetImageIndex(IconIndex(item.iconKey));
+    }
+    SetSelectedNode(FMyComputerNode);
+}
+
+void TCustomExplorerTreeview::LoadFolder(const QString& path)
+{
+    IShellNamespace& shell = Platform::Shell();
+    if (!shell.DirectoryExists(path)) {
+        if (IsLoading())
+            return;
+        throw Exception(QStringLiteral("Invalid Folder Path"));
+    }
+    const QString folder = WithoutSeparator(path);
+    TKestTreeNode* root = IsDriveRoot(folder) ? AddDriveRoot(folder) : AddFolderRoot(folder);
+    if (!root)
+        return; // a hidden folder while hidden folders are not shown: nothing to show
+    root->SetVirtualParent(true);
+    root->SetShowText(false);
+    AddSubFolders(WithSeparator(folder), root);
+    SetSelectedNode(FTreeNodes->GetFirstNode());
+}
+
+bool TCustomExplorerTreeview::IsDriveRoot(const QString& folder) const
+{
+    if (folder == QString(kSep))
+        return true;
+    for (const TShellItem& item : Platform::Shell().ComputerItems())
+        if (item.isDrive && item.parsingName == WithSeparator(folder))
+            return true;
+    return false;
+}
+
+TKestTreeNode* TCustomExplorerTreeview::AddDriveRoot(const QString& folder)
+{
+    for (const TShellItem& item : Platform::Shell().ComputerItems()) {
+        if (item.isFolder && item.parsingName == WithSeparator(folder)) {
+            TKestTreeNode* node = FTreeNodes->Add(item.parsingName);
+            node->SetImageIndex(IconIndex(item.iconKey));
+            return node;
+        }
+    }
+    return nullptr;
+}
+
+TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
+{
+    IShellNamespace& shell = Platform::Shell();
+    QString name = folder.mid(folder.lastIndexOf(kSep) + 1);
+    if (name.isEmpty())
+        return nullptr;
+    QString parent = folder.left(folder.size() - name.size());
+    auto entries = shell.ListDirectory(parent, true);
+    if (!entries) {
+        parent = WithSeparator(folder);
+        entries = shell.ListDirectory(parent, true);
+    }
+    if (!entries)
+        return nullptr;
+    std::vector<TDirEntry> visible;
+    for (const TDirEntry& e : *entries)
+        if (e.isDirectory && (!e.isHidden || FShowHiddenFolders) && !e.name.isEmpty())
+            visible.push_back(e);
+    const TDirEntry* match = FindByName(visible, name, [](const TDirEntry& e) { return e.name; });
+    if (!match)
+        return nullptr;
+    // The folder's own spelling on disk, whatever the case of the path typed.
+    TKestTreeNode* node = FTreeNodes->Add(match->name);
+    node->SetImageIndex(IconIndex(shell.IconKeyOfPath(parent + match->name)));
+    return node;
+}
+
+void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* ParentNode)
+{
+    if (path.isEmpty())
+        return;
+    const QString folder = WithSeparator(path);
+    bool populateAllowed = true;
+    QPointer<TCustomExplorerTreeview> self(this);
+    if (OnPopulateChildNode)
+        OnPopulateChildNode(this, ParentNode, folder, populateAllowed);
+    if (!self || !populateAllowed)
+        return;
+    IShellNamespace& shell = Platform::Shell();
+    auto entries = shell.ListDirectory(folder, true);
+    if (!entries)
+        return;
+    EnsureInternalImages();
+    TListingGuard guard(this, ParentNode);
+    TEventPump pump;
+    bool eventsRan = false;
+    for (const TDirEntry& e : *entries) {
+        if (pump.Pump()) {
+            if (!guard.Alive())
+                return;
+            eventsRan = true;
+        }
+        if (e.isHidden && !FShowHiddenFolders)
+            continue;
+        // Once input has been handled, a folder may have gone meanwhile.
+        if (eventsRan && !shell.DirectoryExists(folder + e.name))
+            continue;
+        TKestTreeNode* node = ParentNode ? ParentNode->AddChild(e.name) : FTreeNodes->Add(e.name);
+        node->SetImageIndex(IconIndex(shell.IconKeyOfPath(folder + e.name)));
+    }
+}
+
+void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
+{
+    if (!IsOwnNode(ParentNode) || (FMode != aeSystem && FMode != aeFolder))
+        return;
+    QString selected = FolderOfNode(FSelectedNode);
+    SetSelectedNode(nullptr);
+    ParentNode->DeleteChildren();
+    QPointer<TCustomExplorerTreeview> self(this);
+    AddSubFolders(FolderOfNode(ParentNode), ParentNode);
+    if (self)
+        SetSelectedFolder(selected, true);
+}
 
 QString TCustomExplorerTreeview::GetSelectedFolder() const
 {
     if ((FMode == aeSystem || FMode == aeFolder) && FSelectedNode)
-        return GetNodePath(FSelectedNode);
+        return FolderOfNode(FSelectedNode);
     return QString();
 }
 
+// --- Walking to a folder ---------------------------------------------------
+
 void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immediately)
 {
+    IShellNamespace& shell = Platform::Shell();
+    if (Path.isEmpty() || FMode == aeCustom ||
+        (FMode == aeFolder && (FFolderPath.isEmpty() || !shell.DirectoryExists(FFolderPath))))
+        return;
     if (!Immediately) {
         FNewSelectedFolderPath = Path;
         PostMessage(this, ET_SETFOLDERPATH());
+        return;
+    }
+    if (!shell.DirectoryExists(Path))
+        return;
+    QPointer<TCustomExplorerTreeview> self(this);
+    BeginUpdate();
+    QStringList segments = SplitPath(Path);
+    if (!segments.isEmpty() && FTreeNodes->GetFirstNode()) {
+        if (FMode == aeFolder)
+            WalkFolderTree(Path, segments);
+        else if (FMyComputerNode)
+            WalkComputer(segments);
+    }
+    if (self)
+        EndUpdate();
+}
+
+TKestTreeNode* TCustomExplorerTreeview::SelectLevelAndFind(TKestTreeNode* First, const QString& Segment)
+{
+    // Selecting the level's first node lists its folder when needed.
+    quint64 generation = FTreeGeneration;
+    QPointer<TCustomExplorerTreeview> self(this);
+    SetSelectedNode(First);
+    if (!self || generation != FTreeGeneration)
+        return nullptr; // input during the listing changed the tree
+    std::vector<TKestTreeNode*> level;
+    for (TKestTreeNode* n = First; n; n = n->GetNextSibling())
+        level.push_back(n);
+    TKestTreeNode* const* found =
+        FindByName(level, Segment, [](TKestTreeNode* n) { return WithoutSeparator(n->Text()); });
+    return found ? *found : nullptr;
+}
+
+void TCustomExplorerTreeview::WalkFolderTree(const QString& Path, const QStringList& Segments)
+{
+    if (WithoutSeparator(Path) == WithoutSeparator(FFolderPath)) {
+        SetSelectedNode(FTreeNodes->GetFirstNode());
+        return;
+    }
+    TKestTreeNode* root = FTreeNodes->GetFirstNode();
+    const QString rootName = WithoutSeparator(root->Text());
+    qsizetype start = -1;
+    for (qsizetype i = 0; i < Segments.size() && start < 0; ++i)
+        if (Segments[i] == rootName)
+            start = i;
+    for (qsizetype i = 0; i < Segments.size() && start < 0; ++i)
+        if (Segments[i].compare(rootName, Qt::CaseInsensitive) == 0)
+            start = i;
+    if (start < 0)
+        return;
+    TKestTreeNode* level = root->GetFirstChild();
+    QPointer<TCustomExplorerTreeview> self(this);
+    for (qsizetype i = start + 1; i < Segments.size() && level; ++i) {
+        TKestTreeNode* found = SelectLevelAndFind(level, Segments[i]);
+        if (!self || !found)
+            return;
+        SetSelectedNode(found);
+        if (!self)
+            return;
+        level = found->GetFirstChild();
+    }
+}
+
+void TCustomExplorerTreeview::WalkComputer(const QStringList& Segments)
+{
+    QPointer<TCustomExplorerTreeview> self(this);
+    TKestTreeNode* level = FMyComputerNode->GetFirstChild();
+    TKestTreeNode* lastMatch = nullptr;
+    bool refreshed = false;
+    qsizetype i = 0;
+    while (level && i < Segments.size()) {
+        TKestTreeNode* found = SelectLevelAndFind(level, Segments[i]);
+        if (!self)
+            return;
+        if (found) {
+            SetSelectedNode(found);
+            if (!self || i == Segments.size() - 1)
+                return;
+            lastMatch = found;
+            refreshed = false;
+            ++i;
+            level = found->GetFirstChild();
+        } else if (lastMatch && !refreshed) {
+            // The folder may have been created after its parent was listed.
+            RefreshSubFolders(lastMatch);
+            if (!self)
+                return;
+            refreshed = true;
+            level = lastMatch->GetFirstChild();
+        } else {
+            return;
+        }
     }
 }

@@ -86,6 +86,7 @@ void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* Node)
 
 void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
 {
+    NodeGoing(Node);
     if (Node && ListsFollowTree(true))
         FAutoCompleteList.RemoveNode(Node);
 }

@@ -1,0 +1,19 @@
+#pragma once
+// Lets the window thread handle queued input and painting during long work
+// on it: at the first call, then whenever a few milliseconds have passed, so
+// the window stays responsive without paying for the event loop per item.
+
+#include <QElapsedTimer>
+
+class TEventPump {
+public:
+    explicit TEventPump(int intervalMs = 8) : FInterval(intervalMs) {}
+
+    // Processes pending events when due; returns true when it did, after
+    // which anything the events may have changed must be checked again.
+    bool Pump();
+
+private:
+    QElapsedTimer FTimer;
+    int FInterval;
+};

@@ -1,0 +1,13 @@
+#pragma once
+// Name order as people expect it in folder listings: letter case ignored,
+// runs of digits compared by their value ("file2" before "file10").
+
+#include <QString>
+
+namespace NaturalOrder {
+
+// Negative, zero or positive like a comparison. Names equal but for case
+// or leading zeros are ordered by their plain text so that the order is total.
+int Compare(const QString& a, const QString& b);
+
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The folder namespace of the desktop as the folder source sees it: the
+// desktop and computer items, the computer's drives, directory listings and
+// icons. One implementation per platform; tests may install another.
+
+#include <QImage>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <vector>
+
+struct TShellItem {
+    QString parsingName; // a drive's ends with the path separator
+    QString displayName;
+    bool isFolder = true;
+    bool isDrive = false; // the root of a file system
+    QString iconKey;      // see IconImage
+};
+
+struct TDirEntry {
+    QString name;
+    bool isDirectory = false; // symbolic links followed
+    bool isHidden = false;
+};
+
+class IShellNamespace {
+public:
+    virtual ~IShellNamespace();
+
+    virtual TShellItem DesktopItem() = 0;
+    virtual TShellItem ComputerItem() = 0;
+    // The computer's items in their order: the drives first.
+    virtual std::vector<TShellItem> ComputerItems() = 0;
+
+    virtual bool DirectoryExists(const QString& path) = 0;
+    // The entries of a directory sorted by name (case-insensitively, numbers
+    // in natural order), or nothing when the directory cannot be read.
+    // Entries that cannot be examined are left out.
+    virtual std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly) = 0;
+    // The display name of a path; empty when the path cannot be read.
+    virtual QString DisplayNameOf(const QString& path) = 0;
+
+    // Icons are named by a key so that equal icons are loaded and kept once.
+    virtual QString IconKeyOfPath(const QString& path) = 0;
+    virtual QImage IconImage(const QString& key, int size) = 0;
+    virtual int SmallIconSize() = 0;
+};
+
+namespace Platform {
+
+// The namespace in force: the platform's own unless a test installed one.
+IShellNamespace& Shell();
+// Installs a replacement (nullptr restores the platform's); returns the
+// previous replacement.
+std::unique_ptr<IShellNamespace> SetShell(std::unique_ptr<IShellNamespace> shell);
+
+}

@@ -1,0 +1,201 @@
+#include "framework/platform/linux/LinuxShellNamespace.h"
+
+#include "framework/platform/NaturalOrder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QSet>
+#include <QStandardPaths>
+#include <QStyle>
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kSep = QStringLiteral("/");
+
+QString WithSeparator(const QString& path) { return path.endsWith(kSep) ? path : path + kSep; }
+
+QString DesktopFolder() { return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation); }
+
+// File systems that hold user data; everything else in the mount table
+// (proc, sysfs, cgroup, overlay, tmpfs, ...) is left out of the computer.
+bool IsRealFileSystem(const QByteArray& type)
+{
+    static const QSet<QByteArray> kReal = {
+        "ext2", "ext3", "ext4", "xfs", "btrfs", "vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk", "iso9660",
+        "udf", "zfs", "f2fs", "jfs", "reiserfs", "hfs", "hfsplus", "nfs", "nfs4", "cifs", "smb3", "smbfs", "9p",
+        "virtiofs", "bcachefs", "nilfs2", "ufs",
+    };
+    return kReal.contains(type);
+}
+
+// Mount points are written with octal escapes for space, tab, newline and
+// the backslash.
+QString Unescape(const QByteArray& field)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            bool ok = false;
+            int code = field.mid(i + 1, 3).toInt(&ok, 8);
+            if (ok) {
+                out.append(char(code));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(field[i]);
+    }
+    return QString::fromUtf8(out);
+}
+
+}
+
+const QString& LinuxShellNamespace::Home()
+{
+    if (FHome.isEmpty())
+        FHome = QDir::homePath();
+    return FHome;
+}
+
+const QString& LinuxShellNamespace::Desktop()
+{
+    if (FDesktop.isEmpty())
+        FDesktop = DesktopFolder();
+    return FDesktop;
+}
+
+TShellItem LinuxShellNamespace::DesktopItem()
+{
+    QString folder = Desktop();
+    QString name = QDir(folder).dirName();
+    return {folder, name.isEmpty() ? QStringLiteral("Desktop") : name, true, false, QStringLiteral("user-desktop")};
+}
+
+TShellItem LinuxShellNamespace::ComputerItem()
+{
+    return {QString(), QStringLiteral("Computer"), true, false, QStringLiteral("computer")};
+}
+
+std::vector<QString> LinuxShellNamespace::RealMountPoints(const QByteArray& mountinfo)
+{
+    std::vector<QString> points;
+    QSet<QString> seen;
+    for (const QByteArray& line : mountinfo.split('\n')) {
+        QList<QByteArray> fields = line.split(' ');
+        qsizetype dash = fields.indexOf("-");
+        if (dash < 6 || dash + 1 >= fields.size())
+            continue;
+        if (!IsRealFileSystem(fields[dash + 1]))
+            continue;
+        QString point = Unescape(fields[4]);
+        if (!seen.contains(point)) {
+            seen.insert(point);
+            points.push_back(point);
+        }
+    }
+    return points;
+}
+
+std::vector<TShellItem> LinuxShellNamespace::ComputerItems()
+{
+    std::vector<TShellItem> items;
+    QSet<QString> seen;
+    auto add = [&](const QString& path, bool drive, const QString& icon) {
+        QString name = WithSeparator(path);
+        if (seen.contains(name))
+            return;
+        seen.insert(name);
+        items.push_back({name, name, true, drive, icon});
+    };
+    add(kSep, true, QStringLiteral("drive-harddisk"));
+    add(Home(), false, QStringLiteral("user-home"));
+    QFile mounts(QStringLiteral("/proc/self/mountinfo"));
+    if (mounts.open(QIODevice::ReadOnly))
+        for (const QString& point : RealMountPoints(mounts.readAll()))
+            add(point, true, QStringLiteral("drive-harddisk"));
+    return items;
+}
+
+bool LinuxShellNamespace::DirectoryExists(const QString& path)
+{
+    struct stat st;
+    return !path.isEmpty() && stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly)
+{
+    DIR* dir = opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return std::nullopt;
+    const int fd = dirfd(dir);
+    std::vector<TDirEntry> entries;
+    while (dirent* e = readdir(dir)) {
+        const char* name = e->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        bool isDir = e->d_type == DT_DIR;
+        // Links and file systems without entry types need a look at the target.
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st;
+            if (fstatat(fd, name, &st, 0) != 0)
+                continue; // a dangling link, a loop, or gone already
+            isDir = S_ISDIR(st.st_mode);
+        }
+        if (directoriesOnly && !isDir)
+            continue;
+        entries.push_back({QFile::decodeName(name), isDir, name[0] == '.'});
+    }
+    closedir(dir);
+    std::sort(entries.begin(), entries.end(),
+              [](const TDirEntry& a, const TDirEntry& b) { return NaturalOrder::Compare(a.name, b.name) < 0; });
+    return entries;
+}
+
+QString LinuxShellNamespace::DisplayNameOf(const QString& path)
+{
+    if (!DirectoryExists(path) && !QFileInfo::exists(path))
+        return QString();
+    QString trimmed = path.size() > 1 && path.endsWith(kSep) ? path.chopped(1) : path;
+    QString name = QFileInfo(trimmed).fileName();
+    return name.isEmpty() ? trimmed : name;
+}
+
+QString LinuxShellNamespace::IconKeyOfPath(const QString& path)
+{
+    QString p = path.size() > 1 && path.endsWith(kSep) ? path.chopped(1) : path;
+    if (p == kSep)
+        return QStringLiteral("drive-harddisk");
+    if (p == Home())
+        return QStringLiteral("user-home");
+    if (p == Desktop())
+        return QStringLiteral("user-desktop");
+    return QStringLiteral("folder");
+}
+
+QImage LinuxShellNamespace::IconImage(const QString& key, int size)
+{
+    QString cacheKey = key + u'@' + QString::number(size);
+    if (auto it = FIcons.constFind(cacheKey); it != FIcons.constEnd())
+        return *it;
+    QIcon icon = QIcon::fromTheme(key);
+    if (icon.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        static const QHash<QString, QStyle::StandardPixmap> kFallback = {
+            {QStringLiteral("folder"), QStyle::SP_DirIcon},
+            {QStringLiteral("user-home"), QStyle::SP_DirHomeIcon},
+            {QStringLiteral("user-desktop"), QStyle::SP_DesktopIcon},
+            {QStringLiteral("computer"), QStyle::SP_ComputerIcon},
+            {QStringLiteral("drive-harddisk"), QStyle::SP_DriveHDIcon},
+        };
+        icon = QApplication::style()->standardIcon(kFallback.value(key, QStyle::SP_DirIcon));
+    }
+    QImage image = icon.isNull() ? QImage() : icon.pixmap(size, size).toImage();
+    FIcons.insert(cacheKey, image);
+    return image;
+}
