@@ -18,8 +18,38 @@ TApplication::~TApplication()
         delete Components(ComponentCount() - 1);
 }
 
+bool TApplication::IsWorkEvent(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater:
+    case QEvent::LayoutRequest:
+    case QEvent::Expose:
+    case QEvent::Polish:
+    case QEvent::PolishRequest:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+    case QEvent::PlatformSurface:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::ActivationChange:
+    case QEvent::HoverMove:
+    case QEvent::ChildPolished:
+        return false;
+    default:
+        return true;
+    }
+}
+
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
+    if (IsWorkEvent(event))
+        ++FWorkEvents;
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {

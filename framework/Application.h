@@ -37,12 +37,19 @@ public:
     // Runs the event loop until the main form closes.
     int Run();
 
+    // How many events that may run program code (input, timers, queued
+    // calls; not painting) have been delivered so far.
+    static quint64 WorkEventCount() { return FWorkEvents; }
+
     // The last message reported by ShowException (for diagnostics and tests).
     const QString& LastExceptionMessage() const { return FLastExceptionMessage; }
 
 private:
     void AdoptForm(TCustomForm* form);
 
+    static bool IsWorkEvent(const QEvent* event);
+
+    static inline quint64 FWorkEvents = 0;
     TCustomForm* FMainForm = nullptr;
     bool FMainFormOnTaskBar = false;
     QString FLastExceptionMessage;

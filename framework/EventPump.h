@@ -9,8 +9,9 @@ class TEventPump {
 public:
     explicit TEventPump(int intervalMs = 8) : FInterval(intervalMs) {}
 
-    // Processes pending events when due; returns true when it did, after
-    // which anything the events may have changed must be checked again.
+    // Processes pending events when due; returns true when events that may
+    // have run program code were handled, after which anything they may have
+    // changed must be checked again.
     bool Pump();
 
 private:

@@ -251,7 +251,7 @@ void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* 
         if (e.isHidden && !FShowHiddenFolders)
             continue;
         // Once input has been handled, a folder may have gone meanwhile.
-        if (eventsRan && !shell.DirectoryExists(folder + e.name))
+        if (eventsRan && !shell.EntryExists(folder, e.name))
             continue;
         TKestTreeNode* node = ParentNode ? ParentNode->AddChild(e.name) : FTreeNodes->Add(e.name);
         node->SetImageIndex(IconIndex(shell.IconKeyOfPath(folder + e.name)));

@@ -68,13 +68,3 @@ BENCHMARK(BM_AddChildrenWithAutoComplete)->RangeMultiplier(10)->Range(1000, 1000
 BENCHMARK(BM_ClearChildren)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_ClearChildrenWithAutoComplete)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond)->Complexity();
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    TCustomExplorerTreeview::RegisterModule();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

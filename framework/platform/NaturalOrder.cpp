@@ -29,6 +29,31 @@ int CompareNumbers(const QString& a, qsizetype& i, const QString& b, qsizetype& 
 
 }
 
+QString SortKey(const QString& name)
+{
+    // A digit run becomes a marker that sorts below letters, its length, then
+    // its digits without leading zeros: shorter numbers come first.
+    QString key;
+    key.reserve(name.size() + 4);
+    for (qsizetype i = 0; i < name.size();) {
+        if (!IsDigit(name[i])) {
+            key += name[i].toCaseFolded();
+            ++i;
+            continue;
+        }
+        qsizetype start = i;
+        while (i < name.size() && IsDigit(name[i]))
+            ++i;
+        qsizetype first = start;
+        while (first + 1 < i && name[first] == u'0')
+            ++first;
+        key += QChar(u'0');
+        key += QChar(char16_t(0x20 + std::min<qsizetype>(i - first, 0xFFDF)));
+        key += QStringView(name).mid(first, i - first);
+    }
+    return key;
+}
+
 int Compare(const QString& a, const QString& b)
 {
     qsizetype i = 0, j = 0;

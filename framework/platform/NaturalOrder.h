@@ -10,4 +10,9 @@ namespace NaturalOrder {
 // or leading zeros are ordered by their plain text so that the order is total.
 int Compare(const QString& a, const QString& b);
 
+// A key whose plain comparison orders as Compare does (but for the final
+// tie-break on the plain text): sorting many names by keys made once is
+// much cheaper than comparing names pairwise.
+QString SortKey(const QString& name);
+
 }

@@ -37,6 +37,8 @@ public:
     // in natural order), or nothing when the directory cannot be read.
     // Entries that cannot be examined are left out.
     virtual std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly) = 0;
+    // Whether an entry of a directory listed earlier is still there.
+    virtual bool EntryExists(const QString& directory, const QString& name) = 0;
     // The display name of a path; empty when the path cannot be read.
     virtual QString DisplayNameOf(const QString& path) = 0;
 

@@ -153,9 +153,42 @@ std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const Q
         entries.push_back({QFile::decodeName(name), isDir, name[0] == '.'});
     }
     closedir(dir);
-    std::sort(entries.begin(), entries.end(),
-              [](const TDirEntry& a, const TDirEntry& b) { return NaturalOrder::Compare(a.name, b.name) < 0; });
-    return entries;
+    // Sort by keys made once; equal keys fall back to the plain names.
+    std::vector<std::pair<QString, size_t>> keys;
+    keys.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(NaturalOrder::SortKey(entries[i].name), i);
+    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
+        int c = a.first.compare(b.first);
+        return c != 0 ? c < 0 : entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<TDirEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& k : keys)
+        sorted.push_back(std::move(entries[k.second]));
+    return sorted;
+}
+
+LinuxShellNamespace::~LinuxShellNamespace()
+{
+    if (FCheckFd >= 0)
+        close(FCheckFd);
+}
+
+bool LinuxShellNamespace::EntryExists(const QString& directory, const QString& name)
+{
+    // Checked relative to the directory, kept open while the same directory
+    // is asked about: a listing checks many entries of one directory.
+    if (directory != FCheckDir || FCheckFd < 0) {
+        if (FCheckFd >= 0)
+            close(FCheckFd);
+        FCheckDir = directory;
+        FCheckFd = open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
+    struct stat st;
+    if (FCheckFd >= 0)
+        return fstatat(FCheckFd, QFile::encodeName(name).constData(), &st, 0) == 0;
+    return stat(QFile::encodeName(directory + kSep + name).constData(), &st) == 0;
 }
 
 QString LinuxShellNamespace::DisplayNameOf(const QString& path)

@@ -9,11 +9,17 @@
 
 class LinuxShellNamespace : public IShellNamespace {
 public:
+    LinuxShellNamespace() = default;
+    ~LinuxShellNamespace() override;
+    LinuxShellNamespace(const LinuxShellNamespace&) = delete;
+    LinuxShellNamespace& operator=(const LinuxShellNamespace&) = delete;
+
     TShellItem DesktopItem() override;
     TShellItem ComputerItem() override;
     std::vector<TShellItem> ComputerItems() override;
     bool DirectoryExists(const QString& path) override;
     std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly) override;
+    bool EntryExists(const QString& directory, const QString& name) override;
     QString DisplayNameOf(const QString& path) override;
     QString IconKeyOfPath(const QString& path) override;
     QImage IconImage(const QString& key, int size) override;
@@ -31,4 +37,6 @@ private:
     QHash<QString, QImage> FIcons;
     QString FHome;
     QString FDesktop;
+    QString FCheckDir;
+    int FCheckFd = -1;
 };
