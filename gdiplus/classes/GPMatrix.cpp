@@ -1,5 +1,7 @@
 #include "gdiplus/classes/GPMatrix.h"
 
+#include "gdiplus/common/MatrixRotation.h"
+
 namespace KestGDIPlusClasses {
 
 TGPMatrix::TGPMatrix()
@@ -36,17 +38,15 @@ Status TGPMatrix::SetElements(REAL m11, REAL m12, REAL m21, REAL m22, REAL dx, R
     return SetStatus(GDIPLUS_API(GdipSetMatrixElements)(Native(), m11, m12, m21, m22, dx, dy));
 }
 
-REAL TGPMatrix::OffsetX()
+REAL TGPMatrix::Element(int index)
 {
     TMatrixElements m{};
-    return GetElements(m) == Ok ? m[4] : 0;
+    return GetElements(m) == Ok ? m[size_t(index)] : 0;
 }
 
-REAL TGPMatrix::OffsetY()
-{
-    TMatrixElements m{};
-    return GetElements(m) == Ok ? m[5] : 0;
-}
+REAL TGPMatrix::OffsetX() { return Element(4); }
+
+REAL TGPMatrix::OffsetY() { return Element(5); }
 
 Status TGPMatrix::Reset() { return SetElements(1, 0, 0, 1, 0, 0); }
 
@@ -72,14 +72,8 @@ Status TGPMatrix::Rotate(REAL angle, MatrixOrder order)
 
 Status TGPMatrix::RotateAt(REAL angle, const TGPPointF& center, MatrixOrder order)
 {
-    // Around the centre: move it to the origin, rotate, move it back.
-    bool append = order == MatrixOrderAppend;
-    Status status = Translate(append ? -center.X : center.X, append ? -center.Y : center.Y, order);
-    if (status == Ok)
-        status = Rotate(angle, order);
-    if (status == Ok)
-        status = Translate(append ? center.X : -center.X, append ? center.Y : -center.Y, order);
-    return status;
+    TRotationCalls calls{GDIPLUS_API(GdipTranslateMatrix), GDIPLUS_API(GdipRotateMatrix)};
+    return SetStatus(RotateMatrixAt(calls, Native(), angle, center, order));
 }
 
 Status TGPMatrix::Shear(REAL shearX, REAL shearY, MatrixOrder order)

@@ -42,6 +42,7 @@ public:
 protected:
     explicit TGPMatrix(GpMatrix* native) { nativeMatrix.reset(native); }
     Status SetStatus(Status status) { return TrackStatus(lastResult, status); }
+    REAL Element(int index);
 
     TNative<GpMatrix, &TGdiplusApiTable::GdipDeleteMatrix> nativeMatrix;
     Status lastResult = Ok;
