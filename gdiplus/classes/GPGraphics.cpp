@@ -41,11 +41,7 @@ Status TGPGraphics::Flush(FlushIntention intention)
     return SetStatus(GDIPLUS_API(GdipFlush)(Native(), intention));
 }
 
-Status TGPGraphics::Clear(ARGB color)
-{
-    Status status = SetStatus(GDIPLUS_API(GdipGraphicsClear)(Native(), color));
-    return status == Ok ? Flush() : status;
-}
+Status TGPGraphics::Clear(ARGB color) { return SetStatus(GDIPLUS_API(GdipGraphicsClear)(Native(), color)); }
 
 Status TGPGraphics::SetSmoothingMode(INT smoothingMode)
 {

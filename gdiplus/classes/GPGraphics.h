@@ -29,8 +29,6 @@ public:
     static TGPGraphics* FromImage(const TGPImage* image) { return new TGPGraphics(image); }
 
     Status Flush(FlushIntention intention = FlushIntentionFlush);
-    // Also flushed: the library keeps a clear back until then, and a surface
-    // painted meanwhile by the framework canvas would lose that paint.
     Status Clear(ARGB color);
 
     Status SetSmoothingMode(INT smoothingMode);

@@ -16,8 +16,9 @@ struct TMeasureCall {
 };
 
 // Measures length characters of text (the caller has clamped length to the
-// text). The first measuring after start-up has been seen to come back Ok
-// with an empty box; a non-empty text that measures empty is asked again.
+// text). The first measuring after the library's start-up has been seen to
+// come back Ok with an empty box (not with the fonts installed here today);
+// a non-empty text that measures empty is asked once more.
 GpStatus MeasureText(const TMeasureCall& call, const QString& text, INT length, const RectF& layoutRect,
                      RectF& boundingBox, INT* codepointsFitted, INT* linesFilled);
 

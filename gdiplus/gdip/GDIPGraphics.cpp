@@ -43,11 +43,7 @@ std::unique_ptr<TGPGraphics> TGPGraphics::FromImage(const TGPImage* image)
 
 TStatus TGPGraphics::Flush(FlushIntention intention) { return SetStatus(GdipFlush(Native(), intention)); }
 
-TStatus TGPGraphics::Clear(ARGB color)
-{
-    TStatus status = SetStatus(GdipGraphicsClear(Native(), color));
-    return status == Ok ? Flush() : status;
-}
+TStatus TGPGraphics::Clear(ARGB color) { return SetStatus(GdipGraphicsClear(Native(), color)); }
 
 TStatus TGPGraphics::SetTransform(const TGPMatrix* matrix)
 {

@@ -43,7 +43,6 @@ public:
     static std::unique_ptr<TGPGraphics> FromImage(const TGPImage* image);
 
     TStatus Flush(FlushIntention intention = FlushIntentionFlush);
-    // Also flushed: the library keeps a clear back until then.
     TStatus Clear(ARGB color);
     TStatus SetTransform(const TGPMatrix* matrix);
     TStatus ResetTransform();

@@ -103,13 +103,6 @@ TYPED_TEST(SurfaceDrawing, SharesTheSurfaceWithAPainter)
     EXPECT_EQ(this->dc.Pixel(30, 25), qRgb(255, 255, 255));
 }
 
-TYPED_TEST(SurfaceDrawing, ClearReachesThePixelsAtOnce)
-{
-    typename TypeParam::Graphics graphics(this->dc);
-    ASSERT_EQ(graphics.Clear(Blue), Ok);
-    EXPECT_EQ(this->dc.Pixel(10, 10), qRgb(0, 0, 255));
-}
-
 TYPED_TEST(SurfaceDrawing, EmptySurfaceGivesAStatusNotACrash)
 {
     TDeviceContext empty(0, 0);
