@@ -4,7 +4,7 @@
 
 namespace KestGDIPlusClasses {
 
-void* TGdiplusBase::operator new(std::size_t size)
+void* TClassesMemory::Allocate(std::size_t size)
 {
     // An object may be created before the module's own start-up has run.
     StartModule();
@@ -14,7 +14,7 @@ void* TGdiplusBase::operator new(std::size_t size)
     return memory;
 }
 
-void TGdiplusBase::operator delete(void* memory) noexcept
+void TClassesMemory::Free(void* memory) noexcept
 {
     if (auto free = KestGDIPlusApi::TableEntry<&TGdiplusApiTable::GdipFree>())
         free(memory);

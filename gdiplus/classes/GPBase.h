@@ -4,6 +4,7 @@
 // remembers its last failure.
 
 #include "gdiplus/KestGDIPlusApi.h"
+#include "gdiplus/common/GdiplusObject.h"
 #include "gdiplus/common/NativeHandle.h"
 #include "gdiplus/common/StatusField.h"
 
@@ -17,24 +18,13 @@ using namespace GdiplusFlat;
 template <class T, auto DeleteMember>
 using TNative = TNativeHandle<T, &KestGDIPlusApi::TableEntry<DeleteMember>>;
 
-class TGdiplusBase {
-public:
-    virtual ~TGdiplusBase() = default;
-
-    static void* operator new(std::size_t size);
-    static void operator delete(void* memory) noexcept;
-
-protected:
-    TGdiplusBase() = default;
-    TGdiplusBase(const TGdiplusBase&) = delete;
-    TGdiplusBase& operator=(const TGdiplusBase&) = delete;
+// Instances come from the library's allocator, starting the module first
+// when an object is created before its start-up has run.
+struct TClassesMemory {
+    static void* Allocate(std::size_t size);
+    static void Free(void* memory) noexcept;
 };
 
-// The native handle of a wrapper argument; null for a missing one.
-template <class W>
-auto NativeOf(const W* wrapper) -> decltype(wrapper->Native())
-{
-    return wrapper ? wrapper->Native() : nullptr;
-}
+using TGdiplusBase = TGdiplusObject<TClassesMemory>;
 
 }

@@ -5,7 +5,7 @@
 
 namespace KestGDIP {
 
-void* TGdiplusBase::operator new(std::size_t size)
+void* TGdipMemory::Allocate(std::size_t size)
 {
     void* memory = GdipAlloc(size);
     if (!memory && StartModule() == Ok)
@@ -15,6 +15,6 @@ void* TGdiplusBase::operator new(std::size_t size)
     return memory;
 }
 
-void TGdiplusBase::operator delete(void* memory) noexcept { GdipFree(memory); }
+void TGdipMemory::Free(void* memory) noexcept { GdipFree(memory); }
 
 }

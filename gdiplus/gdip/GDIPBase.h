@@ -3,6 +3,7 @@
 // the drawing library's own memory; every wrapper owns one native object and
 // remembers its last failure.
 
+#include "gdiplus/common/GdiplusObject.h"
 #include "gdiplus/common/NativeHandle.h"
 #include "gdiplus/common/StatusField.h"
 #include "gdiplus/gdip/GdipImports.h"
@@ -24,25 +25,13 @@ auto LinkedFunction()
 template <class T, auto DeleteFunction>
 using TNative = TNativeHandle<T, &LinkedFunction<DeleteFunction>>;
 
-class TGdiplusBase {
-public:
-    virtual ~TGdiplusBase() = default;
-
-    // Asks the library's allocator; when it has nothing to give because the
-    // library is not started yet, starts it and asks once more.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* memory) noexcept;
-
-protected:
-    TGdiplusBase() = default;
-    TGdiplusBase(const TGdiplusBase&) = delete;
-    TGdiplusBase& operator=(const TGdiplusBase&) = delete;
+// Instances come from the library's allocator; when it has nothing to give
+// because the library is not started yet, it is started and asked once more.
+struct TGdipMemory {
+    static void* Allocate(std::size_t size);
+    static void Free(void* memory) noexcept;
 };
 
-template <class W>
-auto NativeOf(const W* wrapper) -> decltype(wrapper->Native())
-{
-    return wrapper ? wrapper->Native() : nullptr;
-}
+using TGdiplusBase = TGdiplusObject<TGdipMemory>;
 
 }
