@@ -19,12 +19,18 @@ TFontFamilyCalls FamilyCalls()
             GDIPLUS_API(GdipDeleteFontFamily)};
 }
 
-// A generic family wrapped once; its creation status stays readable on it.
+// A generic family wrapped once. The library hands every caller the same
+// native family; this module keeps a copy of its own so that freeing it at
+// module end leaves the other module's generic families intact.
 class TGenericFamily : public TGPFontFamily {
 public:
     explicit TGenericFamily(GpStatus (*get)(GpFontFamily**))
     {
-        lastResult = AdoptNative(nativeFamily, get);
+        GpFontFamily* shared = nullptr;
+        lastResult = get(&shared);
+        if (lastResult == Ok)
+            lastResult = AdoptNative(nativeFamily, GDIPLUS_API(GdipCloneFontFamily),
+                                     shared);
     }
 };
 

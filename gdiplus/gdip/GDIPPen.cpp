@@ -15,12 +15,9 @@ TStatus TGPPen::SetBrush(const TGPBrush* brush) { return SetStatus(GdipSetPenBru
 
 std::unique_ptr<TGPBrush> TGPPen::GetBrush()
 {
-    // The pen keeps its own brush; the wrapper gets a copy it may free.
-    GpBrush* own = nullptr;
+    // The library answers with a copy of the pen's brush, ours to free.
     auto brush = std::make_unique<TGPBrush>();
-    brush->lastResult = SetStatus(GdipGetPenBrushFill(Native(), &own));
-    if (own)
-        brush->lastResult = AdoptNative(brush->nativeBrush, &GdipCloneBrush, own);
+    brush->lastResult = SetStatus(AdoptNative(brush->nativeBrush, &GdipGetPenBrushFill, Native()));
     return brush;
 }
 
