@@ -102,6 +102,11 @@ enum StringFormatFlags : int {
     StringFormatFlagsNoFontFallback = 0x0400, StringFormatFlagsMeasureTrailingSpaces = 0x0800,
     StringFormatFlagsNoWrap = 0x1000, StringFormatFlagsLineLimit = 0x2000, StringFormatFlagsNoClip = 0x4000
 };
+enum PathPointType : int {
+    PathPointTypeStart = 0x00, PathPointTypeLine = 0x01, PathPointTypeBezier = 0x03,
+    PathPointTypePathTypeMask = 0x07, PathPointTypePathDashMode = 0x10, PathPointTypePathMarker = 0x20,
+    PathPointTypeCloseSubpath = 0x80
+};
 enum FlushIntention : int { FlushIntentionFlush = 0, FlushIntentionSync = 1 };
 enum ColorChannelFlags : int {
     ColorChannelFlagsC = 0, ColorChannelFlagsM = 1, ColorChannelFlagsY = 2, ColorChannelFlagsK = 3,
