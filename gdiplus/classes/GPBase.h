@@ -1,0 +1,30 @@
+#pragma once
+// The root of the run-time bound wrapper classes. Every instance lives in the
+// drawing library's own memory; every wrapper owns one native object and
+// remembers its last failure.
+
+#include "gdiplus/KestGDIPlusApi.h"
+#include "gdiplus/common/GdiplusObject.h"
+#include "gdiplus/common/NativeHandle.h"
+#include "gdiplus/common/StatusField.h"
+
+#include <cstddef>
+
+namespace KestGDIPlusClasses {
+
+using namespace GdiplusFlat;
+
+// A native object deleted through the table entry of that member.
+template <class T, auto DeleteMember>
+using TNative = TNativeHandle<T, &KestGDIPlusApi::TableEntry<DeleteMember>>;
+
+// Instances come from the library's allocator, starting the module first
+// when an object is created before its start-up has run.
+struct TClassesMemory {
+    static void* Allocate(std::size_t size);
+    static void Free(void* memory) noexcept;
+};
+
+using TGdiplusBase = TGdiplusObject<TClassesMemory>;
+
+}

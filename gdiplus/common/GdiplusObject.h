@@ -1,0 +1,31 @@
+#pragma once
+// The root of every wrapper class: an instance lives in the drawing
+// library's own memory, obtained and returned through the module's Memory
+// policy (static Allocate and Free), and is never copied.
+
+#include <cstddef>
+
+namespace GdiplusFlat {
+
+template <class Memory>
+class TGdiplusObject {
+public:
+    virtual ~TGdiplusObject() = default;
+
+    static void* operator new(std::size_t size) { return Memory::Allocate(size); }
+    static void operator delete(void* memory) noexcept { Memory::Free(memory); }
+
+protected:
+    TGdiplusObject() = default;
+    TGdiplusObject(const TGdiplusObject&) = delete;
+    TGdiplusObject& operator=(const TGdiplusObject&) = delete;
+};
+
+// The native handle of a wrapper argument; null for a missing one.
+template <class W>
+auto NativeOf(const W* wrapper) -> decltype(wrapper->Native())
+{
+    return wrapper ? wrapper->Native() : nullptr;
+}
+
+}

@@ -1,0 +1,21 @@
+#pragma once
+// A graphics object drawing straight into a device context's pixels: a
+// 32bpp PARGB bitmap over the surface memory and a graphics object on it.
+// The bitmap must outlive the graphics object.
+
+#include "gdiplus/api/GdiplusFlatTypes.h"
+
+class TDeviceContext;
+
+namespace GdiplusFlat {
+
+struct TSurfaceCalls {
+    GpStatus (*CreateBitmapFromScan0)(INT, INT, INT, PixelFormat, BYTE*, GpBitmap**);
+    GpStatus (*GetImageGraphicsContext)(GpImage*, GpGraphics**);
+    GpStatus (*DisposeImage)(GpImage*);
+};
+
+GpStatus BindSurface(const TSurfaceCalls& calls, TDeviceContext& dc, GpBitmap** bitmap,
+                     GpGraphics** graphics);
+
+}
