@@ -22,16 +22,23 @@ const std::vector<QString>& Names()
     return names;
 }
 
+// A bar in program-supplied mode with count children under one node.
+TKestTreeNode* Fill(TKestExplorerTreeview& bar, bool autoComplete, int count)
+{
+    bar.SetMode(aeCustom);
+    bar.SetAutoComplete(autoComplete);
+    TKestTreeNode* parent = bar.Items()->Add("root");
+    for (int i = 0; i < count; ++i)
+        parent->AddChild(Names()[size_t(i)]);
+    return parent;
+}
+
 void AddChildren(benchmark::State& state, bool autoComplete)
 {
     const int count = int(state.range(0));
     for (auto _ : state) {
         TKestExplorerTreeview bar(nullptr);
-        bar.SetMode(aeCustom);
-        bar.SetAutoComplete(autoComplete);
-        TKestTreeNode* parent = bar.Items()->Add("root");
-        for (int i = 0; i < count; ++i)
-            parent->AddChild(Names()[size_t(i)]);
+        Fill(bar, autoComplete, count);
         state.PauseTiming(); // the bar's own teardown is not part of adding
         bar.Items()->Clear();
         state.ResumeTiming();
@@ -45,11 +52,7 @@ void ClearChildren(benchmark::State& state, bool autoComplete)
     for (auto _ : state) {
         state.PauseTiming();
         TKestExplorerTreeview bar(nullptr);
-        bar.SetMode(aeCustom);
-        bar.SetAutoComplete(autoComplete);
-        TKestTreeNode* parent = bar.Items()->Add("root");
-        for (int i = 0; i < count; ++i)
-            parent->AddChild(Names()[size_t(i)]);
+        TKestTreeNode* parent = Fill(bar, autoComplete, count);
         state.ResumeTiming();
         parent->DeleteChildren();
     }
