@@ -19,4 +19,7 @@ public:
 
     Q_INVOKABLE void FormCreate(QObject* Sender);
     Q_INVOKABLE void Button1Click(QObject* Sender);
+
+private:
+    bool FOpening = false;
 };

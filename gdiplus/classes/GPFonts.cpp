@@ -9,9 +9,19 @@ namespace KestGDIPlusClasses {
 
 namespace {
 
-constinit std::unique_ptr<TGPFontFamily> GSansSerif;
-constinit std::unique_ptr<TGPFontFamily> GSerif;
-constinit std::unique_ptr<TGPFontFamily> GMonospace;
+// Freed by the module's end (FreeGenerics), never by static destruction,
+// whose order against the module's own end is not fixed.
+struct TGenerics {
+    std::unique_ptr<TGPFontFamily> SansSerif;
+    std::unique_ptr<TGPFontFamily> Serif;
+    std::unique_ptr<TGPFontFamily> Monospace;
+};
+
+TGenerics& Generics()
+{
+    static auto* generics = new TGenerics;
+    return *generics;
+}
 
 TFontFamilyCalls FamilyCalls()
 {
@@ -64,24 +74,24 @@ TGPFontFamily::TGPFontFamily(const QString& name, const TGPFontCollection* fontC
 
 TGPFontFamily* TGPFontFamily::GenericSansSerif()
 {
-    return Generic(GSansSerif, GDIPLUS_API(GdipGetGenericFontFamilySansSerif));
+    return Generic(Generics().SansSerif, GDIPLUS_API(GdipGetGenericFontFamilySansSerif));
 }
 
 TGPFontFamily* TGPFontFamily::GenericSerif()
 {
-    return Generic(GSerif, GDIPLUS_API(GdipGetGenericFontFamilySerif));
+    return Generic(Generics().Serif, GDIPLUS_API(GdipGetGenericFontFamilySerif));
 }
 
 TGPFontFamily* TGPFontFamily::GenericMonospace()
 {
-    return Generic(GMonospace, GDIPLUS_API(GdipGetGenericFontFamilyMonospace));
+    return Generic(Generics().Monospace, GDIPLUS_API(GdipGetGenericFontFamilyMonospace));
 }
 
 void TGPFontFamily::FreeGenerics()
 {
-    GSansSerif.reset();
-    GSerif.reset();
-    GMonospace.reset();
+    Generics().SansSerif.reset();
+    Generics().Serif.reset();
+    Generics().Monospace.reset();
 }
 
 QString TGPFontFamily::GetFamilyName(LANGID)

@@ -6,8 +6,18 @@ namespace KestGDIPlusClasses {
 
 namespace {
 
-constinit std::unique_ptr<TGPStringFormat> GGenericDefault;
-constinit std::unique_ptr<TGPStringFormat> GGenericTypographic;
+// Freed by the module's end (FreeGenerics), never by static destruction,
+// whose order against the module's own end is not fixed.
+struct TGenerics {
+    std::unique_ptr<TGPStringFormat> Default;
+    std::unique_ptr<TGPStringFormat> Typographic;
+};
+
+TGenerics& Generics()
+{
+    static auto* generics = new TGenerics;
+    return *generics;
+}
 
 }
 
@@ -29,28 +39,28 @@ TGPStringFormat::TGPStringFormat(GpStringFormat* native, Status status) : lastEr
 
 TGPStringFormat* TGPStringFormat::GenericDefault()
 {
-    if (!GGenericDefault) {
+    if (!Generics().Default) {
         GpStringFormat* native = nullptr;
         Status status = GDIPLUS_API(GdipStringFormatGetGenericDefault)(&native);
-        GGenericDefault.reset(new TGPStringFormat(native, status));
+        Generics().Default.reset(new TGPStringFormat(native, status));
     }
-    return GGenericDefault.get();
+    return Generics().Default.get();
 }
 
 TGPStringFormat* TGPStringFormat::GenericTypographic()
 {
-    if (!GGenericTypographic) {
+    if (!Generics().Typographic) {
         GpStringFormat* native = nullptr;
         Status status = GDIPLUS_API(GdipStringFormatGetGenericTypographic)(&native);
-        GGenericTypographic.reset(new TGPStringFormat(native, status));
+        Generics().Typographic.reset(new TGPStringFormat(native, status));
     }
-    return GGenericTypographic.get();
+    return Generics().Typographic.get();
 }
 
 void TGPStringFormat::FreeGenerics()
 {
-    GGenericDefault.reset();
-    GGenericTypographic.reset();
+    Generics().Default.reset();
+    Generics().Typographic.reset();
 }
 
 TGPStringFormat* TGPStringFormat::Clone() { return new TGPStringFormat(this); }

@@ -155,6 +155,10 @@ TEST(SampleForms, Form1ButtonShowsTheSameForm2EveryTime)
             ASSERT_NE(f, nullptr);
             EXPECT_TRUE(f->isModal());
             shown.push_back(f);
+            // A click that arrives while the first one is still being handled
+            // does nothing (it must not open the window a second time).
+            main->Button1Click(main->Button1);
+            EXPECT_EQ(main->form2, f);
             if (viaCloseBox)
                 f->close();
             else
