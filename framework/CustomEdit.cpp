@@ -1,5 +1,7 @@
 #include "framework/CustomEdit.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QProxyStyle>
 
@@ -103,6 +105,109 @@ void TCustomEdit::HideCaret()
         FHiddenCaretStyle->setParent(this);
     }
     setStyle(FHiddenCaretStyle);
+}
+
+namespace {
+
+TMouseButton ButtonOf(const QMouseEvent* event)
+{
+    switch (event->button()) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+}
+
+bool TCustomEdit::DoKeyDown(QKeyEvent* event)
+{
+    if (!OnKeyDown)
+        return true;
+    int key = event->key();
+    OnKeyDown(this, key, ShiftStateOf(event));
+    return key != 0;
+}
+
+void TCustomEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!DoKeyDown(event))
+        return;
+    const QString text = event->text();
+    if (!OnKeyPress || text.size() != 1 || !text.at(0).isPrint()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QChar ch = text.at(0);
+    OnKeyPress(this, ch);
+    if (ch.isNull())
+        return; // the handler swallowed the character
+    if (ch == text.at(0)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(ch), event->isAutoRepeat());
+    QLineEdit::keyPressEvent(&changed);
+}
+
+void TCustomEdit::keyReleaseEvent(QKeyEvent* event)
+{
+    if (OnKeyUp) {
+        int key = event->key();
+        OnKeyUp(this, key, ShiftStateOf(event));
+        if (key == 0)
+            return;
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
+void TCustomEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (OnMouseDown)
+        OnMouseDown(this, ButtonOf(event), ShiftStateOf(event), event->position().toPoint().x(),
+                    event->position().toPoint().y());
+}
+
+void TCustomEdit::mouseMoveEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseMoveEvent(event);
+    if (OnMouseMove)
+        OnMouseMove(this, ShiftStateOf(event), event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void TCustomEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (OnMouseUp)
+        OnMouseUp(this, ButtonOf(event), ShiftStateOf(event), event->position().toPoint().x(),
+                  event->position().toPoint().y());
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Click();
+}
+
+void TCustomEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TCustomEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TCustomEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (OnExit)
+        OnExit(this);
 }
 
 void TCustomEdit::Change()

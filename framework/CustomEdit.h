@@ -39,11 +39,48 @@ public:
     bool CaretVisible() const { return FCaretVisible; }
 
     TNotifyEvent OnChange;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
     TNotifyEvent GetOnChange() const { return OnChange; }
     void SetOnChange(const TNotifyEvent& e) { OnChange = e; }
+    TNotifyEvent GetOnDblClick() const { return OnDblClick; }
+    void SetOnDblClick(const TNotifyEvent& e) { OnDblClick = e; }
+    TNotifyEvent GetOnEnter() const { return OnEnter; }
+    void SetOnEnter(const TNotifyEvent& e) { OnEnter = e; }
+    TNotifyEvent GetOnExit() const { return OnExit; }
+    void SetOnExit(const TNotifyEvent& e) { OnExit = e; }
+    TKeyEvent GetOnKeyDown() const { return OnKeyDown; }
+    void SetOnKeyDown(const TKeyEvent& e) { OnKeyDown = e; }
+    TKeyPressEvent GetOnKeyPress() const { return OnKeyPress; }
+    void SetOnKeyPress(const TKeyPressEvent& e) { OnKeyPress = e; }
+    TKeyEvent GetOnKeyUp() const { return OnKeyUp; }
+    void SetOnKeyUp(const TKeyEvent& e) { OnKeyUp = e; }
+    TMouseEvent GetOnMouseDown() const { return OnMouseDown; }
+    void SetOnMouseDown(const TMouseEvent& e) { OnMouseDown = e; }
+    TMouseMoveEvent GetOnMouseMove() const { return OnMouseMove; }
+    void SetOnMouseMove(const TMouseMoveEvent& e) { OnMouseMove = e; }
+    TMouseEvent GetOnMouseUp() const { return OnMouseUp; }
+    void SetOnMouseUp(const TMouseEvent& e) { OnMouseUp = e; }
 
 protected:
     virtual void Change();
+    // Fires OnKeyDown; returns false when the handler swallowed the key.
+    bool DoKeyDown(QKeyEvent* event);
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void ColorChanged() override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -2,10 +2,42 @@
 // Event types: assignable callbacks. Stored layouts bind them to methods of
 // the form by name (see TypeInfo's event binders).
 
+#include <QChar>
+#include <QFlags>
 #include <QMetaType>
 #include <functional>
 
+class QInputEvent;
 class QObject;
 
+enum class TShiftStateFlag {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20,
+    ssDouble = 0x40,
+};
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
+using enum TShiftStateFlag;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+using enum TMouseButton;
+
+// The modifier keys and mouse buttons held during an input event.
+TShiftState ShiftStateOf(const QInputEvent* event);
+
 using TNotifyEvent = std::function<void(QObject* Sender)>;
+// Key is the Qt key code; a handler may change it (0 swallows the key).
+using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
+using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+
 Q_DECLARE_METATYPE(TNotifyEvent)
+Q_DECLARE_METATYPE(TKeyEvent)
+Q_DECLARE_METATYPE(TKeyPressEvent)
+Q_DECLARE_METATYPE(TMouseEvent)
+Q_DECLARE_METATYPE(TMouseMoveEvent)

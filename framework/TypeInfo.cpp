@@ -29,12 +29,45 @@ void RegisterBuiltIns(Registry& r)
     add(&TButton::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TButton(owner); });
     add(&TForm::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TForm(owner); });
     add(&TImageList::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TImageList(owner); });
-    r.binders.insert(QMetaType::fromType<TNotifyEvent>().id(), [](QObject* target, const QMetaMethod& m) {
-        QPointer<QObject> guard(target);
-        return QVariant::fromValue(TNotifyEvent([guard, m](QObject* sender) {
-            if (guard)
-                m.invoke(guard.data(), Qt::DirectConnection, Q_ARG(QObject*, sender));
-        }));
+    // A handler method takes the event's arguments, references as pointers:
+    // void FormKeyDown(QObject* Sender, int* Key, TShiftState Shift).
+    auto bind = [&r](QMetaType type, auto make) {
+        r.binders.insert(type.id(), [make](QObject* target, const QMetaMethod& m) {
+            return QVariant::fromValue(make(QPointer<QObject>(target), m));
+        });
+    };
+    bind(QMetaType::fromType<TNotifyEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TNotifyEvent([t, m](QObject* sender) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender));
+        });
+    });
+    bind(QMetaType::fromType<TKeyEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TKeyEvent([t, m](QObject* sender, int& key, TShiftState shift) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(int*, &key),
+                         Q_ARG(TShiftState, shift));
+        });
+    });
+    bind(QMetaType::fromType<TKeyPressEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TKeyPressEvent([t, m](QObject* sender, QChar& key) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, &key));
+        });
+    });
+    bind(QMetaType::fromType<TMouseEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TMouseEvent([t, m](QObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TMouseButton, button),
+                         Q_ARG(TShiftState, shift), Q_ARG(int, x), Q_ARG(int, y));
+        });
+    });
+    bind(QMetaType::fromType<TMouseMoveEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TMouseMoveEvent([t, m](QObject* sender, TShiftState shift, int x, int y) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TShiftState, shift),
+                         Q_ARG(int, x), Q_ARG(int, y));
+        });
     });
 }
 

@@ -150,8 +150,9 @@ void TCustomExplorerTreeview::mousePressEvent(QMouseEvent* e)
 void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
 {
     const int key = e->key();
-    // Enter inserts nothing: the key belongs to the bar's own handling.
+    // Enter inserts nothing: the key goes down, its character is swallowed.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        DoKeyDown(e);
         e->accept();
         return;
     }

@@ -24,12 +24,22 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(TNotifyEvent OnChange READ GetOnChange WRITE SetOnChange)
     Q_PROPERTY(TNotifyEvent OnClick READ GetOnClick WRITE SetOnClick)
+    Q_PROPERTY(TNotifyEvent OnDblClick READ GetOnDblClick WRITE SetOnDblClick)
+    Q_PROPERTY(TNotifyEvent OnEnter READ GetOnEnter WRITE SetOnEnter)
+    Q_PROPERTY(TNotifyEvent OnExit READ GetOnExit WRITE SetOnExit)
+    Q_PROPERTY(TKeyEvent OnKeyDown READ GetOnKeyDown WRITE SetOnKeyDown)
+    Q_PROPERTY(TKeyPressEvent OnKeyPress READ GetOnKeyPress WRITE SetOnKeyPress)
+    Q_PROPERTY(TKeyEvent OnKeyUp READ GetOnKeyUp WRITE SetOnKeyUp)
+    Q_PROPERTY(TMouseEvent OnMouseDown READ GetOnMouseDown WRITE SetOnMouseDown)
+    Q_PROPERTY(TMouseMoveEvent OnMouseMove READ GetOnMouseMove WRITE SetOnMouseMove)
+    Q_PROPERTY(TMouseEvent OnMouseUp READ GetOnMouseUp WRITE SetOnMouseUp)
     // The bar's own properties.
     Q_PROPERTY(TExpTreeviewAppearance* Appearance READ Appearance WRITE SetAppearance)
     Q_PROPERTY(bool AutoComplete READ AutoComplete WRITE SetAutoComplete)
@@ -61,6 +71,7 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_CLASSINFO("Stored:Font", "IsFontStored")
     Q_CLASSINFO("Default:MaxLength", "0")
     Q_CLASSINFO("Default:ParentFont", "true")
+    Q_CLASSINFO("Default:ParentShowHint", "true")
     Q_CLASSINFO("Default:ShowHint", "false")
     Q_CLASSINFO("Default:TabOrder", "-1")
     Q_CLASSINFO("Default:TabStop", "true")
@@ -85,6 +96,8 @@ public:
     Q_INVOKABLE bool IsFontStored() const { return TControl::IsFontStored(); }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool Value) { FShowHint = Value; }
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool Value) { FParentShowHint = Value; }
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void SetTabStop(bool Value) { setFocusPolicy(Value ? Qt::StrongFocus : Qt::NoFocus); }
 
@@ -105,4 +118,5 @@ public:
 
 private:
     bool FShowHint = false;
+    bool FParentShowHint = true;
 };
