@@ -5,11 +5,13 @@
 #include "framework/Application.h"
 #include "framework/TypeInfo.h"
 #include "pathbar/KestExplorerTreeview.h"
+#include "styles/StylesModule.h"
 
 namespace Program {
 
 void RegisterModules()
 {
+    KestStyles::RegisterModule();
     TCustomExplorerTreeview::RegisterModule();
     TypeInfo::RegisterClass<TForm1>();
     TypeInfo::RegisterClass<TForm2>();

@@ -32,6 +32,9 @@ public:
     void SetClientHeight(int value) { resize(width(), value); }
     int TextHeight() const { return FTextHeight; }
     void SetTextHeight(int value) { FTextHeight = value; }
+    // Whether the form follows the resolution of its screen.
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool value) { FScaled = value; }
 
     int ModalResult() const { return FModalResult; }
     // A non-zero result closes a modal form with that result.
@@ -68,6 +71,7 @@ private:
 
     int FModalResult = 0;
     int FTextHeight = 0;
+    bool FScaled = true;
 };
 
 // The form class stored layouts name as the base of application forms.
@@ -81,10 +85,12 @@ class TForm : public TCustomForm {
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
     Q_PROPERTY(int TextHeight READ TextHeight WRITE SetTextHeight)
+    Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
     Q_PROPERTY(TNotifyEvent OnCreate READ GetOnCreate WRITE SetOnCreate)
     Q_PROPERTY(TNotifyEvent OnShow READ GetOnShow WRITE SetOnShow)
     Q_PROPERTY(TNotifyEvent OnDestroy READ GetOnDestroy WRITE SetOnDestroy)
     Q_PROPERTY(TNotifyEvent OnClick READ GetOnClick WRITE SetOnClick)
+    Q_CLASSINFO("Default:Scaled", "true")
 
 public:
     explicit TForm(TComponent* AOwner);

@@ -4,9 +4,12 @@
 #include "framework/Form.h"
 #include "framework/ImageList.h"
 #include "framework/Messages.h"
+#include "pathbar/AppearancePresets.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
+#include "styles/FormStylerStyle.h"
+#include "styles/SystemVersion.h"
 
 namespace {
 
@@ -49,6 +52,10 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
     SetShowImage(true);
 
     SetBounds(Left(), Top(), 300, 25);
+    // A bar dropped on a form in the designer takes the form's style; it is
+    // still stored as a custom one.
+    if (AOwner && AOwner->IsDesigning() && !AOwner->IsReading() && !AOwner->IsLoading())
+        SetComponentStyle(GetFormStylerStyle(AOwner, tsOffice2019White));
     FZPXStyle = tsCustom;
 }
 
@@ -398,4 +405,10 @@ TCustomImageList* TCustomExplorerTreeview::GetImageList() const
 void TCustomExplorerTreeview::SetComponentStyle(TZPXStyle AStyle)
 {
     FZPXStyle = AStyle;
+    if (AStyle == tsCustom)
+        return;
+    // Old common controls draw the frame black; without the module (or its
+    // version) the presets keep their blue-grey line.
+    const TColor frame = IsCommonControlsV6() ? TColor(0xB99D7F) : clBlack;
+    ApplyAppearancePreset(*FAppearance, AStyle, frame);
 }

@@ -18,7 +18,7 @@
 #include "pathbar/ExpTreeviewAppearance.h"
 #include "pathbar/ExplorerTreeviewTypes.h"
 #include "pathbar/KestTreeNodes.h"
-#include "styles/ZPXStyle.h"
+#include "styles/StyleInterfaces.h"
 
 #include <QPointer>
 #include <QHash>
@@ -32,7 +32,7 @@ class TNodeButton;
 class TCustomForm;
 class TCustomImageList;
 
-class TCustomExplorerTreeview : public TCustomEdit {
+class TCustomExplorerTreeview : public TCustomEdit, public IZPXStyle {
     Q_OBJECT
 public:
     explicit TCustomExplorerTreeview(TComponent* AOwner);
@@ -84,7 +84,9 @@ public:
     const TAutoCompleteList& AutoCompleteList() const { return FAutoCompleteList; }
 
     // --- Styles -------------------------------------------------------------
-    void SetComponentStyle(TZPXStyle AStyle);
+    // Fills the appearance records with the style's preset colours (tsCustom
+    // keeps them) and remembers the style.
+    void SetComponentStyle(TZPXStyle AStyle) override;
     TZPXStyle GetComponentStyle() const { return FZPXStyle; }
 
     // --- Properties ---------------------------------------------------------

@@ -1,7 +1,10 @@
 #pragma once
-// The named visual styles a control can take, in their stored order.
+// The named visual styles a control can take, in their stored order, and the
+// light and dark variants of the flat look.
 
 #include <QObject>
+#include <QString>
+#include <vector>
 
 namespace KestStyles {
 Q_NAMESPACE
@@ -37,7 +40,21 @@ enum TZPXStyle {
 };
 Q_ENUM_NS(TZPXStyle)
 
+inline constexpr int ZPXStyleCount = 27;
+
+enum TMetroStyle { msLight, msDark };
+Q_ENUM_NS(TMetroStyle)
+
+// The text under which style lists offer a style, and its place there;
+// tsWhidbey is not offered (empty text, position -1).
+QString StyleOfferedName(TZPXStyle AStyle);
+int StyleOfferedPosition(TZPXStyle AStyle);
+// The offered styles in list order.
+std::vector<TZPXStyle> OfferedStyles();
+
 }
 
 using KestStyles::TZPXStyle;
 using enum KestStyles::TZPXStyle;
+using KestStyles::TMetroStyle;
+using enum KestStyles::TMetroStyle;

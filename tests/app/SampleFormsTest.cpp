@@ -5,12 +5,15 @@
 #include "framework/LayoutReader.h"
 #include "framework/LayoutText.h"
 #include "framework/LayoutWriter.h"
+#include "framework/platform/linux/LinuxRegistry.h"
+#include "styles/SystemStyle.h"
 
 #include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -108,6 +111,12 @@ TEST(SampleForms, Form2WritesWhatItRead)
     EXPECT_EQ(Values(*Child(written, "Button1")), Values(*Child(stored, "Button1")));
     EXPECT_FALSE(Values(*bar).contains("Items.Data")); // no nodes, no data
 
+    // What was written loads into the records of a new form and comes out
+    // unchanged again.
+    auto copy = std::make_unique<TForm2>(nullptr);
+    TLayoutReader::ReadRoot(TLayoutWriter::WriteRootText(form.get()), copy.get());
+    EXPECT_EQ(Values(*Child(TLayoutWriter::WriteRoot(copy.get()), "kestTree")), Values(*bar));
+
     // A style applied at run time is still stored as 0, and a tree as "Data".
     form->kestTree->SetComponentStyle(tsOffice2019Black);
     form->kestTree->SetMode(aeCustom);
@@ -116,6 +125,23 @@ TEST(SampleForms, Form2WritesWhatItRead)
     EXPECT_EQ(values.value("ZPXStyle"), "0");
     EXPECT_TRUE(values.value("Items.Data").simplified().remove(u' ').startsWith("{01000000"));
     EXPECT_EQ(values.value("UIStyle"), "tsOffice2019Black");
+}
+
+// On a desktop in dark mode the sample's platform answers detect the dark
+// style; the sample itself applies no detected style, so Form2's bar keeps
+// its stored colours.
+TEST(SampleForms, DarkDesktopIsDetected)
+{
+    TFakeDesktopTheme dark;
+    dark.Dark = true;
+    Platform::TLinuxRegistry registry{QString()}; // without the optional INI file
+    Platform::TScopedService<Platform::IDesktopTheme> t{dark};
+    Platform::TScopedService<Platform::IRegistry> r{registry};
+    EXPECT_EQ(DetectSystemStyle(false), tsOffice2019Black);
+
+    std::unique_ptr<TForm2> form(TCustomForm::Create<TForm2>(nullptr));
+    EXPECT_EQ(form->kestTree->UIStyle(), tsCustom);
+    EXPECT_EQ(form->kestTree->Appearance()->OuterBorderColor(), 0xABABAB);
 }
 
 TEST(SampleForms, StoredTreeComesBackFromALayout)

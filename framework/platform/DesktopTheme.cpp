@@ -1,0 +1,3 @@
+#include "framework/platform/DesktopTheme.h"
+
+Platform::IDesktopTheme::~IDesktopTheme() = default;

@@ -1,0 +1,3 @@
+#include "framework/platform/ScreenDpi.h"
+
+Platform::IScreenDpi::~IScreenDpi() = default;

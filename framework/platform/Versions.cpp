@@ -1,0 +1,3 @@
+#include "framework/platform/Versions.h"
+
+Platform::IVersions::~IVersions() = default;

@@ -1,0 +1,13 @@
+#pragma once
+// The colours each named style gives the path bar: one preset per style,
+// written into the appearance records through their property writers (so
+// the records notify as they do for any other change).
+
+#include "framework/Color.h"
+#include "styles/ZPXStyle.h"
+
+class TExpTreeviewAppearance;
+
+// Writes the preset of AStyle; tsCustom leaves everything as it is.
+// FrameColor is the presets' inner frame line.
+void ApplyAppearancePreset(TExpTreeviewAppearance& Appearance, TZPXStyle AStyle, TColor FrameColor);

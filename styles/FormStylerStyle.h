@@ -1,0 +1,18 @@
+#pragma once
+// The style of the form styler on a component's form.
+
+#include "styles/ZPXStyle.h"
+
+class TComponent;
+
+namespace KestStyles {
+
+// The style of the first enabled form styler, with a style other than
+// tsCustom, among the components the form owns. A form is searched itself,
+// a control through its top-level form; anything else, or no such styler,
+// gives ADefault.
+TZPXStyle GetFormStylerStyle(TComponent* AComponent, TZPXStyle ADefault);
+
+}
+
+using KestStyles::GetFormStylerStyle;

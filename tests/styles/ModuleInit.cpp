@@ -1,0 +1,3 @@
+#include "styles/StylesModule.h"
+
+void KestTestModuleInit() { KestStyles::RegisterModule(); }
