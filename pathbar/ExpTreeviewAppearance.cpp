@@ -1,25 +1,26 @@
 #include "pathbar/ExpTreeviewAppearance.h"
 
-TButtonAppearance::TButtonAppearance(QObject* parent) : QObject(parent), FFont(std::make_unique<TFont>())
-{
-    FFont->OnChange = [this](QObject*) { Changed(); };
-}
-
-TButtonAppearance::~TButtonAppearance() = default;
-
-void TButtonAppearance::Changed()
+void TAppearanceRecord::Changed()
 {
     if (OnChange)
         OnChange(this);
 }
 
-void TButtonAppearance::Update(TColor& Field, TColor Value)
+void TAppearanceRecord::Update(TColor& Field, TColor Value)
 {
     if (Value != Field) {
         Field = Value;
         Changed();
     }
 }
+
+TButtonAppearance::TButtonAppearance(QObject* parent) : TAppearanceRecord(parent), FFont(std::make_unique<TFont>())
+{
+    FFont->OnChange = [this](QObject*) { Changed(); };
+}
+
+TButtonAppearance::~TButtonAppearance() = default;
+
 
 // Only the pressed colours notify; the others show at the next paint.
 void TButtonAppearance::SetBorderColorHot(TColor Value) { FBorderColorHot = Value; }
@@ -90,26 +91,13 @@ void TButtonAppearance::Assign(TPersistent* Source)
 }
 
 TExpTreeviewAppearance::TExpTreeviewAppearance(QObject* parent)
-    : QObject(parent), FButtonAppearance(std::make_unique<TButtonAppearance>())
+    : TAppearanceRecord(parent), FButtonAppearance(std::make_unique<TButtonAppearance>())
 {
     FButtonAppearance->OnChange = [this](QObject*) { Changed(); };
 }
 
 TExpTreeviewAppearance::~TExpTreeviewAppearance() = default;
 
-void TExpTreeviewAppearance::Changed()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
-void TExpTreeviewAppearance::Update(TColor& Field, TColor Value)
-{
-    if (Value != Field) {
-        Field = Value;
-        Changed();
-    }
-}
 
 void TExpTreeviewAppearance::SetButtonAppearance(TButtonAppearance* Value)
 {

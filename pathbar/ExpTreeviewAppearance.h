@@ -11,7 +11,20 @@
 #include <QObject>
 #include <memory>
 
-class TButtonAppearance : public QObject, public TPersistent {
+// What both records share: a change notification and colour writers that
+// store a different value and then notify.
+class TAppearanceRecord : public QObject, public TPersistent {
+public:
+    explicit TAppearanceRecord(QObject* parent) : QObject(parent) {}
+
+    TNotifyEvent OnChange;
+
+protected:
+    void Changed();
+    void Update(TColor& Field, TColor Value);
+};
+
+class TButtonAppearance : public TAppearanceRecord {
     Q_OBJECT
     Q_PROPERTY(TColor ArrowColorDown READ ArrowColorDown WRITE SetArrowColorDown)
     Q_PROPERTY(TColor ArrowColorHot READ ArrowColorHot WRITE SetArrowColorHot)
@@ -92,11 +105,7 @@ public:
     TFont* Font() const { return FFont.get(); }
     void SetFont(TFont* Value);
 
-    TNotifyEvent OnChange;
-
 private:
-    void Changed();
-    void Update(TColor& Field, TColor Value);
 
     TColor FBorderColorHot = 0x8B5816;
     TColor FColorHot = 0xFBEDD3;
@@ -118,7 +127,7 @@ private:
     std::unique_ptr<TFont> FFont;
 };
 
-class TExpTreeviewAppearance : public QObject, public TPersistent {
+class TExpTreeviewAppearance : public TAppearanceRecord {
     Q_OBJECT
     Q_PROPERTY(TButtonAppearance* ButtonAppearance READ ButtonAppearance WRITE SetButtonAppearance)
     Q_PROPERTY(TColor OuterBorderColor READ OuterBorderColor WRITE SetOuterBorderColor)
@@ -165,11 +174,7 @@ public:
     TColor HotColor() const { return FHotColor; }
     void SetHotColor(TColor Value);
 
-    TNotifyEvent OnChange;
-
 private:
-    void Changed();
-    void Update(TColor& Field, TColor Value);
 
     TColor FColor = 0xFAF0E6;
     TColor FFocusColor = 0xFFFFFF;
