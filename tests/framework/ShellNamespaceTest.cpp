@@ -60,9 +60,12 @@ TEST(LinuxShell, ListingGivesFoldersSortedWithHiddenMarked)
     EXPECT_EQ(shell.DisplayNameOf(temp.path() + "/none"), "");
 
     auto items = shell.ComputerItems();
-    ASSERT_GE(items.size(), 2u);
+    ASSERT_GE(items.size(), 1u);
     EXPECT_EQ(items[0].parsingName, "/");
     EXPECT_TRUE(items[0].isDrive);
-    EXPECT_EQ(items[1].parsingName, QDir::homePath() + "/");
-    EXPECT_FALSE(items[1].isDrive);
+    if (QDir::homePath() != "/") {
+        ASSERT_GE(items.size(), 2u);
+        EXPECT_EQ(items[1].parsingName, QDir::homePath() + "/");
+        EXPECT_FALSE(items[1].isDrive);
+    }
 }
