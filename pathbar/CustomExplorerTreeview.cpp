@@ -62,6 +62,8 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
 TCustomExplorerTreeview::~TCustomExplorerTreeview()
 {
     Destroying();
+    for (QPointer<TNodeButton>& b : FRetiredButtons)
+        delete b.data();
     ClearNodeButtons();
     FTreeNodes->Clear();
     FSelectedNode = nullptr;
@@ -359,7 +361,7 @@ void TCustomExplorerTreeview::SetRefreshButton(bool Value)
     } else if (!FRefreshBtn) {
         CreateRefreshButton();
     }
-    UpdateLayout();
+    UpdateButtonPositions();
     if (!IsDesigning())
         UpdateEditRect();
 }
@@ -394,7 +396,8 @@ void TCustomExplorerTreeview::SetShowImage(bool Value)
         return;
     FShowImage = Value;
     UpdateEditRect();
-    UpdateLayout();
+    UpdateLeftIconPosition();
+    PositionNodeButtons();
 }
 
 TCustomImageList* TCustomExplorerTreeview::GetImageList() const

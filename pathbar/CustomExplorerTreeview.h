@@ -128,6 +128,8 @@ public:
     void SetBufferedDraw(bool Value) { FBufferedDraw = Value; }
     bool MouseInControl() const { return FMouseInControl; }
     bool EditMode() const { return FEditMode; }
+    // Whether the history window is open.
+    bool DropDownOpen() const { return !FDropForm.isNull(); }
 
     // The image list node images come from: the folder source's in the
     // folder modes, Images in aeCustom.
@@ -137,6 +139,15 @@ public:
     TDropDownButton* RefreshButtonControl() const { return FRefreshBtn; }
     TLeftIcon* LeftIcon() const { return FLeftIcon; }
     const std::vector<TNodeButton*>& NodeButtons() const { return FNodeButtons; }
+
+    // --- Layout (client coordinates; -1 rectangles when absent) -------------
+    int GetBorderWidth() const;
+    int GetImageAreaWidth() const;
+    QRect GetImageRect() const;
+    QRect GetRefreshButtonRect() const;
+    QRect GetDropDownButtonRect() const;
+    QRect GetNodeAreaRect() const;
+    void PositionNodeButtons();
 
     // --- Events -------------------------------------------------------------
     TNotifyEvent OnRefreshClick;
@@ -189,6 +200,8 @@ protected:
     void Reselect();
 
     // Layout and node buttons.
+    void UpdateLeftIconPosition();
+    void UpdateButtonPositions();
     void UpdateLayout();
     void BuildNodeButtons();
     void ClearNodeButtons();
@@ -249,6 +262,9 @@ private:
     QPointer<QWidget> FAutoComForm;
     QPointer<QWidget> FAutoComListBox;
     std::vector<TNodeButton*> FNodeButtons;
+    // Buttons taken off the bar whose deletion waits for the event loop: one
+    // of them may still be handling the click that replaced it.
+    std::vector<QPointer<TNodeButton>> FRetiredButtons;
     std::unique_ptr<TBitmap> FRefreshGlyph;
     TDbgList FDropDownList;
     // Membership of the history list, so adding stays cheap for large folders.
