@@ -227,3 +227,22 @@ TEST_F(BarLayoutFixture, EditTextRectangleEndsBeforeTheDropDownButton)
     bar->SetShowImage(false);
     EXPECT_EQ(bar->textMargins().left(), 3);
 }
+
+TEST_F(BarLayoutFixture, LeftIconKeepsThePictureOfTheLastNodeWithAnImage)
+{
+    TImageList images(nullptr);
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    images.Add(red);
+    bar->SetImages(&images);
+    Show(300);
+    auto* withImage = nodes()->Add("A");
+    withImage->SetImageIndex(0);
+    auto* without = withImage->AddChild("B");
+    Select(withImage);
+    ASSERT_FALSE(bar->LeftIcon()->Glyph()->Empty());
+    EXPECT_EQ(bar->LeftIcon()->Glyph()->Image().pixel(8, 8), qRgb(255, 0, 0));
+    Select(without);
+    EXPECT_EQ(bar->LeftIcon()->Glyph()->Image().pixel(8, 8), qRgb(255, 0, 0));
+    bar->SetImages(nullptr);
+}
