@@ -62,8 +62,9 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
 TCustomExplorerTreeview::~TCustomExplorerTreeview()
 {
     Destroying();
-    for (QPointer<TNodeButton>& b : FRetiredButtons)
-        delete b.data();
+    for (TNodeButton* b : FSpareButtons)
+        delete b;
+    FSpareButtons.clear();
     ClearNodeButtons();
     FTreeNodes->Clear();
     FSelectedNode = nullptr;

@@ -18,6 +18,7 @@
 #include "pathbar/ExpTreeviewAppearance.h"
 #include "pathbar/ExplorerTreeviewTypes.h"
 #include "pathbar/KestTreeNodes.h"
+#include "pathbar/TextWidthCache.h"
 #include "styles/StyleInterfaces.h"
 
 #include <QPointer>
@@ -148,6 +149,10 @@ public:
     QRect GetDropDownButtonRect() const;
     QRect GetNodeAreaRect() const;
     void PositionNodeButtons();
+    // A node text's width in the button font at that scale.
+    int NodeTextWidth(const QString& Text, double Scale);
+    // The button font at that scale.
+    const QFont& NodeTextFont(double Scale);
 
     // --- Events -------------------------------------------------------------
     TNotifyEvent OnRefreshClick;
@@ -242,6 +247,8 @@ private:
     bool ListsFollowTree(bool removing) const;
     bool IsOwnNode(TKestTreeNode* Node) const;
     void CreateRefreshButton();
+    // A spare node button, else a new one.
+    TNodeButton* TakeNodeButton();
 
     TZPXStyle FZPXStyle = tsCustom;
     std::unique_ptr<TKestTreeNodes> FTreeNodes;
@@ -262,9 +269,11 @@ private:
     QPointer<QWidget> FAutoComForm;
     QPointer<QWidget> FAutoComListBox;
     std::vector<TNodeButton*> FNodeButtons;
-    // Buttons taken off the bar whose deletion waits for the event loop: one
-    // of them may still be handling the click that replaced it.
-    std::vector<QPointer<TNodeButton>> FRetiredButtons;
+    // Buttons taken off the bar, hidden, for the next rebuild: a rebuild on
+    // every resize then creates no widgets, and a button still handling the
+    // click that replaced it stays alive.
+    std::vector<TNodeButton*> FSpareButtons;
+    TTextWidthCache FTextWidths;
     std::unique_ptr<TBitmap> FRefreshGlyph;
     TDbgList FDropDownList;
     // Membership of the history list, so adding stays cheap for large folders.

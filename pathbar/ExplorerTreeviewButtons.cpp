@@ -119,10 +119,9 @@ void TCustomExplorerTreeview::ClearNodeButtons()
         if (IsDestroying()) {
             delete b;
         } else {
-            // The button may be inside its own mouse handler.
             b->hide();
-            b->deleteLater();
-            FRetiredButtons.emplace_back(b);
+            b->Reset();
+            FSpareButtons.push_back(b);
         }
     }
     if (!IsDestroying()) {
@@ -134,7 +133,6 @@ void TCustomExplorerTreeview::ClearNodeButtons()
 void TCustomExplorerTreeview::BuildNodeButtons()
 {
     ClearNodeButtons();
-    std::erase_if(FRetiredButtons, [](const QPointer<TNodeButton>& b) { return b.isNull(); });
     if (!FSelectedNode)
         return;
     const QRect area = GetNodeAreaRect();
@@ -143,7 +141,7 @@ void TCustomExplorerTreeview::BuildNodeButtons()
     if (available < s14)
         return;
     for (TKestTreeNode* node = FSelectedNode; node;) {
-        auto* button = new TNodeButton(this);
+        TNodeButton* button = TakeNodeButton();
         button->SetVisible(true);
         button->SetNode(node);
         node = node->Parent();
@@ -157,6 +155,25 @@ void TCustomExplorerTreeview::BuildNodeButtons()
     PositionNodeButtons();
     UpdateLeftIcon();
     TCustomEdit::SetText(QString());
+}
+
+TNodeButton* TCustomExplorerTreeview::TakeNodeButton()
+{
+    if (FSpareButtons.empty())
+        return new TNodeButton(this);
+    TNodeButton* button = FSpareButtons.back();
+    FSpareButtons.pop_back();
+    return button;
+}
+
+int TCustomExplorerTreeview::NodeTextWidth(const QString& Text, double Scale)
+{
+    return FTextWidths.Width(*FAppearance->ButtonAppearance()->Font(), Scale, Text);
+}
+
+const QFont& TCustomExplorerTreeview::NodeTextFont(double Scale)
+{
+    return FTextWidths.QtFont(*FAppearance->ButtonAppearance()->Font(), Scale);
 }
 
 void TCustomExplorerTreeview::PositionNodeButtons()

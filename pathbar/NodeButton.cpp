@@ -7,7 +7,6 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QCursor>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,13 +48,22 @@ void TNodeButton::UpdateWidth()
         return;
     }
     int w = 0;
-    if (!FNode->Text().isEmpty()) {
-        QFontMetrics fm(FExplorerTreeview->Appearance()->ButtonAppearance()->Font()->ToQFont(Scale()));
-        w = 2 * FOffsetX + fm.boundingRect(QRect(0, 0, 1000, 100), Qt::TextSingleLine, FNode->Text()).width();
-    }
+    if (!FNode->Text().isEmpty())
+        w = 2 * FOffsetX + FExplorerTreeview->NodeTextWidth(FNode->Text(), Scale());
     if (FNode->HasChildren())
         w += s14;
     SetWidth(std::max(w, s14));
+}
+
+void TNodeButton::Reset()
+{
+    FHot = false;
+    FDown = false;
+    FDwBtnHot = false;
+    FNode = nullptr;
+    FScrollButton = false;
+    FShowText = true;
+    FGlyph->Clear();
 }
 
 bool TNodeButton::HasDropDown() const { return FNode && !FScrollButton && FNode->HasChildren(); }
@@ -113,7 +121,7 @@ void TNodeButton::Paint(QPainter& painter)
             QRect textRect = R;
             if (FDown)
                 textRect.setTop(textRect.top() + 2);
-            canvas.setFont(look.Font()->ToQFont(scale));
+            canvas.setFont(FExplorerTreeview->NodeTextFont(scale));
             canvas.setPen(ColorToQColor(look.Font()->Color()));
             canvas.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, FNode->Text());
         }

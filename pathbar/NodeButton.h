@@ -37,6 +37,9 @@ public:
 
     virtual void DoNodePopulate(TKestTreeNode* Node);
 
+    // Back to a new button's state, for reuse by the next rebuild.
+    void Reset();
+
     // Pops up the menu of the node's children (the hidden ancestors for the
     // overflow button) and waits until it closes.
     void ShowChildMenu();
