@@ -1,6 +1,6 @@
 // The sample application. With --screenshot FILE it opens the main window,
 // presses its button, saves a picture of the second window to FILE and ends.
-// For pictures of particular states, --style NAME gives the bar a style,
+// For pictures of particular states, --bar-style NAME gives the bar a style,
 // --folder PATH selects a folder and --hover N puts the mouse over the arrow
 // part of the N-th node button from the right (0: the selection).
 
@@ -26,12 +26,14 @@ QString Option(const QStringList& args, const QString& name)
 
 void ApplyScreenshotOptions(TKestExplorerTreeview* bar, const QStringList& args)
 {
-    const QString style = Option(args, QStringLiteral("--style"));
+    const QString style = Option(args, QStringLiteral("--bar-style"));
     if (!style.isEmpty()) {
         bool ok = false;
         int value = QMetaEnum::fromType<TZPXStyle>().keyToValue(style.toLatin1().constData(), &ok);
         if (ok)
             bar->SetComponentStyle(TZPXStyle(value));
+        else
+            std::fprintf(stderr, "Unknown style %s\n", qPrintable(style));
     }
     const QString folder = Option(args, QStringLiteral("--folder"));
     if (!folder.isEmpty())
