@@ -9,10 +9,35 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProxyStyle>
 
 namespace {
 
 TChildMenuHook* gHook = nullptr;
+
+// Menus of large folders scroll in one column instead of spreading into as
+// many columns as the screen takes.
+class TScrollingMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+                  QStyleHintReturn* Return) const override
+    {
+        if (Hint == QStyle::SH_Menu_Scrollable)
+            return 1;
+        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
+    }
+};
+
+QStyle* MenuStyle()
+{
+    // One for the program, freed with the application object.
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new TScrollingMenuStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
 
 void AddNodeItem(QMenu& Menu, TKestTreeNode* Node, const TCustomImageList* Images)
 {
@@ -31,6 +56,7 @@ std::unique_ptr<QMenu> CreateChildMenu(TNodeButton& Button)
     const TCustomImageList* images = bar->GetImageList();
     Button.DoNodePopulate(node);
     auto menu = std::make_unique<QMenu>();
+    menu->setStyle(MenuStyle());
     TKestTreeNode* base = node;
     if (Button.ScrollButton()) {
         if (node != bar->SelectedNode())

@@ -270,3 +270,16 @@ TEST_F(NodeButtonFixture, AltInTheMenuReleasesTheBarsCapture)
     EXPECT_NE(grabberAfter, bar.get());
     bar->releaseMouse();
 }
+
+TEST_F(NodeButtonFixture, LongMenusScrollInOneColumn)
+{
+    auto* big = nodes()->Add("Big");
+    big->AddChild("Folder 0");
+    auto button = ButtonFor(big);
+    bar->SetSelectedNode(big);
+    const int oneItemWidth = CreateChildMenu(*button)->sizeHint().width();
+    for (int i = 1; i < 3000; ++i)
+        big->AddChild(QStringLiteral("Folder %1").arg(i));
+    auto menu = CreateChildMenu(*button);
+    EXPECT_LT(menu->sizeHint().width(), oneItemWidth + 40) << "no extra columns";
+}
