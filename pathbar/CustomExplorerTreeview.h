@@ -10,6 +10,9 @@
 //   ExplorerTreeviewButtons.cpp  node buttons and layout
 //   ExplorerTreeviewFolders.cpp  the folder source
 //   ExplorerTreeviewPainting.cpp frame and background colours
+// Its child controls paint themselves (NodeButton, DropDownButton, LeftIcon)
+// with the routines of ButtonDrawing; ChildMenu builds and watches the
+// node buttons' menus.
 
 #include "framework/Bitmap.h"
 #include "framework/CustomEdit.h"
