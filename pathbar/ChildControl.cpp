@@ -1,7 +1,9 @@
 #include "pathbar/ChildControl.h"
 
 #include "framework/Exception.h"
+#include "framework/Rounding.h"
 #include "pathbar/CustomExplorerTreeview.h"
+#include "styles/ControlDPIScale.h"
 
 namespace {
 
@@ -21,3 +23,15 @@ TExplorerTreeviewChild::TExplorerTreeviewChild(TComponent* AOwner)
 }
 
 TExplorerTreeviewChild::~TExplorerTreeviewChild() = default;
+
+double TExplorerTreeviewChild::Scale() const { return GetControlDPIScale(this, nullptr); }
+
+int TExplorerTreeviewChild::Scaled(int Size) const { return Kest::Round(Size * Scale()); }
+
+void TExplorerTreeviewChild::RepaintAfterRelease()
+{
+    if (FExplorerTreeview->BufferedDraw() && FExplorerTreeview->EditorEnabled())
+        Repaint();
+    else
+        Invalidate();
+}

@@ -16,6 +16,15 @@ public:
 
     TCustomExplorerTreeview* ExplorerTreeview() const { return FExplorerTreeview; }
 
+    // The control's resolution factor and a size scaled by it, rounded with
+    // halves to the even neighbour.
+    double Scale() const;
+    int Scaled(int Size) const;
+
 protected:
+    // After a release: at once where the bar's buffered drawing with editing
+    // needs it, otherwise when the event loop gets to it.
+    void RepaintAfterRelease();
+
     TCustomExplorerTreeview* FExplorerTreeview;
 };

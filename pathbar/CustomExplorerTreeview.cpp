@@ -62,6 +62,9 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
 TCustomExplorerTreeview::~TCustomExplorerTreeview()
 {
     Destroying();
+    for (TNodeButton* b : FSpareButtons)
+        delete b;
+    FSpareButtons.clear();
     ClearNodeButtons();
     FTreeNodes->Clear();
     FSelectedNode = nullptr;
@@ -359,7 +362,7 @@ void TCustomExplorerTreeview::SetRefreshButton(bool Value)
     } else if (!FRefreshBtn) {
         CreateRefreshButton();
     }
-    UpdateLayout();
+    UpdateButtonPositions();
     if (!IsDesigning())
         UpdateEditRect();
 }
@@ -394,7 +397,8 @@ void TCustomExplorerTreeview::SetShowImage(bool Value)
         return;
     FShowImage = Value;
     UpdateEditRect();
-    UpdateLayout();
+    UpdateLeftIconPosition();
+    PositionNodeButtons();
 }
 
 TCustomImageList* TCustomExplorerTreeview::GetImageList() const

@@ -10,6 +10,9 @@
 //   ExplorerTreeviewButtons.cpp  node buttons and layout
 //   ExplorerTreeviewFolders.cpp  the folder source
 //   ExplorerTreeviewPainting.cpp frame and background colours
+// Its child controls paint themselves (NodeButton, DropDownButton, LeftIcon)
+// with the routines of ButtonDrawing; ChildMenu builds and watches the
+// node buttons' menus.
 
 #include "framework/Bitmap.h"
 #include "framework/CustomEdit.h"
@@ -18,6 +21,7 @@
 #include "pathbar/ExpTreeviewAppearance.h"
 #include "pathbar/ExplorerTreeviewTypes.h"
 #include "pathbar/KestTreeNodes.h"
+#include "pathbar/TextWidthCache.h"
 #include "styles/StyleInterfaces.h"
 
 #include <QPointer>
@@ -128,6 +132,8 @@ public:
     void SetBufferedDraw(bool Value) { FBufferedDraw = Value; }
     bool MouseInControl() const { return FMouseInControl; }
     bool EditMode() const { return FEditMode; }
+    // Whether the history window is open.
+    bool DropDownOpen() const { return !FDropForm.isNull(); }
 
     // The image list node images come from: the folder source's in the
     // folder modes, Images in aeCustom.
@@ -137,6 +143,19 @@ public:
     TDropDownButton* RefreshButtonControl() const { return FRefreshBtn; }
     TLeftIcon* LeftIcon() const { return FLeftIcon; }
     const std::vector<TNodeButton*>& NodeButtons() const { return FNodeButtons; }
+
+    // --- Layout (client coordinates; -1 rectangles when absent) -------------
+    int GetBorderWidth() const;
+    int GetImageAreaWidth() const;
+    QRect GetImageRect() const;
+    QRect GetRefreshButtonRect() const;
+    QRect GetDropDownButtonRect() const;
+    QRect GetNodeAreaRect() const;
+    void PositionNodeButtons();
+    // A node text's width in the button font at that scale.
+    int NodeTextWidth(const QString& Text, double Scale);
+    // The button font at that scale.
+    const QFont& NodeTextFont(double Scale);
 
     // --- Events -------------------------------------------------------------
     TNotifyEvent OnRefreshClick;
@@ -189,6 +208,8 @@ protected:
     void Reselect();
 
     // Layout and node buttons.
+    void UpdateLeftIconPosition();
+    void UpdateButtonPositions();
     void UpdateLayout();
     void BuildNodeButtons();
     void ClearNodeButtons();
@@ -229,6 +250,8 @@ private:
     bool ListsFollowTree(bool removing) const;
     bool IsOwnNode(TKestTreeNode* Node) const;
     void CreateRefreshButton();
+    // A spare node button, else a new one.
+    TNodeButton* TakeNodeButton();
 
     TZPXStyle FZPXStyle = tsCustom;
     std::unique_ptr<TKestTreeNodes> FTreeNodes;
@@ -249,6 +272,11 @@ private:
     QPointer<QWidget> FAutoComForm;
     QPointer<QWidget> FAutoComListBox;
     std::vector<TNodeButton*> FNodeButtons;
+    // Buttons taken off the bar, hidden, for the next rebuild: a rebuild on
+    // every resize then creates no widgets, and a button still handling the
+    // click that replaced it stays alive.
+    std::vector<TNodeButton*> FSpareButtons;
+    TTextWidthCache FTextWidths;
     std::unique_ptr<TBitmap> FRefreshGlyph;
     TDbgList FDropDownList;
     // Membership of the history list, so adding stays cheap for large folders.

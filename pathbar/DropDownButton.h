@@ -23,6 +23,13 @@ public:
     // Fired by a left-button press (the history button opens its window).
     TNotifyEvent OnMouseDown;
 
+protected:
+    void Paint(QPainter& painter) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     bool FHot = false;
     bool FDown = false;

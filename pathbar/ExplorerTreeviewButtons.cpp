@@ -2,14 +2,128 @@
 
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "framework/ImageList.h"
+#include "pathbar/DropDownButton.h"
+#include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+// A rectangle given by its edges; right and bottom are exclusive.
+QRect Box(int Left, int Top, int Right, int Bottom) { return QRect(Left, Top, Right - Left, Bottom - Top); }
+
+const QRect kNoRect = Box(-1, -1, -1, -1);
+
+}
+
+// --- Rectangles -------------------------------------------------------------
+
+int TCustomExplorerTreeview::GetBorderWidth() const
+{
+    const bool focused = hasFocus();
+    const TColor outer = focused ? FAppearance->FocusOuterBorderColor() : FAppearance->OuterBorderColor();
+    const TColor inner = focused ? FAppearance->FocusInnerBorderColor() : FAppearance->InnerBorderColor();
+    const int lines = (outer != clNone ? 1 : 0) + (inner != clNone ? 1 : 0);
+    return std::max(lines, 1);
+}
+
+int TCustomExplorerTreeview::GetImageAreaWidth() const
+{
+    if ((FMode == aeSystem || FMode == aeFolder) && FInternalImages)
+        return FInternalImages->Width() + 6;
+    if (FImages)
+        return FImages->Width() + 6;
+    return 22;
+}
+
+QRect TCustomExplorerTreeview::GetImageRect() const
+{
+    return FShowImage ? Box(2, 2, GetImageAreaWidth() + 2, height() - 2) : kNoRect;
+}
+
+QRect TCustomExplorerTreeview::GetRefreshButtonRect() const
+{
+    if (!FRefreshButton || !FRefreshBtn)
+        return kNoRect;
+    const int b = GetBorderWidth();
+    return Box(width() - FRefreshBtn->Scaled(24) - 2, b, width() - 2, height() - b);
+}
+
+QRect TCustomExplorerTreeview::GetDropDownButtonRect() const
+{
+    const int s15 = FDropDownButton ? FDropDownButton->Scaled(15) : 15;
+    const int b = GetBorderWidth();
+    int right = width() - 2;
+    if (FRefreshButton && FRefreshBtn)
+        right = GetRefreshButtonRect().left();
+    const int left = FDropDownButton && !FDropDownButton->Visible() ? right : right - s15;
+    return Box(left, b, right, height() - b);
+}
+
+QRect TCustomExplorerTreeview::GetNodeAreaRect() const
+{
+    const QRect dropDown = GetDropDownButtonRect();
+    const int left = FShowImage ? GetImageRect().x() + GetImageRect().width() + 1 : 2;
+    return Box(left, dropDown.top(), dropDown.left() - 2, dropDown.y() + dropDown.height());
+}
+
+// --- Placing the child controls --------------------------------------------
+
+void TCustomExplorerTreeview::UpdateLeftIconPosition()
+{
+    if (!FLeftIcon)
+        return;
+    const QRect r = GetImageRect();
+    FLeftIcon->SetBounds(r.x(), r.y(), r.width(), r.height());
+    FLeftIcon->SetVisible(FShowImage);
+}
+
+void TCustomExplorerTreeview::UpdateButtonPositions()
+{
+    if (FDropDownButton) {
+        const QRect r = GetDropDownButtonRect();
+        FDropDownButton->SetBounds(r.x(), r.y(), r.width(), r.height());
+    }
+    if (FRefreshBtn) {
+        const QRect r = GetRefreshButtonRect();
+        FRefreshBtn->SetBounds(r.x(), r.y(), r.width(), r.height());
+    }
+}
+
+void TCustomExplorerTreeview::UpdateLayout()
+{
+    UpdateLeftIconPosition();
+    UpdateButtonPositions();
+}
+
+void TCustomExplorerTreeview::UpdateEditRect()
+{
+    const QRect dropDown = GetDropDownButtonRect();
+    const int th = QFontMetrics(font()).boundingRect(QStringLiteral("Wg")).height() + 2;
+    const int nh = GetNodeAreaRect().height();
+    const int top = (nh - th) / 2 + 3;
+    const int left = 3 + (FShowImage ? GetImageAreaWidth() : 0);
+    const int right = dropDown.left() - 2;
+    setTextMargins(left, top, std::max(0, width() - right), std::max(0, height() - (top + th)));
+}
+
+// --- Node buttons -----------------------------------------------------------
 
 void TCustomExplorerTreeview::ClearNodeButtons()
 {
     std::vector<TNodeButton*> buttons;
     buttons.swap(FNodeButtons);
-    for (TNodeButton* b : buttons)
-        delete b;
+    for (TNodeButton* b : buttons) {
+        if (IsDestroying()) {
+            delete b;
+        } else {
+            b->hide();
+            b->Reset();
+            FSpareButtons.push_back(b);
+        }
+    }
     if (!IsDestroying()) {
         TCustomEdit::SetText(FText);
         selectAll();
@@ -19,12 +133,66 @@ void TCustomExplorerTreeview::ClearNodeButtons()
 void TCustomExplorerTreeview::BuildNodeButtons()
 {
     ClearNodeButtons();
-    // Until the node buttons are laid out here, the bar shows the selection's
-    // path as text.
+    if (!FSelectedNode)
+        return;
+    const QRect area = GetNodeAreaRect();
+    const int s14 = FDropDownButton->Scaled(14);
+    int available = area.width();
+    if (available < s14)
+        return;
+    for (TKestTreeNode* node = FSelectedNode; node;) {
+        TNodeButton* button = TakeNodeButton();
+        button->SetVisible(true);
+        button->SetNode(node);
+        node = node->Parent();
+        FNodeButtons.push_back(button);
+        if (button->Width() > available || (node && button->Width() > available - s14)) {
+            button->SetScrollButton(true);
+            break;
+        }
+        available -= button->Width();
+    }
+    PositionNodeButtons();
+    UpdateLeftIcon();
+    TCustomEdit::SetText(QString());
 }
 
-void TCustomExplorerTreeview::UpdateLayout() {}
+TNodeButton* TCustomExplorerTreeview::TakeNodeButton()
+{
+    if (FSpareButtons.empty())
+        return new TNodeButton(this);
+    TNodeButton* button = FSpareButtons.back();
+    FSpareButtons.pop_back();
+    return button;
+}
 
-void TCustomExplorerTreeview::UpdateEditRect() {}
+int TCustomExplorerTreeview::NodeTextWidth(const QString& Text, double Scale)
+{
+    return FTextWidths.Width(*FAppearance->ButtonAppearance()->Font(), Scale, Text);
+}
 
-void TCustomExplorerTreeview::UpdateLeftIcon() {}
+const QFont& TCustomExplorerTreeview::NodeTextFont(double Scale)
+{
+    return FTextWidths.QtFont(*FAppearance->ButtonAppearance()->Font(), Scale);
+}
+
+void TCustomExplorerTreeview::PositionNodeButtons()
+{
+    const QRect area = GetNodeAreaRect();
+    int x = area.left();
+    for (auto it = FNodeButtons.rbegin(); it != FNodeButtons.rend(); ++it) {
+        TNodeButton* b = *it;
+        b->SetBounds(x, area.top(), b->Width(), area.height());
+        x += b->Width();
+    }
+}
+
+void TCustomExplorerTreeview::UpdateLeftIcon()
+{
+    TCustomImageList* images = GetImageList();
+    if (!FShowImage || !images || !FSelectedNode || FSelectedNode->ImageIndex() < 0 || !FLeftIcon)
+        return;
+    TBitmap picture;
+    picture.SetImage(images->GetImage(FSelectedNode->ImageIndex()));
+    FLeftIcon->SetGlyph(&picture);
+}

@@ -22,7 +22,8 @@ void TCustomExplorerTreeview::AppearanceChanged()
         bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
         ApplyColor(inside ? FAppearance->HotColor() : FAppearance->Color());
     }
-    UpdateLayout();
+    PositionNodeButtons();
+    UpdateButtonPositions();
     update();
 }
 
@@ -60,7 +61,9 @@ void TCustomExplorerTreeview::PaintFrame()
     if (FRefreshButton && FRefreshBtn) {
         TColor sep = inner != clNone ? inner : outer != clNone ? outer : innerMost != clNone ? innerMost : clBlack;
         p.setPen(QPen(ColorToQColor(sep), 1));
-        int x = FRefreshBtn->geometry().left();
+        int x = GetRefreshButtonRect().left();
         p.drawLine(x, r.top(), x, r.bottom());
     }
+    // Qt paints child controls above the bar after this, so a hot button
+    // keeps its highlight without being asked to repaint.
 }

@@ -1,6 +1,9 @@
 #include "pathbar/LeftIcon.h"
 
+#include "pathbar/CustomExplorerTreeview.h"
+
 #include <QMouseEvent>
+#include <QPainter>
 
 TLeftIcon::TLeftIcon(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
 {
@@ -10,6 +13,16 @@ TLeftIcon::TLeftIcon(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyp
 TLeftIcon::~TLeftIcon() = default;
 
 void TLeftIcon::SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+
+void TLeftIcon::Paint(QPainter& painter)
+{
+    if (!FExplorerTreeview || FGlyph->Empty())
+        return;
+    const QImage g = FGlyph->TransparentImage();
+    // One pixel higher while the bar does not have the focus.
+    const int lift = FExplorerTreeview->hasFocus() ? 0 : 1;
+    painter.drawImage((width() - g.width()) / 2, (height() - g.height()) / 2 - lift, g);
+}
 
 void TLeftIcon::mousePressEvent(QMouseEvent* event)
 {

@@ -16,6 +16,7 @@ public:
     void SetGlyph(TBitmap* Value);
 
 protected:
+    void Paint(QPainter& painter) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

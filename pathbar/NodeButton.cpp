@@ -1,10 +1,25 @@
 #include "pathbar/NodeButton.h"
 
+#include "framework/DeviceContext.h"
+#include "framework/Rounding.h"
+#include "pathbar/ButtonDrawing.h"
+#include "pathbar/ChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 
-TNodeButton::TNodeButton(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>()) {}
+using namespace PathBarDrawing;
+
+TNodeButton::TNodeButton(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
+{
+    setMouseTracking(true);
+}
 
 TNodeButton::~TNodeButton() = default;
 
@@ -13,9 +28,43 @@ void TNodeButton::SetNode(TKestTreeNode* Value)
     FNode = Value;
     if (FNode)
         FShowText = FNode->ShowText() || FNode == FExplorerTreeview->SelectedNode();
+    UpdateWidth();
 }
 
-void TNodeButton::SetScrollButton(bool Value) { FScrollButton = Value; }
+void TNodeButton::SetScrollButton(bool Value)
+{
+    FScrollButton = Value;
+    UpdateWidth();
+}
+
+void TNodeButton::UpdateWidth()
+{
+    if (!FExplorerTreeview || !FNode)
+        return;
+    SetHeight(FExplorerTreeview->GetNodeAreaRect().height());
+    const int s14 = Scaled(14);
+    if (FScrollButton || !FShowText) {
+        SetWidth(s14);
+        return;
+    }
+    int w = 0;
+    if (!FNode->Text().isEmpty())
+        w = 2 * FOffsetX + FExplorerTreeview->NodeTextWidth(FNode->Text(), Scale());
+    if (FNode->HasChildren())
+        w += s14;
+    SetWidth(std::max(w, s14));
+}
+
+void TNodeButton::Reset()
+{
+    FHot = false;
+    FDown = false;
+    FDwBtnHot = false;
+    FNode = nullptr;
+    FScrollButton = false;
+    FShowText = true;
+    FGlyph->Clear();
+}
 
 bool TNodeButton::HasDropDown() const { return FNode && !FScrollButton && FNode->HasChildren(); }
 
@@ -32,4 +81,156 @@ void TNodeButton::DoNodePopulate(TKestTreeNode* Node)
 {
     if (FExplorerTreeview->OnNodePopulate)
         FExplorerTreeview->OnNodePopulate(FExplorerTreeview, Node);
+}
+
+// --- Painting ---------------------------------------------------------------
+
+void TNodeButton::Paint(QPainter& painter)
+{
+    if (!FExplorerTreeview || !FNode)
+        return;
+    const TButtonAppearance& look = *FExplorerTreeview->Appearance()->ButtonAppearance();
+    const double scale = Scale();
+    const QRect client = rect();
+    QRect R = client;
+    QRect A = client;
+    const bool arrowPart = HasDropDown() && FShowText;
+    if (arrowPart) {
+        A.setLeft(client.width() - Scaled(14));
+        R.setWidth(A.left());
+    }
+    const bool chosen = FDown || FHot || FDwBtnHot;
+    TButtonColors colors = FDown ? DownColors(look) : HotColors(look);
+    const TColor arrow = chosen ? colors.Arrow : NormalArrowColor;
+
+    TDeviceContext surface(client.width(), client.height());
+    {
+        QPainter canvas(&surface.Image());
+        if (chosen) {
+            if (FScrollButton || !FShowText) {
+                DrawButtonBackground(canvas, client, client.height() / 2, colors, FDown, true);
+            } else {
+                if (arrowPart)
+                    DrawButtonBackground(canvas, A, A.height() / 2, colors, FDown, true);
+                if (FDwBtnHot && !FHot && !FDown)
+                    colors = NodeHotColors(look);
+                DrawButtonBackground(canvas, R, R.height() / 2, colors, FDown, !arrowPart);
+            }
+        }
+        if (!FNode->Text().isEmpty() && !FScrollButton && FShowText) {
+            QRect textRect = R;
+            if (FDown)
+                textRect.setTop(textRect.top() + 2);
+            canvas.setFont(FExplorerTreeview->NodeTextFont(scale));
+            canvas.setPen(ColorToQColor(look.Font()->Color()));
+            canvas.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, FNode->Text());
+        }
+    }
+    if (FScrollButton) {
+        DrawDoubleArrow(surface, client, arrow, scale);
+    } else if (arrowPart) {
+        if (FDown)
+            A.setTop(A.top() + 2);
+        DrawArrow(surface, A, arrow, !FDown, scale);
+    } else if (!FShowText) {
+        QRect whole = client;
+        if (FDown)
+            whole.setTop(whole.top() + 2);
+        DrawArrow(surface, whole, arrow, !FDown, scale);
+    }
+    if (!FGlyph->Empty()) {
+        QPainter canvas(&surface.Image());
+        const QImage& g = FGlyph->Image();
+        canvas.drawImage(R.x() + (R.width() - g.width()) / 2, R.y() + (R.height() - g.height()) / 2 + (FDown ? 2 : 0),
+                         g);
+    }
+    painter.drawImage(0, 0, surface.Image());
+}
+
+// --- Mouse ------------------------------------------------------------------
+
+void TNodeButton::mousePressEvent(QMouseEvent* event)
+{
+    TExplorerTreeviewChild::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    FDown = true;
+    Repaint();
+    const int x = int(event->position().x());
+    if ((x > ArrowLeft() && HasDropDown()) || FScrollButton)
+        ShowChildMenu();
+}
+
+void TNodeButton::mouseMoveEvent(QMouseEvent* event)
+{
+    TExplorerTreeviewChild::mouseMoveEvent(event);
+    const int x = int(event->position().x());
+    if ((x < ArrowLeft() && FShowText) || !HasDropDown()) {
+        if (!FHot) {
+            FHot = true;
+            Invalidate();
+        }
+    } else if (!FDwBtnHot) {
+        FHot = false;
+        FDwBtnHot = true;
+        Invalidate();
+    } else if (FHot) {
+        FHot = false;
+        Invalidate();
+    }
+}
+
+void TNodeButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    TExplorerTreeviewChild::mouseReleaseEvent(event);
+    if (FDown) {
+        FDown = false;
+        RepaintAfterRelease();
+    }
+    const int x = int(event->position().x());
+    if ((x < ArrowLeft() || !HasDropDown()) && FNode && FNode->HasChildren() && !FScrollButton)
+        // Selecting rebuilds the buttons and frees this one: nothing after.
+        FExplorerTreeview->SetSelectedNode(FNode);
+}
+
+void TNodeButton::leaveEvent(QEvent* event)
+{
+    TExplorerTreeviewChild::leaveEvent(event);
+    FHot = false;
+    FDwBtnHot = false;
+    Invalidate();
+}
+
+// --- Child menu -------------------------------------------------------------
+
+void TNodeButton::ShowChildMenu()
+{
+    if (!FNode || !FExplorerTreeview)
+        return;
+    QPointer<TNodeButton> self(this);
+    QPointer<TCustomExplorerTreeview> bar(FExplorerTreeview);
+    std::unique_ptr<QMenu> menu = CreateChildMenu(*this);
+    if (!self)
+        return;
+    const QPoint at = mapToGlobal(QPoint(width() / 2, height()));
+    QAction* chosen = nullptr;
+    {
+        TChildMenuHook hook(*menu, *this);
+        chosen = menu->exec(at);
+    }
+    if (self)
+        RefreshHotState();
+    if (chosen && bar)
+        bar->SetSelectedNode(MenuItemNode(chosen));
+}
+
+void TNodeButton::RefreshHotState()
+{
+    if (!FDown)
+        return;
+    FDown = false;
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    FHot = rect().contains(cursor);
+    FDwBtnHot = QRect(ArrowLeft(), 0, width() - ArrowLeft(), height()).contains(cursor);
+    Invalidate();
 }

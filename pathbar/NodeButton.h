@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QMenu;
 class TKestTreeNode;
 
 class TNodeButton : public TExplorerTreeviewChild {
@@ -31,10 +32,25 @@ public:
     int ButtonIndex() const;
     // Hot in the wider sense: the mouse is over it or it is pressed.
     bool IsHot() const { return FHot || FDown || FDwBtnHot; }
+    bool TextHot() const { return FHot; }
+    bool ArrowHot() const { return FDwBtnHot; }
 
     virtual void DoNodePopulate(TKestTreeNode* Node);
 
+    // Back to a new button's state, for reuse by the next rebuild.
+    void Reset();
+
+    // Pops up the menu of the node's children (the hidden ancestors for the
+    // overflow button) and waits until it closes.
+    void ShowChildMenu();
+
 protected:
+    void Paint(QPainter& painter) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
     bool FHot = false;
     bool FDown = false;
     bool FDwBtnHot = false;
@@ -43,4 +59,10 @@ protected:
     bool FScrollButton = false;
     int FOffsetX = 4;
     bool FShowText = true;
+
+private:
+    void UpdateWidth();
+    // Left edge of the arrow part in button coordinates.
+    int ArrowLeft() const { return width() - Scaled(14); }
+    void RefreshHotState();
 };

@@ -1,0 +1,285 @@
+#include "BarLayoutFixture.h"
+
+#include "pathbar/ChildMenu.h"
+#include "pathbar/DropDownButton.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QStringList Items(const QMenu& menu)
+{
+    QStringList texts;
+    for (QAction* a : menu.actions())
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+// Closes every child menu that opens while it lives and records their items.
+class MenuWatcher {
+public:
+    MenuWatcher()
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                opened << Items(*menu).join(u',');
+                if (onOpen)
+                    onOpen(*menu);
+                else
+                    menu->close();
+            }
+        });
+        timer.start();
+    }
+
+    QStringList opened;
+    // Called instead of closing the menu; it must close it eventually.
+    std::function<void(QMenu&)> onOpen;
+
+private:
+    QTimer timer;
+};
+
+void WaitFor(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 200 && !done(); ++i)
+        QTest::qWait(10);
+}
+
+}
+
+class NodeButtonFixture : public BarLayoutFixture {
+protected:
+    void SetUp() override
+    {
+        BarLayoutFixture::SetUp();
+        Show(400);
+        // A > B > C, A also has A2, B also has B2; X is a second top-level node.
+        a = nodes()->Add("A");
+        b = a->AddChild("B");
+        a->AddChild("A2");
+        c = b->AddChild("C");
+        b->AddChild("B2");
+        nodes()->Add("X");
+    }
+
+    std::unique_ptr<TNodeButton> ButtonFor(TKestTreeNode* node, bool overflow = false)
+    {
+        auto button = std::make_unique<TNodeButton>(bar.get());
+        button->SetNode(node);
+        button->SetScrollButton(overflow);
+        return button;
+    }
+
+    TKestTreeNode* a = nullptr;
+    TKestTreeNode* b = nullptr;
+    TKestTreeNode* c = nullptr;
+};
+
+TEST_F(NodeButtonFixture, MenuContents)
+{
+    struct Case {
+        const char* name;
+        TKestTreeNode* node;
+        bool overflow;
+        TKestTreeNode* selected;
+        const char* items;
+    };
+    for (const Case& k : {
+             Case{"OverflowChain", c, true, nullptr, "C,B,A,-,B,A2"},
+             Case{"OverflowOfTheSelection", c, true, c, "-,B,A2"},
+             Case{"TopLevelNotSelected", a, false, c, "A,-,B,A2"},
+             Case{"TopLevelSelected", a, false, a, "B,A2"},
+             Case{"MiddleNode", b, false, c, "C,B2"},
+         }) {
+        bar->SetSelectedNode(k.selected);
+        auto button = ButtonFor(k.node, k.overflow);
+        auto menu = CreateChildMenu(*button);
+        EXPECT_EQ(Items(*menu).join(u','), k.items) << k.name;
+    }
+}
+
+TEST_F(NodeButtonFixture, MenuItemsCarryTheirNodes)
+{
+    auto button = ButtonFor(b);
+    TKestTreeNode* populated = nullptr;
+    bar->OnNodePopulate = [&](QObject* sender, TKestTreeNode* node) {
+        EXPECT_EQ(sender, bar.get());
+        populated = node;
+        node->AddChild("Late");
+    };
+    auto menu = CreateChildMenu(*button);
+    EXPECT_EQ(populated, b);
+    EXPECT_EQ(Items(*menu).join(u','), "C,B2,Late") << "children added by the event are listed";
+    EXPECT_EQ(MenuItemNode(menu->actions().at(0)), c);
+}
+
+TEST_F(NodeButtonFixture, PressOnTheArrowBoundaryOpensNothing)
+{
+    const auto& buttons = Select(c);
+    TNodeButton* bButton = buttons.at(1);
+    ASSERT_EQ(bButton->Node(), b);
+    MenuWatcher watcher;
+    const int boundary = bButton->width() - 14;
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(boundary, 5));
+    EXPECT_TRUE(watcher.opened.isEmpty());
+    EXPECT_TRUE(bButton->Down());
+    QTest::mouseRelease(bButton, Qt::LeftButton, {}, QPoint(boundary, 5));
+    EXPECT_EQ(bar->SelectedNode(), c) << "a release on the boundary selects nothing";
+}
+
+TEST_F(NodeButtonFixture, PressOnTheArrowOpensTheMenuAndAChoiceSelects)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    MenuWatcher watcher;
+    watcher.onOpen = [](QMenu& menu) {
+        menu.setActiveAction(menu.actions().at(1)); // B2
+        QTest::keyClick(&menu, Qt::Key_Return);
+    };
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(bButton->width() - 5, 5));
+    EXPECT_EQ(watcher.opened, QStringList{"C,B2"});
+    ASSERT_NE(bar->SelectedNode(), nullptr);
+    EXPECT_EQ(bar->SelectedNode()->Text(), "B2");
+}
+
+TEST_F(NodeButtonFixture, ReleaseSelectsOnlyNodesWithChildren)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    QTest::mouseClick(bButton, Qt::LeftButton, {}, QPoint(3, 5));
+    EXPECT_EQ(bar->SelectedNode(), b);
+    TNodeButton* leaf = Select(c).at(0);
+    QTest::mouseClick(leaf, Qt::LeftButton, {}, QPoint(3, 5));
+    EXPECT_EQ(bar->SelectedNode(), c);
+    EXPECT_FALSE(leaf->Down());
+}
+
+TEST_F(NodeButtonFixture, HotStatesFollowTheMouse)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    QTest::mouseMove(bButton, QPoint(3, 5));
+    EXPECT_TRUE(bButton->TextHot());
+    EXPECT_FALSE(bButton->ArrowHot());
+    QTest::mouseMove(bButton, QPoint(bButton->width() - 3, 5));
+    EXPECT_FALSE(bButton->TextHot());
+    EXPECT_TRUE(bButton->ArrowHot());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(bButton, &leave);
+    EXPECT_FALSE(bButton->IsHot());
+}
+
+TEST_F(NodeButtonFixture, OverflowButtonOpensItsMenuAnywhere)
+{
+    // Room for the selection and the overflow button only.
+    const int selectionWidth = Select(c).at(0)->Width();
+    bar->setGeometry(0, 0, 68 + selectionWidth + 14, 25);
+    const auto& buttons = Select(c);
+    ASSERT_EQ(buttons.size(), 2u);
+    ASSERT_TRUE(buttons[1]->ScrollButton());
+    MenuWatcher watcher;
+    QTest::mousePress(buttons[1], Qt::LeftButton, {}, QPoint(2, 5));
+    EXPECT_EQ(watcher.opened, QStringList{"B,A,-,B,A2"});
+}
+
+TEST_F(NodeButtonFixture, HoveringAnotherButtonSwitchesMenus)
+{
+    const auto& buttons = Select(c);
+    QPointer<TNodeButton> bButton = buttons.at(1);
+    QPointer<TNodeButton> aButton = buttons.at(2);
+    MenuWatcher watcher;
+    watcher.onOpen = [&](QMenu& menu) {
+        if (watcher.opened.size() == 1) {
+            // Over the leaf first (no children: nothing), then over A's arrow.
+            const QPoint overLeaf = buttons.at(0)->mapToGlobal(QPoint(3, 5));
+            QMouseEvent moveLeaf(QEvent::MouseMove, menu.mapFromGlobal(overLeaf), overLeaf, Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&menu, &moveLeaf);
+            EXPECT_TRUE(menu.isVisible()) << "a button without children switches nothing";
+            const QPoint overA = aButton->mapToGlobal(QPoint(aButton->width() - 5, 5));
+            QMouseEvent move(QEvent::MouseMove, menu.mapFromGlobal(overA), overA, Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(&menu, &move);
+        } else {
+            menu.close();
+        }
+    };
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(bButton->width() - 5, 5));
+    WaitFor([&] { return watcher.opened.size() >= 2; });
+    EXPECT_EQ(watcher.opened, (QStringList{"C,B2", "A,-,B,A2"}));
+}
+
+TEST_F(NodeButtonFixture, MenuHookHighlightsTheFirstItem)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    MenuWatcher watcher;
+    QString active;
+    watcher.onOpen = [&](QMenu& menu) {
+        WaitFor([&] { return menu.activeAction() != nullptr; });
+        active = menu.activeAction() ? menu.activeAction()->text() : QString();
+        menu.close();
+    };
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(bButton->width() - 5, 5));
+    EXPECT_EQ(active, "C");
+    EXPECT_EQ(TChildMenuHook::Current(), nullptr) << "removed when the menu closes";
+}
+
+TEST_F(NodeButtonFixture, HistoryButtonPressState)
+{
+    TDropDownButton* history = bar->DropDownButtonControl();
+    QTest::mousePress(history, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_TRUE(history->Down());
+    QTest::mouseRelease(history, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(history->Down()) << "no history window is open";
+}
+
+TEST_F(NodeButtonFixture, RefreshClickLeavesEditModeFirst)
+{
+    bar->SetEditorEnabled(true);
+    QApplication::setActiveWindow(bar.get());
+    bar->setFocus();
+    ASSERT_TRUE(bar->EditMode());
+    bool editModeAtClick = true;
+    bar->OnRefreshClick = [&](QObject* sender) {
+        EXPECT_EQ(sender, bar.get());
+        editModeAtClick = bar->EditMode();
+    };
+    QTest::mouseClick(bar->RefreshButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(editModeAtClick);
+}
+
+TEST_F(NodeButtonFixture, AltInTheMenuReleasesTheBarsCapture)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    MenuWatcher watcher;
+    QWidget* grabberBefore = nullptr;
+    QWidget* grabberAfter = bar.get();
+    watcher.onOpen = [&](QMenu& menu) {
+        bar->grabMouse();
+        grabberBefore = QWidget::mouseGrabber();
+        QKeyEvent alt(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QCoreApplication::sendEvent(&menu, &alt);
+        grabberAfter = QWidget::mouseGrabber();
+        menu.close();
+    };
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(bButton->width() - 5, 5));
+    ASSERT_EQ(watcher.opened.size(), 1);
+    EXPECT_EQ(grabberBefore, bar.get());
+    EXPECT_NE(grabberAfter, bar.get());
+    bar->releaseMouse();
+}
+
+TEST_F(NodeButtonFixture, LongMenusScrollInOneColumn)
+{
+    auto* big = nodes()->Add("Big");
+    big->AddChild("Folder 0");
+    auto button = ButtonFor(big);
+    bar->SetSelectedNode(big);
+    const int oneItemWidth = CreateChildMenu(*button)->sizeHint().width();
+    for (int i = 1; i < 3000; ++i)
+        big->AddChild(QStringLiteral("Folder %1").arg(i));
+    auto menu = CreateChildMenu(*button);
+    EXPECT_LT(menu->sizeHint().width(), oneItemWidth + 40) << "no extra columns";
+}
