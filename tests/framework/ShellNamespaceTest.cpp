@@ -21,8 +21,9 @@ TEST(NaturalOrder, NumbersByValueLettersWithoutCase)
         for (const QString& b : names) {
             int byKey = NaturalOrder::SortKey(a).compare(NaturalOrder::SortKey(b));
             int direct = NaturalOrder::Compare(a, b);
-            if (byKey != 0)
+            if (byKey != 0) {
                 EXPECT_EQ(byKey < 0, direct < 0) << a.toStdString() << " / " << b.toStdString();
+            }
         }
 }
 
