@@ -140,11 +140,6 @@ void TCustomExplorerTreeview::Notification(TComponent* AComponent, TOperation Op
     }
 }
 
-void TCustomExplorerTreeview::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
-{
-    TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
-}
-
 // --- Paths ------------------------------------------------------------------
 
 QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const

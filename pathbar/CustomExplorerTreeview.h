@@ -186,7 +186,6 @@ protected:
     virtual void UpdateEditRect();
 
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
     // Window events.
     bool event(QEvent* e) override;
@@ -198,7 +197,6 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
-    void changeEvent(QEvent* e) override;
 
     QString BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const;
     // The selection's path as the bar shows it (empty for the top folder

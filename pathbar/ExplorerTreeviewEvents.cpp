@@ -170,11 +170,6 @@ void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
         KeyPress(ch);
 }
 
-void TCustomExplorerTreeview::changeEvent(QEvent* e)
-{
-    TCustomEdit::changeEvent(e);
-}
-
 void TCustomExplorerTreeview::paintEvent(QPaintEvent* e)
 {
     TCustomEdit::paintEvent(e);

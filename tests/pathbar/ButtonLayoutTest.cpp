@@ -37,8 +37,9 @@ TEST_P(LayoutRule, Rectangles)
     EXPECT_EQ(EdgesOf(bar->GetNodeAreaRect()), c.nodeArea);
     // The child controls sit on their rectangles.
     EXPECT_EQ(EdgesOf(bar->DropDownButtonControl()->geometry()), c.dropDownButton);
-    if (c.refresh)
+    if (c.refresh) {
         EXPECT_EQ(EdgesOf(bar->RefreshButtonControl()->geometry()), c.refreshButton);
+    }
     EXPECT_EQ(bar->LeftIcon()->isVisibleTo(bar.get()), c.showImage);
 }
 

@@ -236,8 +236,9 @@ TEST_F(FolderFixture, SystemModeOnThisMachine)
     EXPECT_EQ(computer->Text(), "Computer");
     EXPECT_EQ(bar->SelectedNode(), computer);
     EXPECT_EQ(computer->GetFirstChild()->Text(), "/");
-    if (QDir::homePath() != "/") // the home folder follows the root, unless it is the root
+    if (QDir::homePath() != "/") { // the home folder follows the root, unless it is the root
         EXPECT_EQ(computer->GetFirstChild()->GetNextSibling()->Text(), QDir::homePath() + "/");
+    }
     EXPECT_EQ(bar->GetNodePath(computer->GetFirstChild()), "/");
     // The computer's drives are in the history list with it.
     EXPECT_EQ(bar->GetDropDownList(0), computer);
