@@ -5,19 +5,16 @@
 #include "pathbar/CustomExplorerTreeview.h"
 #include "styles/ControlDPIScale.h"
 
-namespace {
-
-TComponent* CheckedOwner(TComponent* AOwner)
+TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* AOwner)
 {
-    if (!dynamic_cast<TCustomExplorerTreeview*>(AOwner))
+    auto* bar = dynamic_cast<TCustomExplorerTreeview*>(AOwner);
+    if (!bar)
         throw Exception(QStringLiteral("Invalid parent"));
-    return AOwner;
-}
-
+    return bar;
 }
 
 TExplorerTreeviewChild::TExplorerTreeviewChild(TComponent* AOwner)
-    : TGraphicControl(CheckedOwner(AOwner)), FExplorerTreeview(dynamic_cast<TCustomExplorerTreeview*>(AOwner))
+    : TGraphicControl(RequireExplorerTreeview(AOwner)), FExplorerTreeview(RequireExplorerTreeview(AOwner))
 {
     SetParent(FExplorerTreeview);
 }

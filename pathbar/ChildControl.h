@@ -5,6 +5,11 @@
 #include "framework/GraphicControl.h"
 
 class TCustomExplorerTreeview;
+class TComponent;
+
+// The bar that owns a child control or window; raises "Invalid parent" when
+// AOwner is not a path bar.
+TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* AOwner);
 
 class TExplorerTreeviewChild : public TGraphicControl {
     Q_OBJECT

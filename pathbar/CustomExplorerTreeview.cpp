@@ -4,19 +4,15 @@
 #include "framework/Form.h"
 #include "framework/ImageList.h"
 #include "framework/Messages.h"
+#include "framework/platform/PathSeparator.h"
 #include "pathbar/AppearancePresets.h"
 #include "pathbar/DropDownButton.h"
+#include "pathbar/DropForm.h"
+#include "pathbar/ExplorerTreeviewListBox.h"
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"
-
-namespace {
-
-// The platform's path separator.
-const QChar kSeparator = u'/';
-
-}
 
 TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEdit(AOwner)
 {
@@ -42,7 +38,7 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
     SetRefreshButton(true);
 
     FDropDownButton = new TDropDownButton(this);
-    FDropDownButton->OnMouseDown = [this](QObject*) { ShowDropDown(); };
+    FDropDownButton->OnMouseDown = [this](QObject*) { DropDownButtonMouseDown(); };
     FDropDownButton->SetVisible(true);
     UpdateLayout();
 
@@ -65,6 +61,13 @@ TCustomExplorerTreeview::~TCustomExplorerTreeview()
     for (TNodeButton* b : FSpareButtons)
         delete b;
     FSpareButtons.clear();
+    // Open drop-down windows go now, before the bar they report to.
+    for (TDropForm* form : {FDropForm.data(), FAutoComForm.data()}) {
+        if (form) {
+            form->OnDeactivate = nullptr;
+            delete form;
+        }
+    }
     ClearNodeButtons();
     FTreeNodes->Clear();
     FSelectedNode = nullptr;
@@ -151,12 +154,12 @@ QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* Node, bool UseFold
         return path;
     if (Node->Parent()) {
         for (TKestTreeNode* a = Node->Parent(); a && !a->VirtualParent(); a = a->Parent())
-            path = a->Text().endsWith(kSeparator) ? a->Text() + path : a->Text() + kSeparator + path;
+            path = a->Text().endsWith(kPathSeparator) ? a->Text() + path : a->Text() + kPathSeparator + path;
     } else {
-        path += kSeparator;
+        path += kPathSeparator;
     }
     if (UseFolderPrefix && FMode == aeFolder && !FFolderPath.isEmpty())
-        path = (FFolderPath.endsWith(kSeparator) ? FFolderPath : FFolderPath + kSeparator) + path;
+        path = (FFolderPath.endsWith(kPathSeparator) ? FFolderPath : FFolderPath + kPathSeparator) + path;
     return path;
 }
 
@@ -218,7 +221,7 @@ bool TCustomExplorerTreeview::IsEditorFocused() const
 {
     if (!FEditorEnabled)
         return false;
-    auto focused = [](const QPointer<QWidget>& w) { return w && w->hasFocus(); };
+    auto focused = [](const auto& w) { return w && w->hasFocus(); };
     return hasFocus() || focused(FDropForm) || focused(FListBox) || focused(FAutoComForm) ||
            focused(FAutoComListBox);
 }

@@ -10,9 +10,12 @@
 //   ExplorerTreeviewButtons.cpp  node buttons and layout
 //   ExplorerTreeviewFolders.cpp  the folder source
 //   ExplorerTreeviewPainting.cpp frame and background colours
+//   ExplorerTreeviewDropDown.cpp the history window
+//   ExplorerTreeviewEditing.cpp  edit mode and the auto-complete window
 // Its child controls paint themselves (NodeButton, DropDownButton, LeftIcon)
 // with the routines of ButtonDrawing; ChildMenu builds and watches the
-// node buttons' menus.
+// node buttons' menus; DropForm and ExplorerTreeviewListBox are the
+// drop-down windows and their lists.
 
 #include "framework/Bitmap.h"
 #include "framework/CustomEdit.h"
@@ -31,6 +34,8 @@
 #include <vector>
 
 class TDropDownButton;
+class TDropForm;
+class TExplorerTreeviewListBox;
 class TLeftIcon;
 class TNodeButton;
 class TCustomForm;
@@ -133,7 +138,12 @@ public:
     bool MouseInControl() const { return FMouseInControl; }
     bool EditMode() const { return FEditMode; }
     // Whether the history window is open.
-    bool DropDownOpen() const { return !FDropForm.isNull(); }
+    bool IsDroppedDown() const;
+    // The open history and auto-complete windows and their lists, or none.
+    TDropForm* DropForm() const;
+    TExplorerTreeviewListBox* DropListBox() const;
+    TDropForm* AutoCompleteForm() const;
+    TExplorerTreeviewListBox* AutoCompleteListBox() const;
 
     // The image list node images come from: the folder source's in the
     // folder modes, Images in aeCustom.
@@ -216,8 +226,12 @@ protected:
     // Drop-down windows and edit mode.
     void ShowDropDown();
     void CloseDropDown();
+    // The history button's press: opens the window unless it is open or a
+    // press on the button just closed it.
+    void DropDownButtonMouseDown();
     void SetEditMode(bool Value);
     void ShowAutoCompleteList();
+    void CloseAutoCompleteList();
     void KeyPress(QChar& Key);
 
     // Painting.
@@ -244,6 +258,28 @@ private:
     void NodeGoing(TKestTreeNode* Node);
 
     void HandleRegisteredMessage(int Msg);
+
+    // Drop-down windows (ExplorerTreeviewDropDown.cpp).
+    TDropForm* NewDropForm(int Width);
+    TExplorerTreeviewListBox* NewDropList(TDropForm* Form);
+    void PlaceDropForm(TDropForm* Form, QPoint Origin, int Height, int BelowOverlap);
+    void FillDropDownListBox();
+    void ListBoxClick();
+    void ListKeyDown(int& Key);
+    void ListKeyPress(QChar& Key);
+    void DropFormDeactivate(QObject* Sender);
+    // Ends a choice made in a drop-down list: focus back, all text selected.
+    void FocusAndSelectAll();
+    // Whether the focus left for, or came back from, one of the bar's own
+    // drop-down windows: edit mode goes on as if the bar kept the focus.
+    bool IsOwnPopupFocusChange(QFocusEvent* e) const;
+
+    // Auto-complete window (ExplorerTreeviewEditing.cpp).
+    void FilterAutoCompleteList();
+    void AutoCompleteListClick();
+    void AutoCompleteKeyPress(QChar& Key);
+    void AutoCompleteKeyDown(int& Key);
+    void WriteBackText(const QString& Value);
     void AddAutoCompleteEntries(TKestTreeNode* Node);
     bool ListsFollowTree(bool removing) const;
     bool IsOwnNode(TKestTreeNode* Node) const;
@@ -264,11 +300,11 @@ private:
     bool FShowImage = false;
     TLeftIcon* FLeftIcon = nullptr;
     // The drop-down windows free themselves when closed.
-    QPointer<QWidget> FDropForm;
-    QPointer<QWidget> FListBox;
+    QPointer<TDropForm> FDropForm;
+    QPointer<TExplorerTreeviewListBox> FListBox;
     int FMaxDropHeight = 150;
-    QPointer<QWidget> FAutoComForm;
-    QPointer<QWidget> FAutoComListBox;
+    QPointer<TDropForm> FAutoComForm;
+    QPointer<TExplorerTreeviewListBox> FAutoComListBox;
     std::vector<TNodeButton*> FNodeButtons;
     // Buttons taken off the bar, hidden, for the next rebuild: a rebuild on
     // every resize then creates no widgets, and a button still handling the
@@ -301,6 +337,8 @@ private:
     bool FUpdateInternalText = false;
     bool FShowAutoCL = false;
     bool FAllowHook = true;
+    // The focus went to one of the bar's drop-down windows.
+    bool FFocusInPopup = false;
     // Folder source state: icons loaded so far by key, listings in progress,
     // and a count of node deletions that lets a walk notice a changed tree.
     QHash<QString, int> FIconIndexes;

@@ -105,7 +105,7 @@ void TDropDownButton::mouseReleaseEvent(QMouseEvent* event)
     if (FExplorerTreeview->IsDesigning())
         return;
     // The history button stays pressed while its window is open.
-    if (FDown && !FExplorerTreeview->DropDownOpen()) {
+    if (FDown && !FExplorerTreeview->IsDroppedDown()) {
         FDown = false;
         RepaintAfterRelease();
     }

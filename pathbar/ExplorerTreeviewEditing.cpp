@@ -1,6 +1,11 @@
-// Edit mode and the drop-down windows of the bar.
+// Edit mode and the auto-complete window of the bar.
 
 #include "pathbar/CustomExplorerTreeview.h"
+
+#include "framework/Messages.h"
+#include "framework/platform/PathSeparator.h"
+#include "pathbar/DropForm.h"
+#include "pathbar/ExplorerTreeviewListBox.h"
 
 void TCustomExplorerTreeview::SetEditMode(bool Value)
 {
@@ -34,10 +39,148 @@ void TCustomExplorerTreeview::SetEditMode(bool Value)
     }
 }
 
-void TCustomExplorerTreeview::KeyPress(QChar&) {}
+void TCustomExplorerTreeview::KeyPress(QChar& Key)
+{
+    if (!FEditorEnabled) {
+        Key = QChar();
+        return;
+    }
+    if (Key == u'\x1b')
+        return;
+    if (FEditStyle == esEdit)
+        FUpdateInternalText = true;
+    if (!FAutoComplete)
+        return;
+    FShowAutoCL = true;
+    PostMessage(this, ET_TRACKKEYPRESS());
+}
 
-void TCustomExplorerTreeview::ShowDropDown() {}
+void TCustomExplorerTreeview::ShowAutoCompleteList()
+{
+    if (!FAutoComplete)
+        return;
+    if (!FAutoComForm) {
+        const QRect nodeArea = GetNodeAreaRect();
+        FAutoComForm = NewDropForm(nodeArea.left() + nodeArea.width());
+        FAutoComForm->OnDeactivate = [this](QObject* Sender) {
+            if (Sender == FAutoComForm.data())
+                CloseAutoCompleteList();
+        };
+        FAutoComForm->OnKeyDown = [this](QObject*, int& Key, TShiftState) { AutoCompleteKeyDown(Key); };
+        FAutoComForm->OnKeyPress = [this](QObject*, QChar& Key) { AutoCompleteKeyPress(Key); };
+    }
+    if (!FAutoComListBox) {
+        FAutoComListBox = NewDropList(FAutoComForm);
+        FAutoComListBox->OnClick = [this](QObject*) { AutoCompleteListClick(); };
+        FAutoComListBox->OnKeyDown = [this](QObject*, int& Key, TShiftState) { AutoCompleteKeyDown(Key); };
+        FAutoComListBox->OnKeyPress = [this](QObject*, QChar& Key) { AutoCompleteKeyPress(Key); };
+        FAutoComListBox->SetShowImages(false);
+    }
+    FAutoComListBox->OnSelect = nullptr;
+    FilterAutoCompleteList();
+    if (FAutoComListBox->Items()->Count() == 0) {
+        CloseAutoCompleteList();
+        return;
+    }
+    FAutoComListBox->SetItemIndex(0);
+    FAutoComListBox->OnSelect = [](QObject*) {};
+    const int h = std::min(FMaxDropHeight, FAutoComListBox->Items()->Count() * FAutoComListBox->ItemHeight() + 2);
+    FAutoComListBox->setFocus();
+    // The list overlaps the bar's lower edge a little, under the text.
+    PlaceDropForm(FAutoComForm, QPoint(GetNodeAreaRect().left() - 4, 0), h, 4);
+}
 
-void TCustomExplorerTreeview::CloseDropDown() {}
+void TCustomExplorerTreeview::FilterAutoCompleteList()
+{
+    if (!FAutoComListBox)
+        return;
+    TListBoxItems* items = FAutoComListBox->Items();
+    items->BeginUpdate();
+    items->Clear();
+    QString typed = TAutoCompleteList::AsciiUpper(QLineEdit::text());
+    if (typed.endsWith(kPathSeparator))
+        typed.chop(1);
+    FAutoCompleteList.ForEachStartingWith(typed, [items](const QString& path, TKestTreeNode* node) {
+        items->AddObject(path, node);
+        return true;
+    });
+    items->EndUpdate();
+}
 
-void TCustomExplorerTreeview::ShowAutoCompleteList() {}
+void TCustomExplorerTreeview::CloseAutoCompleteList()
+{
+    TDropForm* form = FAutoComForm;
+    FAutoComForm = nullptr;
+    FAutoComListBox = nullptr;
+    // Hidden at once; it frees itself once the event loop gets to it.
+    if (form)
+        form->close();
+}
+
+void TCustomExplorerTreeview::WriteBackText(const QString& Value)
+{
+    if (FEditorEnabled && FEditStyle == esEdit)
+        SetInternalText(Value);
+    else
+        TCustomEdit::SetText(Value);
+}
+
+void TCustomExplorerTreeview::AutoCompleteListClick()
+{
+    if (!FAutoComListBox)
+        return;
+    TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
+    // The window goes first: the choice may list a large folder.
+    CloseAutoCompleteList();
+    if (node) {
+        SetSelectedNode(node);
+        selectAll();
+    }
+}
+
+void TCustomExplorerTreeview::AutoCompleteKeyPress(QChar& Key)
+{
+    if (!FAutoComListBox)
+        return;
+    const QChar typed = Key;
+    Key = QChar();
+    if (typed == u'\x1b') {
+        CloseAutoCompleteList();
+        FocusAndSelectAll();
+    } else if (typed == u'\b') {
+        QString text = QLineEdit::text();
+        text.chop(1);
+        WriteBackText(text);
+        ShowAutoCompleteList();
+    } else if (typed == u'\r' || typed == u'\n') {
+        TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
+        CloseAutoCompleteList();
+        if (node && node == FSelectedNode)
+            SetInternalText(GetNodePath(FSelectedNode));
+        else if (node)
+            SetSelectedNode(node);
+        FocusAndSelectAll();
+    } else if (typed.isPrint()) {
+        WriteBackText(QLineEdit::text() + typed);
+        ShowAutoCompleteList();
+    } else {
+        // Other control characters (Tab, Ctrl+letter) are not text.
+        Key = typed;
+    }
+}
+
+void TCustomExplorerTreeview::AutoCompleteKeyDown(int& Key)
+{
+    if (!FAutoComListBox)
+        return;
+    if (Key == Qt::Key_Delete) {
+        if (!hasSelectedText())
+            TCustomEdit::SetText(QString());
+        else
+            TCustomEdit::SetText(QLineEdit::text().left(selectionStart()).toUpper());
+        Key = 0;
+    } else if (Key == Qt::Key_Up || Key == Qt::Key_Down) {
+        FAutoComListBox->MoveSelection(Key == Qt::Key_Up ? -1 : 1);
+        Key = 0;
+    }
+}

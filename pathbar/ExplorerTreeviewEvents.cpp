@@ -86,6 +86,12 @@ void TCustomExplorerTreeview::resizeEvent(QResizeEvent* e)
 
 void TCustomExplorerTreeview::focusInEvent(QFocusEvent* e)
 {
+    // Back from one of the bar's own drop-down windows: still editing.
+    if (IsOwnPopupFocusChange(e)) {
+        FFocusInPopup = false;
+        QLineEdit::focusInEvent(e);
+        return;
+    }
     if (FEditorEnabled) {
         SetEditMode(true);
         if (AutoSelect() && e->reason() != Qt::MouseFocusReason)
@@ -108,6 +114,13 @@ void TCustomExplorerTreeview::focusInEvent(QFocusEvent* e)
 
 void TCustomExplorerTreeview::focusOutEvent(QFocusEvent* e)
 {
+    // The drop-down windows take the keys but the editing goes on: the caret
+    // keeps blinking and edit mode stays.
+    if (IsOwnPopupFocusChange(e)) {
+        FFocusInPopup = true;
+        return;
+    }
+    FFocusInPopup = false;
     TCustomEdit::focusOutEvent(e);
     if (FEditorEnabled) {
         SetEditMode(false);
@@ -159,9 +172,7 @@ void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
     const bool cutOrPaste = e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Paste);
     TCustomEdit::keyPressEvent(e);
     if (key == Qt::Key_Down || key == Qt::Key_F4) {
-        if (!FDropForm && !FCloseClick)
-            ShowDropDown();
-        FCloseClick = false;
+        DropDownButtonMouseDown();
         e->accept();
     }
     QString typed = e->text();

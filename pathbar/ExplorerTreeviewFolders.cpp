@@ -13,26 +13,25 @@
 #include "framework/Exception.h"
 #include "framework/ImageList.h"
 #include "framework/Messages.h"
+#include "framework/platform/PathSeparator.h"
 #include "framework/platform/ShellNamespace.h"
 
 namespace {
 
-const QChar kSep = u'/';
-
-QString WithSeparator(const QString& path) { return path.endsWith(kSep) ? path : path + kSep; }
+QString WithSeparator(const QString& path) { return path.endsWith(kPathSeparator) ? path : path + kPathSeparator; }
 
 QString WithoutSeparator(const QString& path)
 {
-    return path.size() > 1 && path.endsWith(kSep) ? path.chopped(1) : path;
+    return path.size() > 1 && path.endsWith(kPathSeparator) ? path.chopped(1) : path;
 }
 
 // The segments of a path; the root of an absolute path is a segment of its
 // own, so that a walk finds the root drive first.
 QStringList SplitPath(const QString& path)
 {
-    QStringList segments = path.split(kSep, Qt::SkipEmptyParts);
-    if (path.startsWith(kSep))
-        segments.prepend(QString(kSep));
+    QStringList segments = path.split(kPathSeparator, Qt::SkipEmptyParts);
+    if (path.startsWith(kPathSeparator))
+        segments.prepend(QString(kPathSeparator));
     return segments;
 }
 
@@ -148,7 +147,7 @@ void TCustomExplorerTreeview::LoadDesktop()
     for (const TShellItem& item : shell.ComputerItems()) {
         if (!item.isFolder)
             continue;
-        QString name = item.parsingName.endsWith(kSep) ? item.parsingName : item.displayName;
+        QString name = item.parsingName.endsWith(kPathSeparator) ? item.parsingName : item.displayName;
         if (name.trimmed().isEmpty())
             continue;
         FMyComputerNode->AddChild(name)->SetImageIndex(IconIndex(item.iconKey));
@@ -176,7 +175,7 @@ void TCustomExplorerTreeview::LoadFolder(const QString& path)
 
 bool TCustomExplorerTreeview::IsDriveRoot(const QString& folder) const
 {
-    if (folder == QString(kSep))
+    if (folder == QString(kPathSeparator))
         return true;
     for (const TShellItem& item : Platform::Shell().ComputerItems())
         if (item.isDrive && item.parsingName == WithSeparator(folder))
@@ -199,7 +198,7 @@ TKestTreeNode* TCustomExplorerTreeview::AddDriveRoot(const QString& folder)
 TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
 {
     IShellNamespace& shell = Platform::Shell();
-    QString name = folder.mid(folder.lastIndexOf(kSep) + 1);
+    QString name = folder.mid(folder.lastIndexOf(kPathSeparator) + 1);
     if (name.isEmpty())
         return nullptr;
     QString parent = folder.left(folder.size() - name.size());

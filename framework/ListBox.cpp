@@ -1,0 +1,203 @@
+#include "framework/ListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+TListBoxItems::TListBoxItems(QObject* parent) : QAbstractListModel(parent) {}
+
+int TListBoxItems::AddObject(const QString& Text, void* Object)
+{
+    const int row = Count();
+    if (FUpdateCount > 0) {
+        FItems.push_back({Text, Object});
+        return row;
+    }
+    beginInsertRows(QModelIndex(), row, row);
+    FItems.push_back({Text, Object});
+    endInsertRows();
+    return row;
+}
+
+void TListBoxItems::Clear()
+{
+    if (FUpdateCount > 0) {
+        FItems.clear();
+        return;
+    }
+    if (FItems.empty())
+        return;
+    beginResetModel();
+    FItems.clear();
+    endResetModel();
+}
+
+int TListBoxItems::IndexOf(const QString& Text) const
+{
+    for (size_t i = 0; i < FItems.size(); ++i)
+        if (FItems[i].text.compare(Text, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+void TListBoxItems::BeginUpdate()
+{
+    if (FUpdateCount++ == 0)
+        beginResetModel();
+}
+
+void TListBoxItems::EndUpdate()
+{
+    Q_ASSERT(FUpdateCount > 0);
+    if (--FUpdateCount == 0)
+        endResetModel();
+}
+
+int TListBoxItems::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Count(); }
+
+QVariant TListBoxItems::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= Count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return FItems[size_t(index.row())].text;
+    return {};
+}
+
+// Hands the drawing of every row to the list's DrawItem and gives every row
+// the list's item height.
+class TCustomListBox::TItemDelegate : public QStyledItemDelegate {
+public:
+    explicit TItemDelegate(TCustomListBox* list) : QStyledItemDelegate(list), FList(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        return {FList->viewport()->width(), FList->FItemHeight};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        const QPalette& pal = FList->palette();
+        painter->save();
+        painter->setFont(FList->font());
+        painter->setBrush(pal.color(selected ? QPalette::Highlight : QPalette::Base));
+        painter->setPen(pal.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        FList->DrawItem(*painter, index.row(), option.rect, selected);
+        painter->restore();
+    }
+
+private:
+    TCustomListBox* FList;
+};
+
+TCustomListBox::TCustomListBox(TComponent* AOwner)
+    : QListView(nullptr), TControl(this, AOwner), FItems(new TListBoxItems(this))
+{
+    setModel(FItems);
+    setItemDelegate(new TItemDelegate(this));
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setMouseTracking(true);
+    SetColor(clWindow);
+    // The default height fits a line of the list's font.
+    FItemHeight = std::max(FItemHeight, fontMetrics().height());
+}
+
+TCustomListBox::~TCustomListBox() { Destroying(); }
+
+int TCustomListBox::ItemIndex() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+void TCustomListBox::SetItemIndex(int Value)
+{
+    if (Value < 0 || Value >= FItems->Count()) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex index = FItems->index(Value);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void TCustomListBox::SetItemHeight(int Value)
+{
+    if (Value <= 0 || Value == FItemHeight)
+        return;
+    FItemHeight = Value;
+    // Uniform rows are measured once; make the view measure again.
+    doItemsLayout();
+}
+
+int TCustomListBox::ItemAtPos(const QPoint& Pos) const
+{
+    const QModelIndex index = indexAt(Pos - viewport()->pos());
+    return index.isValid() ? index.row() : -1;
+}
+
+QRect TCustomListBox::ItemRect(int Index) const
+{
+    if (Index < 0 || Index >= FItems->Count())
+        return {};
+    return visualRect(FItems->index(Index)).translated(viewport()->pos());
+}
+
+void TCustomListBox::SetCtl3D(bool Value)
+{
+    FCtl3D = Value;
+    setFrameShape(Value ? QFrame::StyledPanel : QFrame::Box);
+    setLineWidth(1);
+}
+
+void TCustomListBox::DrawItem(QPainter& Canvas, int Index, QRect Rect, bool)
+{
+    Canvas.fillRect(Rect, Canvas.brush());
+    Canvas.drawText(Rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    FItems->Strings(Index));
+}
+
+void TCustomListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (OnKeyDown) {
+        int key = event->key();
+        OnKeyDown(this, key, ShiftStateOf(event));
+        if (key == 0)
+            return;
+    }
+    const QString text = event->text();
+    if (OnKeyPress && text.size() == 1) {
+        QChar ch = text.at(0);
+        OnKeyPress(this, ch);
+        if (ch.isNull())
+            return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void TCustomListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()) && OnClick)
+        OnClick(this);
+}
+
+void TCustomListBox::ColorChanged()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, ColorToQColor(Color()));
+    setPalette(p);
+}
+
+void TCustomListBox::FontChanged()
+{
+    TControl::FontChanged();
+    doItemsLayout();
+}

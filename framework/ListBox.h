@@ -1,0 +1,82 @@
+#pragma once
+// The list box: a column of fixed-height, owner-drawn items, each a text with
+// an object. The items live in a flat model that the view reads on demand,
+// so a list of a hundred thousand entries creates no widget or item object
+// per entry and paints only the rows in sight.
+
+#include "framework/Control.h"
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <vector>
+
+class QPainter;
+
+class TListBoxItems : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit TListBoxItems(QObject* parent = nullptr);
+
+    int Count() const { return int(FItems.size()); }
+    QString Strings(int Index) const { return FItems.at(size_t(Index)).text; }
+    void* Objects(int Index) const { return FItems.at(size_t(Index)).object; }
+    int AddObject(const QString& Text, void* Object);
+    void Clear();
+    // The first item whose text equals Text ignoring case, or -1.
+    int IndexOf(const QString& Text) const;
+
+    // Adding many items between these two resets the view once.
+    void BeginUpdate();
+    void EndUpdate();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    struct TItem {
+        QString text;
+        void* object;
+    };
+    std::vector<TItem> FItems;
+    int FUpdateCount = 0;
+};
+
+class TCustomListBox : public QListView, public TControl {
+    Q_OBJECT
+public:
+    explicit TCustomListBox(TComponent* AOwner);
+    ~TCustomListBox() override;
+
+    TListBoxItems* Items() const { return FItems; }
+    int ItemIndex() const;
+    virtual void SetItemIndex(int Value);
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int Value);
+    // The item at a client point; -1 when the point is below the last item.
+    int ItemAtPos(const QPoint& Pos) const;
+    QRect ItemRect(int Index) const;
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
+
+    TNotifyEvent OnClick;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+
+protected:
+    // Draws one item; Rect is in the list's client coordinates. The painter
+    // carries the list's font, and its brush and pen the colours of the
+    // item's state.
+    virtual void DrawItem(QPainter& Canvas, int Index, QRect Rect, bool Selected);
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void ColorChanged() override;
+    void FontChanged() override;
+
+private:
+    class TItemDelegate;
+
+    TListBoxItems* FItems;
+    int FItemHeight = 16;
+    bool FCtl3D = true;
+};

@@ -1,0 +1,78 @@
+#include "pathbar/DropForm.h"
+
+#include "pathbar/ChildControl.h"
+#include "pathbar/CustomExplorerTreeview.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSizeGrip>
+
+TDropForm::TDropForm(TComponent* AOwner)
+    : TCustomForm(RequireExplorerTreeview(AOwner)), FExplorerTreeview(RequireExplorerTreeview(AOwner))
+{
+    setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    SetColor(clWindow);
+}
+
+TDropForm::~TDropForm() = default;
+
+void TDropForm::SetSizeable(bool Value)
+{
+    if (Value == FSizeable)
+        return;
+    FSizeable = Value;
+    if (Value && !FSizeGrip) {
+        FSizeGrip = new QSizeGrip(this);
+        FSizeGrip->resize(FSizeGrip->sizeHint());
+    }
+    if (FSizeGrip) {
+        FSizeGrip->setVisible(Value);
+        FSizeGrip->raise();
+    }
+}
+
+void TDropForm::resizeEvent(QResizeEvent* event)
+{
+    TCustomForm::resizeEvent(event);
+    if (FSizeGrip)
+        FSizeGrip->move(width() - FSizeGrip->width(), height() - FSizeGrip->height());
+}
+
+void TDropForm::keyPressEvent(QKeyEvent* event)
+{
+    if (OnKeyDown) {
+        int key = event->key();
+        OnKeyDown(this, key, ShiftStateOf(event));
+        if (key == 0)
+            return;
+    }
+    const QString text = event->text();
+    if (OnKeyPress && text.size() == 1) {
+        QChar ch = text.at(0);
+        QPointer<TDropForm> self(this);
+        OnKeyPress(this, ch);
+        if (!self || ch.isNull())
+            return;
+    }
+    TCustomForm::keyPressEvent(event);
+}
+
+void TDropForm::mousePressEvent(QMouseEvent* event)
+{
+    if (!rect().contains(event->position().toPoint()))
+        FClosingPress = event->globalPosition().toPoint();
+    // A pop-up closes itself on a press outside it.
+    TCustomForm::mousePressEvent(event);
+}
+
+void TDropForm::hideEvent(QHideEvent* event)
+{
+    TCustomForm::hideEvent(event);
+    if (FDeactivated || event->spontaneous())
+        return;
+    FDeactivated = true;
+    if (OnDeactivate)
+        OnDeactivate(this);
+}

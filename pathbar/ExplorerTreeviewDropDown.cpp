@@ -1,0 +1,201 @@
+// The history window: a list of visited nodes dropped under the bar, and
+// what the two drop-down windows share.
+
+#include "pathbar/CustomExplorerTreeview.h"
+
+#include "framework/ImageList.h"
+#include "pathbar/DropDownButton.h"
+#include "pathbar/DropForm.h"
+#include "pathbar/ExplorerTreeviewListBox.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFocusEvent>
+#include <QScreen>
+#include <QTimer>
+
+bool TCustomExplorerTreeview::IsDroppedDown() const { return FDropForm && FDropForm->isVisible(); }
+
+TDropForm* TCustomExplorerTreeview::DropForm() const { return FDropForm; }
+
+TExplorerTreeviewListBox* TCustomExplorerTreeview::DropListBox() const { return FListBox; }
+
+TDropForm* TCustomExplorerTreeview::AutoCompleteForm() const { return FAutoComForm; }
+
+TExplorerTreeviewListBox* TCustomExplorerTreeview::AutoCompleteListBox() const { return FAutoComListBox; }
+
+TDropForm* TCustomExplorerTreeview::NewDropForm(int Width)
+{
+    auto* form = new TDropForm(this);
+    form->SetSizeable(false);
+    form->resize(Width, FMaxDropHeight);
+    return form;
+}
+
+TExplorerTreeviewListBox* TCustomExplorerTreeview::NewDropList(TDropForm* Form)
+{
+    auto* list = new TExplorerTreeviewListBox(Form);
+    list->SetParent(Form);
+    list->SetExplorerTreeview(this);
+    list->SetCtl3D(false);
+    list->SetAlign(alClient);
+    return list;
+}
+
+void TCustomExplorerTreeview::PlaceDropForm(TDropForm* Form, QPoint Origin, int Height, int BelowOverlap)
+{
+    const QPoint p = mapToGlobal(Origin);
+    const QScreen* s = screen();
+    const int screenBottom = s ? s->geometry().y() + s->geometry().height() : p.y() + height() + Height + 1;
+    // Near the screen's bottom the window opens above the bar.
+    const int top = p.y() + Height < screenBottom ? p.y() + height() - BelowOverlap : p.y() - Height;
+    // Placed before it is shown, so it never flashes at another size.
+    Form->setGeometry(p.x(), top, Form->width(), Height);
+    if (!Form->isVisible())
+        Form->show();
+}
+
+void TCustomExplorerTreeview::FillDropDownListBox()
+{
+    TListBoxItems* items = FListBox->Items();
+    items->BeginUpdate();
+    items->Clear();
+    for (int i = 0; i < FDropDownList.Count(); ++i) {
+        TKestTreeNode* node = FDropDownList.GetItemsEx(i);
+        items->AddObject(BuildNodePath(node, false), node);
+    }
+    items->EndUpdate();
+}
+
+void TCustomExplorerTreeview::ShowDropDown()
+{
+    if (OnBeforeDropDown)
+        OnBeforeDropDown(this);
+    const QRect button = GetDropDownButtonRect();
+    // Without its button the window still spans the bar.
+    FDropForm = NewDropForm(button.width() > 0 ? button.left() + button.width() : width());
+    FDropForm->OnDeactivate = [this](QObject* Sender) { DropFormDeactivate(Sender); };
+    FDropForm->OnKeyDown = [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); };
+    FDropForm->OnKeyPress = [this](QObject*, QChar& Key) { ListKeyPress(Key); };
+
+    FListBox = NewDropList(FDropForm);
+    FListBox->SetFont(Font());
+    FillDropDownListBox();
+    if (const TCustomImageList* images = GetImageList())
+        FListBox->SetItemHeight(images->Height());
+    const int textHeight = FListBox->fontMetrics().height();
+    if (FListBox->ItemHeight() - 1 < textHeight)
+        FListBox->SetItemHeight(textHeight);
+    FListBox->OnClick = [this](QObject*) { ListBoxClick(); };
+    FListBox->OnKeyDown = [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); };
+    FListBox->OnKeyPress = [this](QObject*, QChar& Key) { ListKeyPress(Key); };
+    if (FListBox->Items()->Count() == 0) {
+        CloseDropDown();
+        return;
+    }
+    const int current = FListBox->Items()->IndexOf(GetNodePath(FSelectedNode));
+    FListBox->SetItemIndex(current >= 0 ? current : 0);
+    FListBox->OnSelect = [](QObject*) {};
+    const int h = std::min(FMaxDropHeight, FListBox->Items()->Count() * FListBox->ItemHeight() + 2);
+    // The list takes the keys while the window is open.
+    FListBox->setFocus();
+    PlaceDropForm(FDropForm, QPoint(0, 0), h, 0);
+    if (FDropDownButton)
+        FDropDownButton->SetDown(true);
+}
+
+void TCustomExplorerTreeview::CloseDropDown()
+{
+    if (TDropForm* form = FDropForm) {
+        FDropForm = nullptr;
+        FListBox = nullptr;
+        // Hidden at once; it frees itself once the event loop gets to it.
+        form->close();
+        if (FDropDownButton)
+            FDropDownButton->SetDown(false);
+    }
+    FDropForm = nullptr;
+    FListBox = nullptr;
+}
+
+void TCustomExplorerTreeview::DropDownButtonMouseDown()
+{
+    if (!FDropForm && !FCloseClick)
+        ShowDropDown();
+    FCloseClick = false;
+}
+
+void TCustomExplorerTreeview::FocusAndSelectAll()
+{
+    setFocus();
+    selectAll();
+}
+
+void TCustomExplorerTreeview::ListBoxClick()
+{
+    if (!FListBox)
+        return;
+    TKestTreeNode* node = FListBox->NodeAt(FListBox->ItemIndex());
+    // The window goes first: the choice may list a large folder.
+    CloseDropDown();
+    if (node) {
+        SetSelectedNode(node);
+        selectAll();
+    }
+}
+
+void TCustomExplorerTreeview::ListKeyDown(int& Key)
+{
+    if (!FListBox)
+        return;
+    if (Key == Qt::Key_Up) {
+        if (FListBox->ItemIndex() > 0)
+            FListBox->MoveSelection(-1);
+        Key = 0;
+    } else if (Key == Qt::Key_Down) {
+        FListBox->MoveSelection(1);
+        Key = 0;
+    } else if (Key == Qt::Key_Escape) {
+        CloseDropDown();
+        FocusAndSelectAll();
+        Key = 0;
+    }
+}
+
+void TCustomExplorerTreeview::ListKeyPress(QChar& Key)
+{
+    if (!FListBox || (Key != u'\r' && Key != u'\n'))
+        return;
+    Key = QChar();
+    TKestTreeNode* node = FListBox->NodeAt(FListBox->ItemIndex());
+    CloseDropDown();
+    if (node && node == FSelectedNode)
+        SetInternalText(GetNodePath(FSelectedNode));
+    else if (node)
+        SetSelectedNode(node);
+    FocusAndSelectAll();
+}
+
+void TCustomExplorerTreeview::DropFormDeactivate(QObject* Sender)
+{
+    // Only the open window counts: one the bar closed itself reports too.
+    if (!FDropForm || Sender != FDropForm.data())
+        return;
+    const QPoint press = FDropForm->ClosingPress().value_or(QCursor::pos());
+    FCloseClick = GetDropDownButtonRect().contains(mapFromGlobal(press));
+    CloseDropDown();
+    // The flag is for the press that closed the window, which the button
+    // gets right after; with no such press it must not swallow a later one.
+    if (FCloseClick)
+        QTimer::singleShot(0, this, [this] { FCloseClick = false; });
+}
+
+bool TCustomExplorerTreeview::IsOwnPopupFocusChange(QFocusEvent* e) const
+{
+    if (e->reason() != Qt::PopupFocusReason)
+        return false;
+    if (e->gotFocus())
+        return FFocusInPopup;
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup && (popup == FDropForm.data() || popup == FAutoComForm.data());
+}
