@@ -182,9 +182,25 @@ void TCustomListBox::keyPressEvent(QKeyEvent* event)
     QListView::keyPressEvent(event);
 }
 
+void TCustomListBox::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int index = ItemAtPos(event->position().toPoint() + viewport()->pos());
+    if (index >= 0)
+        SetItemIndex(index);
+}
+
+void TCustomListBox::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+
+void TCustomListBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
 void TCustomListBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    QListView::mouseReleaseEvent(event);
+    event->accept();
     if (event->button() == Qt::LeftButton && viewport()->rect().contains(event->position().toPoint()) && OnClick)
         OnClick(this);
 }

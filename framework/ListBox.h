@@ -69,7 +69,12 @@ protected:
     virtual void DrawItem(QPainter& Canvas, int Index, QRect Rect, bool Selected);
 
     void keyPressEvent(QKeyEvent* event) override;
+    // The mouse chooses through SetItemIndex alone, never by the view's own
+    // selection rules (no drag selection, no toggling).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void ColorChanged() override;
     void FontChanged() override;
 

@@ -175,10 +175,17 @@ void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
         DropDownButtonMouseDown();
         e->accept();
     }
-    QString typed = e->text();
-    QChar ch = cutOrPaste ? QChar() : (typed.size() == 1 ? typed.at(0) : QChar(-1));
-    if (cutOrPaste || (!typed.isEmpty() && typed.at(0).isPrint()) || key == Qt::Key_Backspace)
-        KeyPress(ch);
+    // The key-press step runs for typed characters, Backspace, and with the
+    // null character for cut and paste.
+    const QString typed = e->text();
+    QChar ch;
+    if (!cutOrPaste && !typed.isEmpty() && typed.at(0).isPrint())
+        ch = typed.at(0);
+    else if (!cutOrPaste && key == Qt::Key_Backspace)
+        ch = u'\b';
+    else if (!cutOrPaste)
+        return;
+    KeyPress(ch);
 }
 
 void TCustomExplorerTreeview::paintEvent(QPaintEvent* e)

@@ -1,0 +1,243 @@
+#include "DropDownFixture.h"
+
+#include "framework/Exception.h"
+
+namespace {
+
+struct HeightCase {
+    const char* name;
+    int entries;
+    int maxDropHeight;
+    int height;
+};
+
+class HistoryHeight : public DropDownFixture, public ::testing::WithParamInterface<HeightCase> {};
+
+}
+
+TEST_P(HistoryHeight, FollowsEntriesUpToMaxDropHeight)
+{
+    UseImages();
+    History(GetParam().entries);
+    bar->SetMaxDropHeight(GetParam().maxDropHeight);
+    PressHistoryButton();
+    TDropForm* form = bar->DropForm();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(bar->DropListBox()->ItemHeight(), 16);
+    EXPECT_EQ(form->height(), GetParam().height);
+    // Flush under the bar, from its left edge to the history button's right.
+    const QPoint origin = bar->mapToGlobal(QPoint(0, 0));
+    const QRect button = bar->GetDropDownButtonRect();
+    EXPECT_EQ(form->geometry(), QRect(origin.x(), origin.y() + bar->height(), button.x() + button.width(),
+                                      GetParam().height));
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, HistoryHeight,
+                         ::testing::Values(HeightCase{"TwentyEntriesAreCut", 20, 150, 150},
+                                           HeightCase{"ThreeEntriesFit", 3, 150, 50},
+                                           HeightCase{"LowerLimit", 20, 60, 60}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DropDownFixture, OpensAboveTheBarNearTheScreensBottom)
+{
+    History(3);
+    const int screenBottom = bar->screen()->geometry().bottom() + 1;
+    bar->move(50, screenBottom - 40);
+    PressHistoryButton();
+    ASSERT_NE(bar->DropForm(), nullptr);
+    EXPECT_EQ(bar->DropForm()->geometry().bottom() + 1, bar->mapToGlobal(QPoint(0, 0)).y());
+}
+
+TEST_F(DropDownFixture, ListsTheHistoryWithTheSelectionChosen)
+{
+    auto added = History(3);
+    auto* child = added[1]->AddChild("deep");
+    bar->AddToDropDownList(child);
+    bar->SetSelectedNode(child);
+    int beforeDropDown = 0;
+    bar->OnBeforeDropDown = [&](QObject*) { ++beforeDropDown; };
+    PressHistoryButton();
+    ASSERT_NE(bar->DropListBox(), nullptr);
+    EXPECT_EQ(beforeDropDown, 1);
+    EXPECT_EQ(Texts(bar->DropListBox()), QStringList({"n0/", "n1/", "n2/", "n1/deep"}));
+    EXPECT_EQ(bar->DropListBox()->ItemIndex(), 3);
+}
+
+TEST_F(DropDownFixture, EmptyHistoryOpensNothing)
+{
+    PressHistoryButton();
+    EXPECT_EQ(bar->DropForm(), nullptr);
+    QTest::mouseRelease(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(bar->DropDownButtonControl()->Down());
+}
+
+TEST_F(DropDownFixture, ButtonStaysPressedWhileTheWindowIsOpen)
+{
+    History(2);
+    TDropDownButton* button = bar->DropDownButtonControl();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_TRUE(bar->IsDroppedDown());
+    EXPECT_TRUE(button->Down());
+    QTest::keyClick(bar->DropListBox(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->IsDroppedDown());
+    EXPECT_FALSE(button->Down());
+}
+
+TEST_F(DropDownFixture, ClickOnTheButtonClosesWithoutReopening)
+{
+    History(2);
+    ClickHistoryButton();
+    ASSERT_TRUE(bar->IsDroppedDown());
+    QPointer<TDropForm> first = bar->DropForm();
+    ClickHistoryButton();
+    EXPECT_FALSE(bar->IsDroppedDown()) << "the click that closed the window must not open it again";
+    EXPECT_TRUE(!first || !first->isVisible());
+    ClickHistoryButton();
+    EXPECT_TRUE(bar->IsDroppedDown()) << "the next click opens it again";
+}
+
+TEST_F(DropDownFixture, KeysInTheBarToggleTheWindow)
+{
+    History(2);
+    bar->setFocus();
+    QTest::keyClick(bar.get(), Qt::Key_F4);
+    ASSERT_TRUE(bar->IsDroppedDown());
+    EXPECT_TRUE(bar->DropDownButtonControl()->Down());
+    QTest::keyClick(bar->DropListBox(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->IsDroppedDown());
+    QTest::keyClick(bar.get(), Qt::Key_Down);
+    EXPECT_TRUE(bar->IsDroppedDown());
+}
+
+TEST_F(DropDownFixture, ArrowKeysMoveTheChoice)
+{
+    History(3);
+    PressHistoryButton();
+    TExplorerTreeviewListBox* list = bar->DropListBox();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->ItemIndex(), 0) << "Up stops at the first item";
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->ItemIndex(), 2) << "Down stops at the last item";
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->ItemIndex(), 1);
+}
+
+TEST_F(DropDownFixture, EnterChoosesANodeOrShowsTheSelectionsPath)
+{
+    auto added = History(3);
+    bar->SetSelectedNode(added[0]);
+    PressHistoryButton();
+    QTest::keyClick(bar->DropListBox(), Qt::Key_Down);
+    QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
+    EXPECT_EQ(bar->SelectedNode(), added[1]);
+    EXPECT_FALSE(bar->IsDroppedDown());
+}
+
+TEST_F(DropDownFixture, EnterOnTheSelectionShowsItsFullPath)
+{
+    auto added = History(2);
+    auto* deep = added[1]->AddChild("deep");
+    bar->AddToDropDownList(deep);
+    bar->SetSelectedNode(deep);
+    PressHistoryButton();
+    ASSERT_EQ(bar->DropListBox()->ItemIndex(), 2);
+    QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
+    EXPECT_EQ(bar->SelectedNode(), deep);
+    EXPECT_EQ(bar->QLineEdit::text(), "n1/deep");
+    EXPECT_EQ(bar->selectedText(), "n1/deep");
+}
+
+TEST_F(DropDownFixture, ClickOnAnEntrySelectsItsNode)
+{
+    auto added = History(3);
+    PressHistoryButton();
+    TExplorerTreeviewListBox* list = bar->DropListBox();
+    ASSERT_NE(list, nullptr);
+    const QRect third = list->visualRect(list->Items()->index(2));
+    QTest::mouseMove(list->viewport(), third.center());
+    EXPECT_EQ(list->ItemIndex(), 2) << "the entry under the mouse is highlighted";
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
+    EXPECT_EQ(bar->SelectedNode(), added[2]);
+    EXPECT_FALSE(bar->IsDroppedDown());
+}
+
+TEST_F(DropDownFixture, ClickOutsideClosesTheWindow)
+{
+    History(2);
+    PressHistoryButton();
+    QTest::mouseRelease(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_TRUE(bar->IsDroppedDown());
+    ClickInWindow(QPoint(bar->width() / 2, 5));
+    EXPECT_FALSE(bar->IsDroppedDown());
+    EXPECT_FALSE(bar->DropDownButtonControl()->Down());
+    ClickHistoryButton();
+    EXPECT_TRUE(bar->IsDroppedDown()) << "a click elsewhere does not swallow the next one";
+}
+
+TEST_F(DropDownFixture, DeletingTheBarWithTheWindowOpen)
+{
+    History(2);
+    PressHistoryButton();
+    QPointer<TDropForm> form = bar->DropForm();
+    ASSERT_TRUE(form);
+    bar.reset();
+    EXPECT_FALSE(form);
+}
+
+TEST_F(DropDownFixture, LargeHistoryMakesNoWidgetPerEntry)
+{
+    for (int i = 0; i < 100000; ++i)
+        bar->AddToDropDownList(nodes()->Add(QString::number(i)));
+    PressHistoryButton();
+    ASSERT_NE(bar->DropListBox(), nullptr);
+    EXPECT_EQ(bar->DropListBox()->Items()->Count(), 100000);
+    EXPECT_LT(bar->DropForm()->findChildren<QObject*>().size(), 40);
+}
+
+namespace {
+
+struct MoveCase {
+    const char* name;
+    int from;
+    int delta;
+    int to;
+    bool fires; // OnSelect
+};
+
+class MoveSelection : public DropDownFixture, public ::testing::WithParamInterface<MoveCase> {};
+
+}
+
+TEST_P(MoveSelection, StaysBelowTheCount)
+{
+    TExplorerTreeviewListBox list(nullptr);
+    for (const char* t : {"a", "b", "c"})
+        list.Items()->AddObject(t, nullptr);
+    list.SetItemIndex(GetParam().from);
+    int selects = 0;
+    list.OnSelect = [&](QObject*) { ++selects; };
+    list.MoveSelection(GetParam().delta);
+    EXPECT_EQ(list.ItemIndex(), GetParam().to);
+    EXPECT_EQ(selects, GetParam().fires ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ListBox, MoveSelection,
+                         ::testing::Values(MoveCase{"Down", 0, 1, 1, true}, MoveCase{"PastTheEnd", 2, 1, 2, false},
+                                           MoveCase{"UpFromTheFirstLeavesNone", 0, -1, -1, true},
+                                           MoveCase{"UpFromNone", -1, -1, -1, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DropDownFixture, DropFormRefusesOtherOwners)
+{
+    TForm other(nullptr);
+    try {
+        TDropForm form(&other);
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Invalid parent");
+    }
+}
