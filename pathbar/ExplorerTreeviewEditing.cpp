@@ -25,6 +25,8 @@ void TCustomExplorerTreeview::SetEditMode(bool Value)
         BuildNodeButtons();
     } else if (FSelectedNode) {
         if (QLineEdit::text().toUpper() == ShownPath(FSelectedNode).toUpper()) {
+            // The bar shows the selection again, so its text names it.
+            FText = ShownPath(FSelectedNode);
             BuildNodeButtons();
         } else {
             FSelectedNode = nullptr;

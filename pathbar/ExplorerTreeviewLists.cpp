@@ -96,7 +96,16 @@ void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node)
     if (!Node || !ListsFollowTree(true))
         return;
     // The node may have no entry yet (it was named after it was added), so
-    // it gets one in any case.
-    FAutoCompleteList.RemoveNode(Node);
-    FAutoCompleteList.Add(GetNodePath(Node), Node);
+    // it gets one in any case. The paths below it changed too: their
+    // entries are made anew.
+    std::vector<TKestTreeNode*> pending{Node};
+    while (!pending.empty()) {
+        TKestTreeNode* n = pending.back();
+        pending.pop_back();
+        const bool hadEntry = FAutoCompleteList.RemoveNode(n);
+        if (hadEntry || n == Node)
+            FAutoCompleteList.Add(GetNodePath(n), n);
+        for (TKestTreeNode* c = n->GetFirstChild(); c; c = c->GetNextSibling())
+            pending.push_back(c);
+    }
 }

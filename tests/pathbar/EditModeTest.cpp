@@ -1,0 +1,271 @@
+#include "DropDownFixture.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+
+namespace {
+
+// A bar with editing enabled over a small tree of drive-like roots:
+// c:/Windows/System, c:/windows2, C:/Users (another root differing only in
+// case), d:/Data; the selection is c:/Windows.
+class EditModeFixture : public DropDownFixture {
+protected:
+    void SetUp() override
+    {
+        DropDownFixture::SetUp();
+        other = std::make_unique<QLineEdit>();
+        other->show();
+        bar->SetEditorEnabled(true);
+        c = nodes()->Add("c:");
+        windows = c->AddChild("Windows");
+        windows->AddChild("System");
+        c->AddChild("windows2");
+        nodes()->Add("C:")->AddChild("Users");
+        nodes()->Add("d:")->AddChild("Data");
+        bar->SetSelectedNode(windows);
+        // The bar starts without the focus; typing gives it the focus.
+        LeaveTheBar();
+    }
+
+    void TearDown() override
+    {
+        other.reset();
+        DropDownFixture::TearDown();
+    }
+
+    // Focus into the bar (edit mode), its text replaced by typed.
+    void Type(const QString& typed)
+    {
+        QApplication::setActiveWindow(bar.get());
+        bar->setFocus();
+        bar->selectAll();
+        QTest::keyClicks(bar.get(), typed);
+        QApplication::processEvents();
+    }
+
+    QStringList Shown() { return Texts(bar->AutoCompleteListBox()); }
+
+    void LeaveTheBar()
+    {
+        QApplication::setActiveWindow(other.get());
+        other->setFocus();
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<QLineEdit> other;
+    TKestTreeNode* c = nullptr;
+    TKestTreeNode* windows = nullptr;
+};
+
+struct FilterCase {
+    const char* name;
+    const char* typed;
+    const char* shown; // joined by spaces; empty: no window
+};
+
+class AutoCompleteFilter : public EditModeFixture, public ::testing::WithParamInterface<FilterCase> {};
+
+}
+
+TEST_P(AutoCompleteFilter, ShowsThePathsStartingWithTheText)
+{
+    Type(GetParam().typed);
+    const QString expected = GetParam().shown;
+    EXPECT_EQ(Shown().join(u' '), expected);
+    EXPECT_EQ(bar->AutoCompleteForm() != nullptr, !expected.isEmpty());
+    if (!expected.isEmpty())
+        EXPECT_EQ(bar->AutoCompleteListBox()->ItemIndex(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, AutoCompleteFilter,
+    ::testing::Values(
+        FilterCase{"DriveLetter", "c:", "C:/ c:/ C:/Users c:/Windows c:/Windows/System c:/windows2"},
+        FilterCase{"TrailingSeparatorIgnored", "c:/", "C:/ c:/ C:/Users c:/Windows c:/Windows/System c:/windows2"},
+        FilterCase{"AnyLetterCase", "C:/WIN", "c:/Windows c:/Windows/System c:/windows2"},
+        FilterCase{"OnlyOneSeparatorIgnored", "c:/windows2//", ""},
+        FilterCase{"SeparatorAloneShowsAll",
+                   "/", "C:/ c:/ C:/Users c:/Windows c:/Windows/System c:/windows2 d:/ d:/Data"},
+        FilterCase{"NoMatchClosesTheWindow", "x:", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EditModeFixture, EditModeStaysWhileTheListIsOpen)
+{
+    Type("c:/w");
+    ASSERT_NE(bar->AutoCompleteForm(), nullptr);
+    EXPECT_TRUE(bar->EditMode());
+    EXPECT_TRUE(bar->NodeButtons().empty());
+    EXPECT_TRUE(bar->IsEditorFocused());
+}
+
+TEST_F(EditModeFixture, TypingInTheListAppendsAndRefilters)
+{
+    Type("c:/");
+    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    ASSERT_NE(list, nullptr);
+    QTest::keyClicks(list, "wi");
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/wi");
+    EXPECT_EQ(Shown().join(u' '), "c:/Windows c:/Windows/System c:/windows2");
+    QTest::keyClick(list, Qt::Key_Backspace);
+    QTest::keyClick(list, Qt::Key_Backspace);
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/");
+    EXPECT_EQ(Shown().size(), 6);
+    QTest::keyClick(list, Qt::Key_Tab);
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/") << "control characters are not text";
+    QTest::keyClicks(list, "q");
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr) << "no entry starts with c:/q";
+}
+
+TEST_F(EditModeFixture, DeleteInTheList)
+{
+    Type("c:/w");
+    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    ASSERT_NE(list, nullptr);
+    bar->setSelection(3, 1);
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(bar->QLineEdit::text(), "C:/") << "the text before the selection, upper-cased";
+    bar->deselect();
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(bar->QLineEdit::text(), "");
+}
+
+TEST_F(EditModeFixture, ArrowsAndEnterChooseAnEntry)
+{
+    Type("c:/win");
+    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    ASSERT_NE(list, nullptr);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->ItemIndex(), 1);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(bar->SelectedNode(), windows->GetFirstChild());
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/Windows/System");
+    EXPECT_EQ(bar->selectedText(), "c:/Windows/System");
+}
+
+TEST_F(EditModeFixture, EnterOnTheSelectionKeepsIt)
+{
+    Type("c:/windows");
+    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->Items()->Strings(0), "c:/Windows");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(bar->SelectedNode(), windows);
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/Windows");
+}
+
+TEST_F(EditModeFixture, ClickOnAnEntrySelectsItsNode)
+{
+    Type("d");
+    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    ASSERT_NE(list, nullptr);
+    const QRect second = list->visualRect(list->Items()->index(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(bar->SelectedNode()->Text(), "Data");
+}
+
+TEST_F(EditModeFixture, EscapeClosesAndSelectsAll)
+{
+    Type("c:");
+    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
+    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(bar->selectedText(), "c:");
+    EXPECT_EQ(bar->SelectedNode(), windows) << "typing alone selects nothing";
+}
+
+TEST_F(EditModeFixture, TheListSitsUnderTheText)
+{
+    Type("d");
+    TDropForm* form = bar->AutoCompleteForm();
+    ASSERT_NE(form, nullptr);
+    const QRect nodeArea = bar->GetNodeAreaRect();
+    const QPoint origin = bar->mapToGlobal(QPoint(nodeArea.left() - 4, 0));
+    const int h = 2 * bar->AutoCompleteListBox()->ItemHeight() + 2;
+    EXPECT_EQ(form->geometry(), QRect(origin.x(), origin.y() + bar->height() - 4, nodeArea.x() + nodeArea.width(), h));
+}
+
+namespace {
+
+struct LeaveCase {
+    const char* name;
+    TEditStyle style;
+    const char* typed;
+    bool keepsSelection;
+    const char* text; // the bar's Text afterwards
+};
+
+class LeavingTheEditor : public EditModeFixture, public ::testing::WithParamInterface<LeaveCase> {};
+
+}
+
+TEST_P(LeavingTheEditor, RestoresButtonsOrKeepsTheText)
+{
+    bar->SetEditStyle(GetParam().style);
+    Type(GetParam().typed);
+    if (bar->AutoCompleteListBox())
+        QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    LeaveTheBar();
+    EXPECT_FALSE(bar->EditMode());
+    EXPECT_EQ(bar->SelectedNode() == windows, GetParam().keepsSelection);
+    EXPECT_EQ(bar->NodeButtons().empty(), !GetParam().keepsSelection);
+    EXPECT_EQ(bar->Text(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(EditStyles, LeavingTheEditor,
+                         ::testing::Values(LeaveCase{"ListDropsTypedText", esList, "d:/elsewhere", true, "c:/Windows"},
+                                           LeaveCase{"EditKeepsTypedText", esEdit, "d:/elsewhere", false,
+                                                     "d:/elsewhere"},
+                                           LeaveCase{"EditSamePathInOtherCase", esEdit, "C:/WINDOWS", true,
+                                                     "c:/Windows"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(EditModeFixture, TypedTextFollowsTheInternalTextWithEditStyle)
+{
+    bar->SetEditStyle(esEdit);
+    Type("d:/x");
+    EXPECT_EQ(bar->Text(), "d:/x");
+    bar->SetAutoComplete(false);
+    QTest::keyClicks(bar.get(), "y");
+    QApplication::processEvents();
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    LeaveTheBar();
+    EXPECT_EQ(bar->Text(), "d:/xy");
+}
+
+TEST_F(EditModeFixture, PasteRefiltersTheList)
+{
+    QApplication::clipboard()->setText("c:/windows2");
+    QApplication::setActiveWindow(bar.get());
+    bar->setFocus();
+    bar->selectAll();
+    QTest::keyClick(bar.get(), Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(Shown(), QStringList({"c:/windows2"}));
+}
+
+TEST_F(EditModeFixture, DisabledEditorIgnoresTyping)
+{
+    bar->SetEditorEnabled(false);
+    QApplication::setActiveWindow(bar.get());
+    bar->setFocus();
+    QTest::keyClicks(bar.get(), "abc");
+    QApplication::processEvents();
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_FALSE(bar->EditMode());
+    EXPECT_EQ(bar->QLineEdit::text(), "");
+    EXPECT_FALSE(bar->CaretVisible());
+}
+
+TEST_F(EditModeFixture, ListFollowsRenamesAndClearing)
+{
+    windows->SetText("Win");
+    Type("c:/w");
+    EXPECT_EQ(Shown().join(u' '), "c:/Win c:/Win/System c:/windows2");
+    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    nodes()->Clear();
+    EXPECT_EQ(bar->AutoCompleteList().Count(), 0);
+}
