@@ -1,7 +1,9 @@
 #include "framework/Events.h"
 
 #include <QInputEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 TShiftState ShiftStateOf(const QInputEvent* event)
 {
@@ -18,4 +20,23 @@ TShiftState ShiftStateOf(const QInputEvent* event)
         state.setFlag(ssDouble, mouse->type() == QEvent::MouseButtonDblClick);
     }
     return state;
+}
+
+bool FireKeyEvents(QObject* Sender, QKeyEvent* event, const TKeyEvent& OnKeyDown, const TKeyPressEvent& OnKeyPress)
+{
+    QPointer<QObject> alive(Sender);
+    if (OnKeyDown) {
+        int key = event->key();
+        OnKeyDown(Sender, key, ShiftStateOf(event));
+        if (key == 0 || !alive)
+            return false;
+    }
+    const QString text = event->text();
+    if (OnKeyPress && text.size() == 1) {
+        QChar ch = text.at(0);
+        OnKeyPress(Sender, ch);
+        if (ch.isNull() || !alive)
+            return false;
+    }
+    return true;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QInputEvent;
+class QKeyEvent;
 class QObject;
 
 enum class TShiftStateFlag {
@@ -35,6 +36,11 @@ using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shif
 using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+
+// Fires OnKeyDown, then OnKeyPress for a key that types one character.
+// Returns false when a handler swallowed the key (or the sender went away
+// in a handler); the caller then skips its default handling.
+bool FireKeyEvents(QObject* Sender, QKeyEvent* event, const TKeyEvent& OnKeyDown, const TKeyPressEvent& OnKeyPress);
 
 Q_DECLARE_METATYPE(TNotifyEvent)
 Q_DECLARE_METATYPE(TKeyEvent)

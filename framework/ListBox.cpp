@@ -166,20 +166,8 @@ void TCustomListBox::DrawItem(QPainter& Canvas, int Index, QRect Rect, bool)
 
 void TCustomListBox::keyPressEvent(QKeyEvent* event)
 {
-    if (OnKeyDown) {
-        int key = event->key();
-        OnKeyDown(this, key, ShiftStateOf(event));
-        if (key == 0)
-            return;
-    }
-    const QString text = event->text();
-    if (OnKeyPress && text.size() == 1) {
-        QChar ch = text.at(0);
-        OnKeyPress(this, ch);
-        if (ch.isNull())
-            return;
-    }
-    QListView::keyPressEvent(event);
+    if (FireKeyEvents(this, event, OnKeyDown, OnKeyPress))
+        QListView::keyPressEvent(event);
 }
 
 void TCustomListBox::mousePressEvent(QMouseEvent* event)

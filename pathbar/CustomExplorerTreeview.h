@@ -268,7 +268,11 @@ private:
     void ListKeyDown(int& Key);
     void ListKeyPress(QChar& Key);
     void DropFormDeactivate(QObject* Sender);
-    // Ends a choice made in a drop-down list: focus back, all text selected.
+    // A node chosen in a drop-down list, once the window has gone: by a
+    // click it is selected; by Enter it is selected, or, when it already is,
+    // its full path shown; then the focus comes back with all text selected.
+    void ClickChoice(TKestTreeNode* Node);
+    void EnterChoice(TKestTreeNode* Node);
     void FocusAndSelectAll();
     // Whether the focus left for, or came back from, one of the bar's own
     // drop-down windows: edit mode goes on as if the bar kept the focus.

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QSizeGrip>
 
 TDropForm::TDropForm(TComponent* AOwner)
@@ -42,21 +41,8 @@ void TDropForm::resizeEvent(QResizeEvent* event)
 
 void TDropForm::keyPressEvent(QKeyEvent* event)
 {
-    if (OnKeyDown) {
-        int key = event->key();
-        OnKeyDown(this, key, ShiftStateOf(event));
-        if (key == 0)
-            return;
-    }
-    const QString text = event->text();
-    if (OnKeyPress && text.size() == 1) {
-        QChar ch = text.at(0);
-        QPointer<TDropForm> self(this);
-        OnKeyPress(this, ch);
-        if (!self || ch.isNull())
-            return;
-    }
-    TCustomForm::keyPressEvent(event);
+    if (FireKeyEvents(this, event, OnKeyDown, OnKeyPress))
+        TCustomForm::keyPressEvent(event);
 }
 
 void TDropForm::mousePressEvent(QMouseEvent* event)

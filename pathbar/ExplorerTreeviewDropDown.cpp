@@ -131,6 +131,23 @@ void TCustomExplorerTreeview::FocusAndSelectAll()
     selectAll();
 }
 
+void TCustomExplorerTreeview::ClickChoice(TKestTreeNode* Node)
+{
+    if (Node) {
+        SetSelectedNode(Node);
+        selectAll();
+    }
+}
+
+void TCustomExplorerTreeview::EnterChoice(TKestTreeNode* Node)
+{
+    if (Node && Node == FSelectedNode)
+        SetInternalText(GetNodePath(FSelectedNode));
+    else if (Node)
+        SetSelectedNode(Node);
+    FocusAndSelectAll();
+}
+
 void TCustomExplorerTreeview::ListBoxClick()
 {
     if (!FListBox)
@@ -138,10 +155,7 @@ void TCustomExplorerTreeview::ListBoxClick()
     TKestTreeNode* node = FListBox->NodeAt(FListBox->ItemIndex());
     // The window goes first: the choice may list a large folder.
     CloseDropDown();
-    if (node) {
-        SetSelectedNode(node);
-        selectAll();
-    }
+    ClickChoice(node);
 }
 
 void TCustomExplorerTreeview::ListKeyDown(int& Key)
@@ -169,11 +183,7 @@ void TCustomExplorerTreeview::ListKeyPress(QChar& Key)
     Key = QChar();
     TKestTreeNode* node = FListBox->NodeAt(FListBox->ItemIndex());
     CloseDropDown();
-    if (node && node == FSelectedNode)
-        SetInternalText(GetNodePath(FSelectedNode));
-    else if (node)
-        SetSelectedNode(node);
-    FocusAndSelectAll();
+    EnterChoice(node);
 }
 
 void TCustomExplorerTreeview::DropFormDeactivate(QObject* Sender)

@@ -134,10 +134,7 @@ void TCustomExplorerTreeview::AutoCompleteListClick()
     TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
     // The window goes first: the choice may list a large folder.
     CloseAutoCompleteList();
-    if (node) {
-        SetSelectedNode(node);
-        selectAll();
-    }
+    ClickChoice(node);
 }
 
 void TCustomExplorerTreeview::AutoCompleteKeyPress(QChar& Key)
@@ -157,11 +154,7 @@ void TCustomExplorerTreeview::AutoCompleteKeyPress(QChar& Key)
     } else if (typed == u'\r' || typed == u'\n') {
         TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
         CloseAutoCompleteList();
-        if (node && node == FSelectedNode)
-            SetInternalText(GetNodePath(FSelectedNode));
-        else if (node)
-            SetSelectedNode(node);
-        FocusAndSelectAll();
+        EnterChoice(node);
     } else if (typed.isPrint()) {
         WriteBackText(QLineEdit::text() + typed);
         ShowAutoCompleteList();

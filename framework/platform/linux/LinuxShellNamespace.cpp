@@ -212,6 +212,27 @@ QString LinuxShellNamespace::IconKeyOfPath(const QString& path)
     return QStringLiteral("folder");
 }
 
+namespace {
+
+// An icon gives its closest picture no larger than asked for; at scaled
+// sizes (24 pixels at 1.5) that can be a smaller one. Then the next larger
+// picture is scaled down, which stays sharper than scaling a small one up.
+QImage ImageOfSize(const QIcon& icon, int size)
+{
+    QImage image = icon.pixmap(size, size).toImage();
+    if (image.width() == size || image.isNull())
+        return image;
+    QSize larger;
+    for (const QSize& s : icon.availableSizes())
+        if (s.width() > size && (!larger.isValid() || s.width() < larger.width()))
+            larger = s;
+    if (larger.isValid())
+        image = icon.pixmap(larger).toImage();
+    return image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+}
+
 QImage LinuxShellNamespace::IconImage(const QString& key, int size)
 {
     QString cacheKey = key + u'@' + QString::number(size);
@@ -228,7 +249,7 @@ QImage LinuxShellNamespace::IconImage(const QString& key, int size)
         };
         icon = QApplication::style()->standardIcon(kFallback.value(key, QStyle::SP_DirIcon));
     }
-    QImage image = icon.isNull() ? QImage() : icon.pixmap(size, size).toImage();
+    QImage image = icon.isNull() ? QImage() : ImageOfSize(icon, size);
     FIcons.insert(cacheKey, image);
     return image;
 }

@@ -1,0 +1,144 @@
+#include "app/Screenshot.h"
+
+#include "app/Form1.h"
+#include "app/Form2.h"
+#include "framework/Application.h"
+#include "pathbar/DropDownButton.h"
+#include "pathbar/NodeButton.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMetaEnum>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QString Option(const QStringList& args, const QString& name)
+{
+    int at = int(args.indexOf(name));
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, QPointF at)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent e(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+}
+
+TNodeButton* HoveredButton(TKestExplorerTreeview* bar, const QStringList& args)
+{
+    const auto& buttons = bar->NodeButtons();
+    const QString hover = Option(args, QStringLiteral("--hover"));
+    const int index = hover.isEmpty() ? 0 : hover.toInt();
+    return index >= 0 && index < int(buttons.size()) ? buttons[size_t(index)] : nullptr;
+}
+
+void ApplyStyleAndFolder(TKestExplorerTreeview* bar, const QStringList& args)
+{
+    const QString style = Option(args, QStringLiteral("--bar-style"));
+    if (!style.isEmpty()) {
+        bool ok = false;
+        int value = QMetaEnum::fromType<TZPXStyle>().keyToValue(style.toLatin1().constData(), &ok);
+        if (ok)
+            bar->SetComponentStyle(TZPXStyle(value));
+        else
+            std::fprintf(stderr, "Unknown style %s\n", qPrintable(style));
+    }
+    const QString folder = Option(args, QStringLiteral("--folder"));
+    if (!folder.isEmpty())
+        bar->SetSelectedFolder(folder, true);
+}
+
+// Types text as a user would: each key goes where the keyboard is, the bar
+// or its auto-complete window, with the event loop running in between.
+void TypeInto(TKestExplorerTreeview* bar, const QString& text)
+{
+    bar->SetEditorEnabled(true);
+    // Edit mode begins when the focus comes in.
+    bar->clearFocus();
+    bar->setFocus();
+    bar->selectAll();
+    for (QChar c : text) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* target = popup && popup->focusWidget() ? popup->focusWidget() : bar;
+        // Key codes of printable characters are their upper-case letters.
+        QKeyEvent key(QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(target, &key);
+        QCoreApplication::processEvents();
+    }
+}
+
+// Runs from the event loop: a menu opened here runs a loop of its own, in
+// which the picture is taken.
+void OpenWhatWasAsked(TKestExplorerTreeview* bar, const QStringList& args)
+{
+    const QString open = Option(args, QStringLiteral("--open"));
+    const QString typed = Option(args, QStringLiteral("--type"));
+    if (!typed.isEmpty())
+        TypeInto(bar, typed);
+    if (open == QLatin1String("history")) {
+        TDropDownButton* button = bar->DropDownButtonControl();
+        SendMouse(button, QEvent::MouseButtonPress, QPointF(button->width() / 2.0, button->height() / 2.0));
+    } else if (open == QLatin1String("overflow") && !bar->NodeButtons().empty()) {
+        TNodeButton* first = bar->NodeButtons().back();
+        if (!first->ScrollButton())
+            std::fprintf(stderr, "The path fits; there is no overflow button\n");
+        SendMouse(first, QEvent::MouseButtonPress, QPointF(first->width() / 2.0, first->height() / 2.0));
+    } else if (open == QLatin1String("menu")) {
+        if (TNodeButton* b = HoveredButton(bar, args))
+            SendMouse(b, QEvent::MouseButtonPress, QPointF(b->width() - 4, b->height() / 2.0));
+    }
+}
+
+QImage Picture(TForm2* form2, bool wholeScreen)
+{
+    if (!wholeScreen)
+        return form2->grab().toImage();
+    QRect area = form2->frameGeometry();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        area = area.united(popup->frameGeometry());
+    area = area.adjusted(-8, -8, 8, 8);
+    return form2->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+}
+
+void ScheduleScreenshot(TForm1* Main, const QString& File, const QStringList& Args)
+{
+    const bool wholeScreen = Args.contains(QStringLiteral("--open")) || Args.contains(QStringLiteral("--type"));
+    QTimer::singleShot(300, Main, [Main, File, Args, wholeScreen] {
+        // Form2 runs its own modal loop; the bar is set up from inside it.
+        QTimer::singleShot(400, Main, [Main, Args] {
+            if (!Main->form2)
+                return;
+            TKestExplorerTreeview* bar = Main->form2->kestTree;
+            ApplyStyleAndFolder(bar, Args);
+            if (TNodeButton* b = HoveredButton(bar, Args); b && Args.contains(QStringLiteral("--hover")))
+                SendMouse(b, QEvent::MouseMove, QPointF(b->width() - 4, b->height() / 2.0));
+            QTimer::singleShot(0, Main, [bar, Args] { OpenWhatWasAsked(bar, Args); });
+        });
+        QTimer::singleShot(1200, Main, [Main, File, wholeScreen] {
+            TForm2* form2 = Main->form2;
+            if (!form2) {
+                std::fprintf(stderr, "Form2 did not open\n");
+                QCoreApplication::exit(1);
+                return;
+            }
+            const bool saved = Picture(form2, wholeScreen).save(File, "PNG");
+            std::fprintf(stdout, "%s %s\n", saved ? "Saved" : "Could not save", qPrintable(File));
+            while (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            form2->SetModalResult(mrOk);
+            QTimer::singleShot(0, Main, [Main, saved] {
+                Main->Close();
+                QCoreApplication::exit(saved ? 0 : 1);
+            });
+        });
+        Main->Button1->click();
+    });
+}
