@@ -206,6 +206,7 @@ protected:
     void leaveEvent(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
     QString BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const;
@@ -274,9 +275,10 @@ private:
     void ClickChoice(TKestTreeNode* Node);
     void EnterChoice(TKestTreeNode* Node);
     void FocusAndSelectAll();
-    // Whether the focus left for, or came back from, one of the bar's own
-    // drop-down windows: edit mode goes on as if the bar kept the focus.
-    bool IsOwnPopupFocusChange(QFocusEvent* e) const;
+    // Whether the focus left for, or came back from, a pop-up (a drop-down
+    // window, the edit's context menu): editing goes on as if the bar kept
+    // the focus.
+    bool IsPopupFocusChange(QFocusEvent* e) const;
 
     // Auto-complete window (ExplorerTreeviewEditing.cpp).
     void FilterAutoCompleteList();
@@ -341,7 +343,7 @@ private:
     bool FUpdateInternalText = false;
     bool FShowAutoCL = false;
     bool FAllowHook = true;
-    // The focus went to one of the bar's drop-down windows.
+    // The focus went to a pop-up and comes back when it closes.
     bool FFocusInPopup = false;
     // Folder source state: icons loaded so far by key, listings in progress,
     // and a count of node deletions that lets a walk notice a changed tree.

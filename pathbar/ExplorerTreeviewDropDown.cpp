@@ -200,12 +200,9 @@ void TCustomExplorerTreeview::DropFormDeactivate(QObject* Sender)
         QTimer::singleShot(0, this, [this] { FCloseClick = false; });
 }
 
-bool TCustomExplorerTreeview::IsOwnPopupFocusChange(QFocusEvent* e) const
+bool TCustomExplorerTreeview::IsPopupFocusChange(QFocusEvent* e) const
 {
     if (e->reason() != Qt::PopupFocusReason)
         return false;
-    if (e->gotFocus())
-        return FFocusInPopup;
-    QWidget* popup = QApplication::activePopupWidget();
-    return popup && (popup == FDropForm.data() || popup == FAutoComForm.data());
+    return e->gotFocus() ? FFocusInPopup : QApplication::activePopupWidget() != nullptr;
 }

@@ -5,7 +5,9 @@
 #include "framework/Messages.h"
 #include "pathbar/LeftIcon.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 int TCustomExplorerTreeview::ET_HIDEDROPDOWN()
@@ -86,8 +88,8 @@ void TCustomExplorerTreeview::resizeEvent(QResizeEvent* e)
 
 void TCustomExplorerTreeview::focusInEvent(QFocusEvent* e)
 {
-    // Back from one of the bar's own drop-down windows: still editing.
-    if (IsOwnPopupFocusChange(e)) {
+    // Back from a pop-up: still editing.
+    if (IsPopupFocusChange(e)) {
         FFocusInPopup = false;
         QLineEdit::focusInEvent(e);
         return;
@@ -114,9 +116,9 @@ void TCustomExplorerTreeview::focusInEvent(QFocusEvent* e)
 
 void TCustomExplorerTreeview::focusOutEvent(QFocusEvent* e)
 {
-    // The drop-down windows take the keys but the editing goes on: the caret
-    // keeps blinking and edit mode stays.
-    if (IsOwnPopupFocusChange(e)) {
+    // A pop-up takes the keys but the editing goes on: the caret keeps
+    // blinking and edit mode stays.
+    if (IsPopupFocusChange(e)) {
         FFocusInPopup = true;
         return;
     }
@@ -186,6 +188,19 @@ void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
     else if (!cutOrPaste)
         return;
     KeyPress(ch);
+}
+
+void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
+{
+    // Edits made from the menu (cut, paste and the like) are followed up as
+    // from the keyboard, while the menu lives.
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(this, &QLineEdit::textEdited, menu, [this] {
+        QChar none;
+        KeyPress(none);
+    });
+    menu->popup(e->globalPos());
 }
 
 void TCustomExplorerTreeview::paintEvent(QPaintEvent* e)

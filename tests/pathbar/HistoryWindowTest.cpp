@@ -1,6 +1,7 @@
 #include "DropDownFixture.h"
 
 #include "framework/Exception.h"
+#include "framework/Messages.h"
 
 namespace {
 
@@ -176,6 +177,17 @@ TEST_F(DropDownFixture, ClickOutsideClosesTheWindow)
     EXPECT_FALSE(bar->DropDownButtonControl()->Down());
     ClickHistoryButton();
     EXPECT_TRUE(bar->IsDroppedDown()) << "a click elsewhere does not swallow the next one";
+}
+
+TEST_F(DropDownFixture, RegisteredMessageClosesTheWindow)
+{
+    History(2);
+    PressHistoryButton();
+    ASSERT_TRUE(bar->IsDroppedDown());
+    PostMessage(bar.get(), TCustomExplorerTreeview::ET_HIDEDROPDOWN());
+    QApplication::processEvents();
+    EXPECT_FALSE(bar->IsDroppedDown());
+    EXPECT_FALSE(bar->DropDownButtonControl()->Down());
 }
 
 TEST_F(DropDownFixture, DeletingTheBarWithTheWindowOpen)
