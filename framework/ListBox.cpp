@@ -1,5 +1,6 @@
 #include "framework/ListBox.h"
 
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -166,8 +167,22 @@ void TCustomListBox::DrawItem(QPainter& Canvas, int Index, QRect Rect, bool)
 
 void TCustomListBox::keyPressEvent(QKeyEvent* event)
 {
-    if (FireKeyEvents(this, event, OnKeyDown, OnKeyPress))
-        QListView::keyPressEvent(event);
+    if (!FireKeyEvents(this, event, OnKeyDown, OnKeyPress))
+        return;
+    // Keys that move through the list choose through SetItemIndex, like the
+    // mouse does.
+    static const QHash<int, CursorAction> kMoves = {
+        {Qt::Key_Up, MoveUp},         {Qt::Key_Down, MoveDown}, {Qt::Key_PageUp, MovePageUp},
+        {Qt::Key_PageDown, MovePageDown}, {Qt::Key_Home, MoveHome}, {Qt::Key_End, MoveEnd},
+    };
+    if (auto move = kMoves.constFind(event->key()); move != kMoves.constEnd()) {
+        event->accept();
+        const QModelIndex target = moveCursor(*move, event->modifiers());
+        if (target.isValid())
+            SetItemIndex(target.row());
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void TCustomListBox::mousePressEvent(QMouseEvent* event)

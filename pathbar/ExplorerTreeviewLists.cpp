@@ -87,6 +87,12 @@ void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* Node)
 void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
 {
     NodeGoing(Node);
+    // The open lists hold node references: they go rather than offer a
+    // node that no longer exists.
+    if (!FDropForm.isNull())
+        CloseDropDown();
+    if (!FAutoComForm.isNull())
+        CloseAutoCompleteList();
     if (Node && ListsFollowTree(true))
         FAutoCompleteList.RemoveNode(Node);
 }

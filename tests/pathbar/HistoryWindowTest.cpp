@@ -3,6 +3,8 @@
 #include "framework/Exception.h"
 #include "framework/Messages.h"
 
+#include <QSizeGrip>
+
 namespace {
 
 struct HeightCase {
@@ -252,4 +254,45 @@ TEST_F(DropDownFixture, DropFormRefusesOtherOwners)
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), "Invalid parent");
     }
+}
+
+TEST_F(DropDownFixture, PageKeysChooseThroughTheItemIndex)
+{
+    History(30);
+    PressHistoryButton();
+    TExplorerTreeviewListBox* list = bar->DropListBox();
+    ASSERT_NE(list, nullptr);
+    int selects = 0;
+    list->OnSelect = [&](QObject*) { ++selects; };
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->ItemIndex(), 29);
+    QTest::keyClick(list, Qt::Key_Home);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    QTest::keyClick(list, Qt::Key_PageDown);
+    EXPECT_GT(list->ItemIndex(), 0);
+    EXPECT_EQ(selects, 3);
+}
+
+TEST_F(DropDownFixture, DeletingANodeClosesTheOpenLists)
+{
+    auto added = History(3);
+    PressHistoryButton();
+    ASSERT_TRUE(bar->IsDroppedDown());
+    added[1]->Delete();
+    EXPECT_FALSE(bar->IsDroppedDown()) << "the list must not offer a freed node";
+    EXPECT_EQ(bar->DropDownListCount(), 2);
+}
+
+TEST_F(DropDownFixture, SizeableWindowSizesFromItsLowerRightCornerOnly)
+{
+    TDropForm form(bar.get());
+    form.resize(200, 100);
+    form.SetSizeable(true);
+    form.show();
+    auto* grip = form.findChild<QSizeGrip*>();
+    ASSERT_NE(grip, nullptr);
+    EXPECT_TRUE(grip->isVisible());
+    EXPECT_EQ(grip->geometry().bottomRight(), form.rect().bottomRight());
+    form.SetSizeable(false);
+    EXPECT_FALSE(grip->isVisible());
 }
