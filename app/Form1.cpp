@@ -16,7 +16,10 @@ void TForm1::Button1Click(QObject*)
         bool& flag;
         ~Reset() { flag = false; }
     } reset{FOpening};
-    if (!form2)
+    if (!form2) {
         form2 = Application()->CreateForm<TForm2>();
+        if (OnForm2Created)
+            OnForm2Created(form2);
+    }
     form2->ShowModal();
 }

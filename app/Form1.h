@@ -5,6 +5,8 @@
 #include "framework/Button.h"
 #include "framework/Form.h"
 
+#include <functional>
+
 class TForm2;
 
 class TForm1 : public TForm {
@@ -16,6 +18,8 @@ public:
     TButton* Button1 = nullptr;
     // Owned by the application, which keeps it until the program ends.
     TForm2* form2 = nullptr;
+    // Called once the second window has been created, before it shows.
+    std::function<void(TForm2*)> OnForm2Created;
 
     Q_INVOKABLE void FormCreate(QObject* Sender);
     Q_INVOKABLE void Button1Click(QObject* Sender);

@@ -1,7 +1,10 @@
-// The sample application. With --screenshot FILE it runs unattended: see
-// app/Screenshot.h for the options that put the bar into a given state.
+// The sample application. With --editor the second window's bar can be
+// edited (a click turns it into a path editor with auto-complete). With
+// --screenshot FILE it runs unattended: see app/Screenshot.h for the options
+// that put the bar into a given state.
 
 #include "app/Form1.h"
+#include "app/Form2.h"
 #include "app/Program.h"
 #include "app/Screenshot.h"
 #include "framework/Application.h"
@@ -19,6 +22,8 @@ int main(int argc, char** argv)
         app.OnException = [](const std::exception& e) { std::fprintf(stderr, "%s\n", e.what()); };
     try {
         TForm1* form = Program::CreateMainForm();
+        if (args.contains(QStringLiteral("--editor")))
+            form->OnForm2Created = [](TForm2* form2) { form2->kestTree->SetEditorEnabled(true); };
         if (unattended)
             ScheduleScreenshot(form, args.at(at + 1), args);
         return app.Run();

@@ -154,7 +154,8 @@ QRect TCustomListBox::ItemRect(int Index) const
 void TCustomListBox::SetCtl3D(bool Value)
 {
     FCtl3D = Value;
-    setFrameShape(Value ? QFrame::StyledPanel : QFrame::Box);
+    // Flat: a one-pixel line around, so the items fill all but two pixels.
+    setFrameStyle(Value ? QFrame::StyledPanel | QFrame::Sunken : QFrame::Box | QFrame::Plain);
     setLineWidth(1);
 }
 

@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/Messages.h"
 
+#include <QScrollBar>
 #include <QSizeGrip>
 
 namespace {
@@ -33,6 +34,9 @@ TEST_P(HistoryHeight, FollowsEntriesUpToMaxDropHeight)
     const QRect button = bar->GetDropDownButtonRect();
     EXPECT_EQ(form->geometry(), QRect(origin.x(), origin.y() + bar->height(), button.x() + button.width(),
                                       GetParam().height));
+    QApplication::processEvents();
+    // A scroll bar only when the entries do not fit.
+    EXPECT_EQ(bar->DropListBox()->verticalScrollBar()->isVisible(), GetParam().entries * 16 + 2 > GetParam().height);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, HistoryHeight,
