@@ -137,6 +137,8 @@ public:
     void SetBufferedDraw(bool Value) { FBufferedDraw = Value; }
     bool MouseInControl() const { return FMouseInControl; }
     bool EditMode() const { return FEditMode; }
+    // Whether node-button menus install their watch (always).
+    bool AllowHook() const { return FAllowHook; }
     // Whether the history window is open.
     bool IsDroppedDown() const;
     // The open history and auto-complete windows and their lists, or none.

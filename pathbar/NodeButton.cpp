@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <optional>
 
 #include <algorithm>
 
@@ -215,7 +216,10 @@ void TNodeButton::ShowChildMenu()
     const QPoint at = mapToGlobal(QPoint(width() / 2, height()));
     QAction* chosen = nullptr;
     {
-        TChildMenuHook hook(*menu, *this);
+        // The watch is for menus with something to move over.
+        std::optional<TChildMenuHook> hook;
+        if (FExplorerTreeview->AllowHook() && !menu->actions().isEmpty())
+            hook.emplace(*menu, *this);
         chosen = menu->exec(at);
     }
     if (self)
