@@ -263,9 +263,15 @@ private:
     void HandleRegisteredMessage(int Msg);
 
     // Drop-down windows (ExplorerTreeviewDropDown.cpp).
-    TDropForm* NewDropForm(int Width);
+    TDropForm* NewDropForm(int Width, const TKeyEvent& KeyDown, const TKeyPressEvent& KeyPress);
     TExplorerTreeviewListBox* NewDropList(TDropForm* Form);
-    void PlaceDropForm(TDropForm* Form, QPoint Origin, int Height, int BelowOverlap);
+    // Sizes the window to its list (at most MaxDropHeight), gives the list
+    // the keys and shows the window under the bar's point Origin, or above
+    // the bar near the screen's bottom.
+    void ShowDropForm(TDropForm* Form, TExplorerTreeviewListBox* List, QPoint Origin, int BelowOverlap);
+    // Closes a drop-down window and forgets it and its list; false when none
+    // was open.
+    static bool ForgetDropForm(QPointer<TDropForm>& Form, QPointer<TExplorerTreeviewListBox>& List);
     void FillDropDownListBox();
     void ListBoxClick();
     void ListKeyDown(int& Key);

@@ -24,11 +24,13 @@ TDropForm* TCustomExplorerTreeview::AutoCompleteForm() const { return FAutoComFo
 
 TExplorerTreeviewListBox* TCustomExplorerTreeview::AutoCompleteListBox() const { return FAutoComListBox; }
 
-TDropForm* TCustomExplorerTreeview::NewDropForm(int Width)
+TDropForm* TCustomExplorerTreeview::NewDropForm(int Width, const TKeyEvent& KeyDown, const TKeyPressEvent& KeyPress)
 {
     auto* form = new TDropForm(this);
     form->SetSizeable(false);
     form->resize(Width, FMaxDropHeight);
+    form->OnKeyDown = KeyDown;
+    form->OnKeyPress = KeyPress;
     return form;
 }
 
@@ -39,18 +41,25 @@ TExplorerTreeviewListBox* TCustomExplorerTreeview::NewDropList(TDropForm* Form)
     list->SetExplorerTreeview(this);
     list->SetCtl3D(false);
     list->SetAlign(alClient);
+    // The keys reach whichever has the focus; both handle them alike.
+    list->OnKeyDown = Form->OnKeyDown;
+    list->OnKeyPress = Form->OnKeyPress;
     return list;
 }
 
-void TCustomExplorerTreeview::PlaceDropForm(TDropForm* Form, QPoint Origin, int Height, int BelowOverlap)
+void TCustomExplorerTreeview::ShowDropForm(TDropForm* Form, TExplorerTreeviewListBox* List, QPoint Origin,
+                                           int BelowOverlap)
 {
+    const int h = std::min(FMaxDropHeight, List->Items()->Count() * List->ItemHeight() + 2);
+    // The list takes the keys while the window is open.
+    List->setFocus();
     const QPoint p = mapToGlobal(Origin);
     const QScreen* s = screen();
-    const int screenBottom = s ? s->geometry().y() + s->geometry().height() : p.y() + height() + Height + 1;
+    const int screenBottom = s ? s->geometry().y() + s->geometry().height() : p.y() + height() + h + 1;
     // Near the screen's bottom the window opens above the bar.
-    const int top = p.y() + Height < screenBottom ? p.y() + height() - BelowOverlap : p.y() - Height;
+    const int top = p.y() + h < screenBottom ? p.y() + height() - BelowOverlap : p.y() - h;
     // Placed before it is shown, so it never flashes at another size.
-    Form->setGeometry(p.x(), top, Form->width(), Height);
+    Form->setGeometry(p.x(), top, Form->width(), h);
     if (!Form->isVisible())
         Form->show();
 }
@@ -73,10 +82,10 @@ void TCustomExplorerTreeview::ShowDropDown()
         OnBeforeDropDown(this);
     const QRect button = GetDropDownButtonRect();
     // Without its button the window still spans the bar.
-    FDropForm = NewDropForm(button.width() > 0 ? button.left() + button.width() : width());
+    FDropForm = NewDropForm(
+        button.width() > 0 ? button.left() + button.width() : width(),
+        [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); }, [this](QObject*, QChar& Key) { ListKeyPress(Key); });
     FDropForm->OnDeactivate = [this](QObject* Sender) { DropFormDeactivate(Sender); };
-    FDropForm->OnKeyDown = [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); };
-    FDropForm->OnKeyPress = [this](QObject*, QChar& Key) { ListKeyPress(Key); };
 
     FListBox = NewDropList(FDropForm);
     FListBox->SetFont(Font());
@@ -87,8 +96,6 @@ void TCustomExplorerTreeview::ShowDropDown()
     if (FListBox->ItemHeight() - 1 < textHeight)
         FListBox->SetItemHeight(textHeight);
     FListBox->OnClick = [this](QObject*) { ListBoxClick(); };
-    FListBox->OnKeyDown = [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); };
-    FListBox->OnKeyPress = [this](QObject*, QChar& Key) { ListKeyPress(Key); };
     if (FListBox->Items()->Count() == 0) {
         CloseDropDown();
         return;
@@ -96,26 +103,26 @@ void TCustomExplorerTreeview::ShowDropDown()
     const int current = FListBox->Items()->IndexOf(GetNodePath(FSelectedNode));
     FListBox->SetItemIndex(current >= 0 ? current : 0);
     FListBox->OnSelect = [](QObject*) {};
-    const int h = std::min(FMaxDropHeight, FListBox->Items()->Count() * FListBox->ItemHeight() + 2);
-    // The list takes the keys while the window is open.
-    FListBox->setFocus();
-    PlaceDropForm(FDropForm, QPoint(0, 0), h, 0);
+    ShowDropForm(FDropForm, FListBox, QPoint(0, 0), 0);
     if (FDropDownButton)
         FDropDownButton->SetDown(true);
 }
 
+bool TCustomExplorerTreeview::ForgetDropForm(QPointer<TDropForm>& Form, QPointer<TExplorerTreeviewListBox>& List)
+{
+    TDropForm* form = Form;
+    Form = nullptr;
+    List = nullptr;
+    // Hidden at once; it frees itself once the event loop gets to it.
+    if (form)
+        form->close();
+    return form != nullptr;
+}
+
 void TCustomExplorerTreeview::CloseDropDown()
 {
-    if (TDropForm* form = FDropForm) {
-        FDropForm = nullptr;
-        FListBox = nullptr;
-        // Hidden at once; it frees itself once the event loop gets to it.
-        form->close();
-        if (FDropDownButton)
-            FDropDownButton->SetDown(false);
-    }
-    FDropForm = nullptr;
-    FListBox = nullptr;
+    if (ForgetDropForm(FDropForm, FListBox) && FDropDownButton)
+        FDropDownButton->SetDown(false);
 }
 
 void TCustomExplorerTreeview::DropDownButtonMouseDown()

@@ -63,19 +63,17 @@ void TCustomExplorerTreeview::ShowAutoCompleteList()
         return;
     if (!FAutoComForm) {
         const QRect nodeArea = GetNodeAreaRect();
-        FAutoComForm = NewDropForm(nodeArea.left() + nodeArea.width());
+        FAutoComForm = NewDropForm(
+            nodeArea.left() + nodeArea.width(), [this](QObject*, int& Key, TShiftState) { AutoCompleteKeyDown(Key); },
+            [this](QObject*, QChar& Key) { AutoCompleteKeyPress(Key); });
         FAutoComForm->OnDeactivate = [this](QObject* Sender) {
             if (Sender == FAutoComForm.data())
                 CloseAutoCompleteList();
         };
-        FAutoComForm->OnKeyDown = [this](QObject*, int& Key, TShiftState) { AutoCompleteKeyDown(Key); };
-        FAutoComForm->OnKeyPress = [this](QObject*, QChar& Key) { AutoCompleteKeyPress(Key); };
     }
     if (!FAutoComListBox) {
         FAutoComListBox = NewDropList(FAutoComForm);
         FAutoComListBox->OnClick = [this](QObject*) { AutoCompleteListClick(); };
-        FAutoComListBox->OnKeyDown = [this](QObject*, int& Key, TShiftState) { AutoCompleteKeyDown(Key); };
-        FAutoComListBox->OnKeyPress = [this](QObject*, QChar& Key) { AutoCompleteKeyPress(Key); };
         FAutoComListBox->SetShowImages(false);
     }
     FAutoComListBox->OnSelect = nullptr;
@@ -86,10 +84,8 @@ void TCustomExplorerTreeview::ShowAutoCompleteList()
     }
     FAutoComListBox->SetItemIndex(0);
     FAutoComListBox->OnSelect = [](QObject*) {};
-    const int h = std::min(FMaxDropHeight, FAutoComListBox->Items()->Count() * FAutoComListBox->ItemHeight() + 2);
-    FAutoComListBox->setFocus();
     // The list overlaps the bar's lower edge a little, under the text.
-    PlaceDropForm(FAutoComForm, QPoint(GetNodeAreaRect().left() - 4, 0), h, 4);
+    ShowDropForm(FAutoComForm, FAutoComListBox, QPoint(GetNodeAreaRect().left() - 4, 0), 4);
 }
 
 void TCustomExplorerTreeview::FilterAutoCompleteList()
@@ -109,15 +105,7 @@ void TCustomExplorerTreeview::FilterAutoCompleteList()
     items->EndUpdate();
 }
 
-void TCustomExplorerTreeview::CloseAutoCompleteList()
-{
-    TDropForm* form = FAutoComForm;
-    FAutoComForm = nullptr;
-    FAutoComListBox = nullptr;
-    // Hidden at once; it frees itself once the event loop gets to it.
-    if (form)
-        form->close();
-}
+void TCustomExplorerTreeview::CloseAutoCompleteList() { ForgetDropForm(FAutoComForm, FAutoComListBox); }
 
 void TCustomExplorerTreeview::WriteBackText(const QString& Value)
 {
