@@ -6,6 +6,7 @@
 #include "pathbar/KestExplorerTreeview.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -22,25 +23,33 @@ const std::vector<QString>& Names()
     return names;
 }
 
-// A bar in program-supplied mode with count children under one node.
-TKestTreeNode* Fill(TKestExplorerTreeview& bar, bool autoComplete, int count)
+// A bar in program-supplied mode with one top-level node, made and freed
+// with the clock stopped: only the work on the tree is timed.
+std::unique_ptr<TKestExplorerTreeview> Bar(bool autoComplete)
 {
-    bar.SetMode(aeCustom);
-    bar.SetAutoComplete(autoComplete);
-    TKestTreeNode* parent = bar.Items()->Add("root");
+    auto bar = std::make_unique<TKestExplorerTreeview>(nullptr);
+    bar->SetMode(aeCustom);
+    bar->SetAutoComplete(autoComplete);
+    bar->Items()->Add("root");
+    return bar;
+}
+
+void AddChildren(TKestTreeNode* parent, int count)
+{
     for (int i = 0; i < count; ++i)
         parent->AddChild(Names()[size_t(i)]);
-    return parent;
 }
 
 void AddChildren(benchmark::State& state, bool autoComplete)
 {
     const int count = int(state.range(0));
     for (auto _ : state) {
-        TKestExplorerTreeview bar(nullptr);
-        Fill(bar, autoComplete, count);
-        state.PauseTiming(); // the bar's own teardown is not part of adding
-        bar.Items()->Clear();
+        state.PauseTiming();
+        auto bar = Bar(autoComplete);
+        state.ResumeTiming();
+        AddChildren(bar->Items()->GetFirstNode(), count);
+        state.PauseTiming();
+        bar.reset();
         state.ResumeTiming();
     }
     state.SetComplexityN(count);
@@ -51,10 +60,14 @@ void ClearChildren(benchmark::State& state, bool autoComplete)
     const int count = int(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        TKestExplorerTreeview bar(nullptr);
-        TKestTreeNode* parent = Fill(bar, autoComplete, count);
+        auto bar = Bar(autoComplete);
+        TKestTreeNode* parent = bar->Items()->GetFirstNode();
+        AddChildren(parent, count);
         state.ResumeTiming();
         parent->DeleteChildren();
+        state.PauseTiming();
+        bar.reset();
+        state.ResumeTiming();
     }
     state.SetComplexityN(count);
 }

@@ -15,16 +15,38 @@ TEST(NaturalOrder, NumbersByValueLettersWithoutCase)
     std::sort(byCompare.begin(), byCompare.end(),
               [](const QString& a, const QString& b) { return NaturalOrder::Compare(a, b) < 0; });
     EXPECT_EQ(byCompare, (QStringList{"", "9", "10", "_z", "A", "a", "b", "file1", "File2", "file02", "file10", "x9y", "x10y"}));
+}
 
-    // The sort keys order every pair as the comparison does.
+namespace {
+
+// The listing's order: by sort key, equal keys by the plain names.
+int ListingOrder(const QString& a, const QString& b)
+{
+    const int byKey = NaturalOrder::SortKey(a).compare(NaturalOrder::SortKey(b));
+    return byKey != 0 ? byKey : a.compare(b);
+}
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+}
+
+TEST(NaturalOrder, SortKeysOrderAsTheComparisonDoes)
+{
+    // Leading zeros, equal numbers of different width, letter case, digits
+    // beside other characters.
+    const QStringList names = {
+        "file3", "file02", "file2", "File2", "FILE2", "file002", "file10", "file010", "file2a", "file02B",
+        "a0", "a00", "a0b", "a000b", "A0B", "x9y", "x09y", "x10y", "x009z", "v1.2", "v1.02", "v1.10",
+        "file1", "a", "A", "ab", "Ab", "aB", "AB", "b", "B", "", "0", "00", "9", "09", "10", "1a", "01A", "_z", "z_", "a b", "a-1",
+    };
     for (const QString& a : names)
-        for (const QString& b : names) {
-            int byKey = NaturalOrder::SortKey(a).compare(NaturalOrder::SortKey(b));
-            int direct = NaturalOrder::Compare(a, b);
-            if (byKey != 0) {
-                EXPECT_EQ(byKey < 0, direct < 0) << a.toStdString() << " / " << b.toStdString();
-            }
-        }
+        for (const QString& b : names)
+            EXPECT_EQ(Sign(ListingOrder(a, b)), Sign(NaturalOrder::Compare(a, b)))
+                << a.toStdString() << " / " << b.toStdString();
+
+    QStringList listed = {"file10", "file3", "file2", "file010", "file02", "File2", "FILE2", "file002"};
+    std::sort(listed.begin(), listed.end(), [](const QString& a, const QString& b) { return ListingOrder(a, b) < 0; });
+    EXPECT_EQ(listed, (QStringList{"FILE2", "File2", "file002", "file02", "file2", "file3", "file010", "file10"}));
 }
 
 TEST(LinuxShell, RealMountPointsSkipPseudoFileSystemsAndRepeats)

@@ -14,6 +14,9 @@ struct ClassesModule {
     using SolidBrush = KestGDIPlusClasses::TGPSolidBrush;
     using LinearGradientBrush = KestGDIPlusClasses::TGPLinearGradientBrush;
     using Font = KestGDIPlusClasses::TGPFont;
+    using GraphicsPath = KestGDIPlusClasses::TGPGraphicsPath;
+    using Matrix = KestGDIPlusClasses::TGPMatrix;
+    using Region = KestGDIPlusClasses::TGPRegion;
 
     static std::unique_ptr<Font> MakeFont(const QString& family, float size)
     {
@@ -27,6 +30,9 @@ struct GdipModule {
     using SolidBrush = KestGDIP::TGPSolidBrush;
     using LinearGradientBrush = KestGDIP::TGPLinearGradientBrush;
     using Font = KestGDIP::TGPFont;
+    using GraphicsPath = KestGDIP::TGPGraphicsPath;
+    using Matrix = KestGDIP::TGPMatrix;
+    using Region = KestGDIP::TGPRegion;
 
     static std::unique_ptr<Font> MakeFont(const QString& family, float size)
     {

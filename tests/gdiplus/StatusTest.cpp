@@ -5,6 +5,8 @@
 
 #include "framework/DeviceContext.h"
 
+#include <functional>
+
 using namespace GdiplusFlat;
 
 namespace {
@@ -27,6 +29,67 @@ TYPED_TEST(StatusHandling, FailureIsReportedOnceThenOk)
     EXPECT_EQ(graphics.DrawLine(&pen, 0.0f, 0.0f, 5.0f, 5.0f), Ok); // success keeps the failure
     EXPECT_EQ(graphics.GetLastStatus(), InvalidParameter);
     EXPECT_EQ(graphics.GetLastStatus(), Ok);
+}
+
+// Calls the drawing library refuses, one per wrapper method: each method
+// must hand back the library's status and remember it for GetLastStatus.
+TYPED_TEST(StatusHandling, EveryMethodPassesTheLibrarysRefusalOn)
+{
+    using M = TypeParam;
+    typename M::Graphics graphics(this->dc);
+    typename M::Pen pen(0xFF000000, 1);
+    typename M::SolidBrush brush(0xFF000000);
+    typename M::GraphicsPath path;
+    typename M::Matrix matrix;
+    typename M::Matrix singular(0, 0, 0, 0, 0, 0);
+    typename M::Region region;
+    ASSERT_EQ(path.AddLine(0.0f, 0.0f, 5.0f, 5.0f), Ok);
+    TGPPointF points[] = {{0, 0}, {5, 5}, {0, 5}};
+    const TGPRectF rect = GPRectFOf(0, 0, 5, 5);
+    const auto ofGraphics = [&] { return graphics.GetLastStatus(); };
+    const auto ofPath = [&] { return path.GetLastStatus(); };
+    const auto ofMatrix = [&] { return matrix.GetLastStatus(); };
+    const auto ofSingular = [&] { return singular.GetLastStatus(); };
+    struct Row {
+        const char* Name;
+        std::function<Status()> Call;
+        std::function<Status()> LastStatus; // of the object called
+        Status Expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"Graphics.DrawPath without a pen",       [&] { return graphics.DrawPath(nullptr, &path); },          ofGraphics, InvalidParameter},
+        {"Graphics.DrawRectangle without a pen",  [&] { return graphics.DrawRectangle(nullptr, rect); },      ofGraphics, InvalidParameter},
+        {"Graphics.FillRectangle without a brush",[&] { return graphics.FillRectangle(nullptr, rect); },      ofGraphics, InvalidParameter},
+        {"Graphics.FillPath without a path",      [&] { return graphics.FillPath(&brush, nullptr); },         ofGraphics, InvalidParameter},
+        {"Graphics.FillPolygon of no points",     [&] { return graphics.FillPolygon(&brush, points, 0); },    ofGraphics, InvalidParameter},
+        {"Graphics.DrawImage without an image",   [&] { return graphics.DrawImage(nullptr, 0.0f, 0.0f, 5.0f, 5.0f); }, ofGraphics, InvalidParameter},
+        {"Graphics.SetTransform without a matrix",[&] { return graphics.SetTransform(nullptr); },             ofGraphics, InvalidParameter},
+        {"Graphics.SetTransform singular",        [&] { return graphics.SetTransform(&singular); },           ofGraphics, InvalidParameter},
+        {"Graphics.MultiplyTransform singular",   [&] { return graphics.MultiplyTransform(&singular); },      ofGraphics, InvalidParameter},
+        {"Graphics.SetSmoothingMode unknown",     [&] { return graphics.SetSmoothingMode(99); },              ofGraphics, InvalidParameter},
+        {"Path.AddLines without points",          [&] { return path.AddLines(nullptr, 2); },                   ofPath,     InvalidParameter},
+        {"Path.AddPolygon of two points",         [&] { return path.AddPolygon(points, 2); },                 ofPath,     InvalidParameter},
+        {"Path.AddCurve of one point",            [&] { return path.AddCurve(points, 1); },                   ofPath,     InvalidParameter},
+        {"Path.GetPathPoints too few",            [&] { return path.GetPathPoints(points, 1); },              ofPath,     InsufficientBuffer},
+        {"Matrix.Multiply without a matrix",      [&] { return matrix.Multiply(nullptr); },                   ofMatrix,   InvalidParameter},
+        {"Matrix.TransformPoints of no points",   [&] { return matrix.TransformPoints(points, 0); },          ofMatrix,   InvalidParameter},
+        {"Matrix.Invert singular",                [&] { return singular.Invert(); },                          ofSingular, InvalidParameter},
+        {"Pen.SetBrush without a brush",          [&] { return pen.SetBrush(nullptr); },                      [&] { return pen.GetLastStatus(); },    InvalidParameter},
+        {"Region.Union without a region",         [&] { return region.Union(static_cast<const typename M::Region*>(nullptr)); }, [&] { return region.GetLastStatus(); }, InvalidParameter},
+        {"Region.Exclude without a region",       [&] { return region.Exclude(static_cast<const typename M::Region*>(nullptr)); }, [&] { return region.GetLastStatus(); }, InvalidParameter},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(row.LastStatus(), Ok) << "a failure left over from the row before";
+        EXPECT_EQ(row.Call(), row.Expected);
+        EXPECT_EQ(row.LastStatus(), row.Expected);
+    }
+
+    // A refused creation is kept in the new object's status field.
+    typename M::LinearGradientBrush flat(GPRectFOf(0, 0, 0, 0), 0xFF000000, 0xFFFFFFFF, LinearGradientModeVertical);
+    EXPECT_EQ(flat.GetLastStatus(), OutOfMemory);
 }
 
 TYPED_TEST(StatusHandling, InterpolationColorsNeedAtLeastOneStop)

@@ -89,6 +89,45 @@ INSTANTIATE_TEST_SUITE_P(Writers, WriterRule, ::testing::Values(
     [](const auto& info) { return QString(info.param.property).remove('.').toStdString(); });
 // clang-format on
 
+TEST(AppearanceRecords, DefaultColours)
+{
+    // clang-format off
+    const TColorMap defaults = {
+        {"ButtonAppearance.BorderColorHot",       0x8B5816},
+        {"ButtonAppearance.ColorHot",             0xFBEDD3},
+        {"ButtonAppearance.ArrowColorHot",        0x000000},
+        {"ButtonAppearance.ColorMirrorHot",       0xF7D89C},
+        {"ButtonAppearance.ColorMirrorHotTo",     0xF5D089},
+        {"ButtonAppearance.ColorHotTo",           0xFAE9C7},
+        {"ButtonAppearance.ArrowColorDown",       0x000000},
+        {"ButtonAppearance.ColorDownTo",          0xF7E7C9},
+        {"ButtonAppearance.ColorDown",            0xFCF1E4},
+        {"ButtonAppearance.ColorMirrorDownTo",    0xDDB66D},
+        {"ButtonAppearance.ColorMirrorDown",      0xEDCE93},
+        {"ButtonAppearance.BorderColorDown",      0x8B622C},
+        {"ButtonAppearance.ColorMirrorNodeHotTo", 0xD2D2D2},
+        {"ButtonAppearance.BorderColorNodeHot",   0x8F8F8E},
+        {"ButtonAppearance.ColorNodeHot",         0xF2F2F2},
+        {"ButtonAppearance.ColorMirrorNodeHot",   0xD9D9D9},
+        {"ButtonAppearance.ColorNodeHotTo",       0xEEEEEE},
+        {"Color",                                 0xFAF0E6},
+        {"FocusColor",                            0xFFFFFF},
+        {"FocusOuterBorderColor",                 clNone.Value},
+        {"InnerBorderColor",                      0xB99D7F},
+        {"OuterBorderColor",                      clNone.Value},
+        {"FocusInnerBorderColor",                 0xB99D7F},
+        {"HotColor",                              0xFFF9F4},
+        {"InnerMostBorderColor",                  clNone.Value},
+    };
+    // clang-format on
+    const TExpTreeviewAppearance appearance;
+    TColorMap colors = AllColors(appearance);
+    colors.remove("ButtonAppearance.Font.Color"); // the framework font's own
+    EXPECT_EQ(colors.keys(), defaults.keys());
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it)
+        EXPECT_EQ(QString::number(colors.value(it.key()), 16), QString::number(it.value(), 16)) << it.key().toStdString();
+}
+
 TEST(AppearanceRecords, FontChangesReachTheBarRecord)
 {
     TExpTreeviewAppearance appearance;

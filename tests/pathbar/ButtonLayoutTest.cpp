@@ -36,8 +36,10 @@ TEST_P(LayoutRule, Rectangles)
     EXPECT_EQ(EdgesOf(bar->GetDropDownButtonRect()), c.dropDownButton);
     EXPECT_EQ(EdgesOf(bar->GetNodeAreaRect()), c.nodeArea);
     // The child controls sit on their rectangles.
+    ASSERT_NE(bar->DropDownButtonControl(), nullptr);
     EXPECT_EQ(EdgesOf(bar->DropDownButtonControl()->geometry()), c.dropDownButton);
     if (c.refresh) {
+        ASSERT_NE(bar->RefreshButtonControl(), nullptr);
         EXPECT_EQ(EdgesOf(bar->RefreshButtonControl()->geometry()), c.refreshButton);
     }
     EXPECT_EQ(bar->LeftIcon()->isVisibleTo(bar.get()), c.showImage);
@@ -176,7 +178,9 @@ TEST_F(BarLayoutFixture, ButtonWidths)
         auto withChildren = Chain({"Bravo", "Bravo", "Leaf"});
         withChildren[1]->SetShowText(false);
         auto leaf = Chain({"Bravo"});
-        const int leafWidth = Select(leaf.back())[0]->Width();
+        const auto& leafButtons = Select(leaf.back());
+        ASSERT_EQ(leafButtons.size(), 1u);
+        const int leafWidth = leafButtons[0]->Width();
         EXPECT_GT(leafWidth, s14) << "text and margins";
         const auto& buttons = Select(withChildren.back());
         ASSERT_EQ(buttons.size(), 3u);
@@ -186,6 +190,7 @@ TEST_F(BarLayoutFixture, ButtonWidths)
 
         // The selection shows its text even when its node hides it.
         const auto& selected = Select(withChildren[1]);
+        ASSERT_FALSE(selected.empty());
         EXPECT_TRUE(selected[0]->ShowText());
         EXPECT_EQ(selected[0]->Width(), leafWidth + s14);
     }

@@ -266,5 +266,6 @@ TEST_F(TreeFixture, RefreshButtonFollowsItsProperty)
     EXPECT_EQ(bar->RefreshButtonControl(), nullptr);
     bar->SetRefreshImageIndex(3);
     bar->SetRefreshButton(true);
+    ASSERT_NE(bar->RefreshButtonControl(), nullptr);
     EXPECT_EQ(bar->RefreshButtonControl()->ImageIndex(), 3);
 }

@@ -1,13 +1,47 @@
 #include "TreeFixture.h"
 
+#include "framework/platform/linux/LinuxShellNamespace.h"
+#include "support/WithoutFileAccessOverride.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <chrono>
+#include <dirent.h>
+#include <functional>
+#include <thread>
 #include <unistd.h>
 
 namespace {
+
+// This machine's folders, with a hook that runs for every entry a listing
+// takes (a listing looks up one icon per entry).
+class TWatchedShell : public LinuxShellNamespace {
+public:
+    std::function<void()> OnEntry;
+
+    QString IconKeyOfPath(const QString& path) override
+    {
+        if (OnEntry)
+            OnEntry();
+        return LinuxShellNamespace::IconKeyOfPath(path);
+    }
+};
+
+// Installs a watched shell for the length of a scope.
+class TWatchedShellScope {
+public:
+    TWatchedShellScope() : FPrevious(Platform::SetShell(std::make_unique<TWatchedShell>())) {}
+    ~TWatchedShellScope() { Platform::SetShell(std::move(FPrevious)); }
+    TWatchedShell& operator*() const { return static_cast<TWatchedShell&>(Platform::Shell()); }
+    TWatchedShell* operator->() const { return &**this; }
+
+private:
+    std::unique_ptr<IShellNamespace> FPrevious;
+};
 
 // A real folder tree in a temporary directory, and a bar over it.
 class FolderFixture : public TreeFixture {
@@ -172,16 +206,26 @@ TEST_F(FolderFixture, LinkLoopsAndLinksToFolders)
 
 TEST_F(FolderFixture, UnreadableFolderIsSkippedSilently)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop the superuser";
     Make({"locked/inside"});
-    QFile::setPermissions(root + "/locked", QFileDevice::Permissions());
+    const QString locked = root + "/locked";
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::Permissions()));
     OpenFolder();
-    TKestTreeNode* locked = Child(nodes()->GetFirstNode(), "locked");
-    ASSERT_NE(locked, nullptr);
-    EXPECT_NO_THROW(bar->SetSelectedNode(locked));
-    EXPECT_FALSE(locked->HasChildren());
-    QFile::setPermissions(root + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    TKestTreeNode* node = Child(nodes()->GetFirstNode(), "locked");
+    ASSERT_NE(node, nullptr);
+    {
+        // Permissions stop the superuser too once the overrides are gone.
+        TWithoutFileAccessOverride withoutOverride;
+        ASSERT_TRUE(withoutOverride.Dropped());
+        DIR* probe = opendir(QFile::encodeName(locked).constData());
+        const bool readable = probe != nullptr;
+        if (probe)
+            closedir(probe);
+        ASSERT_FALSE(readable) << "the folder can still be listed";
+        EXPECT_NO_THROW(bar->SetSelectedNode(node));
+    }
+    EXPECT_FALSE(node->HasChildren());
+    EXPECT_EQ(bar->SelectedNode(), node);
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(FolderFixture, FolderDeletedDuringTheListingIsLeftOut)
@@ -195,7 +239,7 @@ TEST_F(FolderFixture, FolderDeletedDuringTheListingIsLeftOut)
     TKestTreeNode* top = nodes()->GetFirstNode();
     top->DeleteChildren();
     // Runs as soon as the listing lets the window thread handle input.
-    QTimer::singleShot(0, [&] { QDir(root + "/c").removeRecursively(); });
+    QTimer::singleShot(0, bar.get(), [&] { QDir(root + "/c").removeRecursively(); });
     bar->AddSubFolders(root, top);
     EXPECT_EQ(Children(nodes(), top), "a,b");
 }
@@ -205,7 +249,7 @@ TEST_F(FolderFixture, ClearingTheTreeDuringAListingStopsIt)
     Make({"big/1", "big/2", "big/3"});
     OpenFolder();
     TKestTreeNode* big = Child(nodes()->GetFirstNode(), "big");
-    QTimer::singleShot(0, [&] { nodes()->Clear(); });
+    QTimer::singleShot(0, bar.get(), [&] { nodes()->Clear(); });
     bar->SetSelectedNode(big); // lists big; input clears the tree meanwhile
     EXPECT_EQ(nodes()->Count(), 0);
     EXPECT_EQ(bar->SelectedNode(), nullptr);
@@ -217,10 +261,40 @@ TEST_F(FolderFixture, DeletingTheBarDuringAListingStopsIt)
     Make({"big/1", "big/2"});
     OpenFolder();
     TKestTreeNode* big = Child(nodes()->GetFirstNode(), "big");
+    TWatchedShellScope shell;
+    QPointer<TKestExplorerTreeview> alive(bar.get());
+    int entriesAfterTheDelete = 0;
+    shell->OnEntry = [&] { entriesAfterTheDelete += alive ? 0 : 1; };
     TKestExplorerTreeview* raw = bar.release();
-    QTimer::singleShot(0, [raw] { delete raw; });
+    QTimer::singleShot(0, raw, [raw] { delete raw; });
     raw->SetSelectedNode(big); // must return without touching the freed bar
-    SUCCEED();
+    EXPECT_TRUE(alive.isNull()) << "the listing let no input run";
+    EXPECT_EQ(entriesAfterTheDelete, 0) << "the listing went on";
+    bar.reset(alive.data()); // still there after a failure: the fixture frees it
+}
+
+TEST_F(FolderFixture, ListingLetsInputRunEveryFewMilliseconds)
+{
+    // A slow disk: every entry of the listing takes at least 2 ms, so the
+    // listing of 200 entries lasts 400 ms or more. Input handled at least
+    // once per 40 ms gives ten turns or more, however loaded the machine.
+    constexpr int kEntries = 200;
+    constexpr std::chrono::milliseconds kPerEntry(2), kLongestWait(40);
+    for (int i = 0; i < kEntries; ++i)
+        Make({QStringLiteral("big/%1").arg(i)});
+    OpenFolder();
+    TKestTreeNode* big = Child(nodes()->GetFirstNode(), "big");
+    TWatchedShellScope shell;
+    shell->OnEntry = [&] { std::this_thread::sleep_for(kPerEntry); };
+    int turns = 0;
+    QTimer everyTurn;
+    everyTurn.setInterval(0);
+    QObject::connect(&everyTurn, &QTimer::timeout, [&] { ++turns; });
+    everyTurn.start();
+    bar->SetSelectedNode(big);
+    everyTurn.stop();
+    ASSERT_EQ(Children(nodes(), big).split(u',').size(), kEntries);
+    EXPECT_GE(turns, kEntries * kPerEntry / kLongestWait);
 }
 
 TEST_F(FolderFixture, SystemModeOnThisMachine)

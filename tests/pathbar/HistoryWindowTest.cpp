@@ -27,6 +27,7 @@ TEST_P(HistoryHeight, FollowsEntriesUpToMaxDropHeight)
     PressHistoryButton();
     TDropForm* form = bar->DropForm();
     ASSERT_NE(form, nullptr);
+    ASSERT_NE(bar->DropListBox(), nullptr);
     EXPECT_EQ(bar->DropListBox()->ItemHeight(), 16);
     EXPECT_EQ(form->height(), GetParam().height);
     // Flush under the bar, from its left edge to the history button's right.
