@@ -117,7 +117,7 @@ private:
     void Consume() { FReader->MoveNext(1); }
     void Push(KestJSON::TScope scope);
     void Pop() { --FStackSize; }
-    KestJSON::TScope& Top() { return reinterpret_cast<KestJSON::TScope&>(FStack[size_t(FStackSize - 1)]); }
+    KestJSON::TScope& Top() { return FStack[size_t(FStackSize - 1)]; }
     void Expect(TKestJSONState state);
 
     // Moves past the string whose opening quote was consumed.
@@ -130,7 +130,7 @@ private:
     Int ReadWhole(bool (*parse)(const QString&, Int&));
 
     std::unique_ptr<TKestJSONStreamReader> FReader;
-    std::array<quint8, KestJSON::MaxStackSize> FStack{};
+    std::array<KestJSON::TScope, KestJSON::MaxStackSize> FStack{};
     int FStackSize = 0;
     TKestJSONState FPeeked = jstNone;
     qint64 FPeekedInt64 = 0;

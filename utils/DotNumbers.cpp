@@ -53,7 +53,7 @@ bool KestDot::NumberToDouble(const char* begin, const char* end, double& value)
 {
     auto r = std::from_chars(begin, end, value, std::chars_format::general);
     if (r.ec == std::errc() && r.ptr == end)
-        return true;
+        return std::isfinite(value);
     if (r.ec != std::errc::result_out_of_range || r.ptr != end)
         return false;
     if (Magnitude(*begin == '-' ? begin + 1 : begin, end) > 0)

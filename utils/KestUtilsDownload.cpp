@@ -60,11 +60,11 @@ std::unique_ptr<TMemoryStream> TKestUtils::DownloadImage(const QString& AURL, in
     timer.stop();
     if (!failure.isEmpty())
         DownloadFailed(AURL, failure);
-    if (reply->error() != QNetworkReply::NoError)
-        DownloadFailed(AURL, reply->errorString());
     int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400)
         DownloadFailed(AURL, QStringLiteral("HTTP status %1").arg(status));
+    if (reply->error() != QNetworkReply::NoError)
+        DownloadFailed(AURL, reply->errorString());
     data.append(reply->read(AMaxBytes + 1 - data.size()));
     if (data.size() > AMaxBytes)
         DownloadFailed(AURL, QStringLiteral("more than %1 bytes").arg(AMaxBytes));

@@ -46,7 +46,6 @@ const TMalformedCase MalformedCases[] = {
     {"UnclosedObject", "{\"a\":null", ERR(EUnterminatedObject), "Unterminated object"},
     {"ArrayClosedAsObject", "[1}", ERR(EUnterminatedArray), "Unterminated array"},
     {"SecondRoot", "{} []", ERR(EMultipleRootNotAllowed), "Multiple root values not allowed"},
-    {"NulAfterRoot", QByteArrayLiteral("[]\0").constData(), ERR(EObjectOrArrayExpected), "Object or array expected as top-level value"},
     {"LeadingZero", "[01]", ERR(EExpectedValue), "Value expected but invalid character found"},
     {"NegativeLeadingZero", "[-01]", ERR(EExpectedValue), "Value expected but invalid character found"},
     {"LoneMinus", "[-]", ERR(EExpectedValue), "Value expected but invalid character found"},
@@ -73,6 +72,12 @@ const TMalformedCase MalformedCases[] = {
 #undef ERR
 
 INSTANTIATE_TEST_SUITE_P(Reader, JSONReaderMalformed, ::testing::ValuesIn(MalformedCases), [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JSONReader, ZeroByteIsNotTheEnd)
+{
+    ExpectRaises([] { Trace(QByteArray("[]\0", 3)); }, EXCEPTION_CLASS(R::EMultipleRootNotAllowed), "Multiple root values not allowed");
+    ExpectRaises([] { Trace(QByteArray("[1\0]", 4)); }, EXCEPTION_CLASS(R::EExpectedValue), "Value expected but invalid character found");
+}
 
 TEST(JSONReader, NumbersOf255CharactersAreRefused)
 {
