@@ -6,6 +6,8 @@
 //
 // Functions that take or return pictures live with the picture types.
 
+#include "framework/Enums.h"
+
 #include <QByteArray>
 #include <QChar>
 #include <QDateTime>
@@ -30,8 +32,13 @@ using TKestUtilsCharSet = std::vector<QChar>;
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn { mbYes = 0x01, mbNo = 0x02, mbOK = 0x04, mbCancel = 0x08, mbAbort = 0x10, mbRetry = 0x20, mbIgnore = 0x40 };
 using TMsgDlgButtons = int;
-// The button that closed a message dialog.
-enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+// The buttons that close a message dialog, beside the framework's mrNone,
+// mrOk and mrCancel.
+inline constexpr int mrAbort = 3;
+inline constexpr int mrRetry = 4;
+inline constexpr int mrIgnore = 5;
+inline constexpr int mrYes = 6;
+inline constexpr int mrNo = 7;
 
 class TKestUtils {
 public:

@@ -9,7 +9,7 @@ namespace {
 struct TButtonMap {
     int button;
     QMessageBox::StandardButton qt;
-    TModalResult result;
+    int result;
 };
 const TButtonMap Buttons[] = {
     {mbYes, QMessageBox::Yes, mrYes},          {mbNo, QMessageBox::No, mrNo},

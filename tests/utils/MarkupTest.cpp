@@ -1,5 +1,6 @@
 #include "utils/KestUtils.h"
 
+#include "framework/Exception.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

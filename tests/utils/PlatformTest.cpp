@@ -117,7 +117,7 @@ TEST(UtilsPlatform, FileDialogs)
         EXPECT_EQ(d.nameFilters(), (QStringList{"Text files (*.txt)", "All files (*.*)"}));
         QTimer::singleShot(0, &d, [&d, &dir] {
             d.selectFile(dir.filePath("notes.txt"));
-            d.accept();
+            static_cast<QDialog&>(d).accept();
         });
     });
     EXPECT_TRUE(ok);
