@@ -219,6 +219,9 @@ void TKestJSONWriter::Close()
 {
     if (FStackSize > 1 || (FStackSize == 1 && Top() == scEmptyDocument))
         throw EInvalidNesting();
+    // A name given after the root would otherwise be dropped unnoticed.
+    if (!FDeferredName.isEmpty())
+        throw EMissingValue();
     FClosed = true;
 }
 

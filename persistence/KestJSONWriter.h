@@ -52,7 +52,7 @@ public:
     TKestJSONWriter& WriteNull();
     TKestJSONWriter& WriteInteger(qint64 Value);
     TKestJSONWriter& WriteDouble(double Value);
-    // Checks that the document is complete.
+    // Checks that the document is complete, with no name left pending.
     void Close();
 
     int IndentLength() const { return int(FIndent.size()); }

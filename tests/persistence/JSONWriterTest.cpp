@@ -162,6 +162,8 @@ const TMisuseCase MisuseCases[] = {
      EXCEPTION_CLASS(W::ETooManyDepthLevels), "Maximum level of nested structured reached."},
     {"CloseOpenRoot", [](W& w) { w.WriteBeginObject(); }, [](W& w) { w.Close(); },
      EXCEPTION_CLASS(W::EInvalidNesting), "Invalid nesting. Not all arrays/objects were properly closed."},
+    {"CloseWithNameAfterRoot", [](W& w) { w.WriteBeginArray().WriteEndArray().WriteName("late"); }, [](W& w) { w.Close(); },
+     EXCEPTION_CLASS(W::EMissingValue), "Json value missing"},
     {"CloseEmpty", [](W&) {}, [](W& w) { w.Close(); },
      EXCEPTION_CLASS(W::EInvalidNesting), "Invalid nesting. Not all arrays/objects were properly closed."},
 };
