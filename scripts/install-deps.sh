@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgdiplus
   libgtest-dev libgmock-dev libbenchmark-dev
+  rapidjson-dev nlohmann-json3-dev
   xvfb xauth x11-utils imagemagick
   fonts-dejavu-core fonts-liberation
 )

@@ -1,0 +1,2 @@
+// The persistence library registers no classes.
+void KestTestModuleInit() {}

@@ -1,0 +1,5 @@
+#include "CloneProbe.h"
+
+#include "framework/TypeInfo.h"
+
+void KestTestModuleInit() { TypeInfo::RegisterClass<TCloneProbe>(); }

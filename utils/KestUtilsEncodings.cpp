@@ -1,0 +1,142 @@
+#include "utils/KestUtils.h"
+
+#include "framework/Exception.h"
+#include "framework/Stream.h"
+
+namespace {
+
+constexpr char HexDigits[] = "0123456789ABCDEF";
+
+int HexValue(QChar c)
+{
+    char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+QByteArray StreamBytes(TStream& stream)
+{
+    stream.SetPosition(0);
+    QByteArray bytes(stream.Size(), Qt::Uninitialized);
+    stream.ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
+void AppendBytes(TStream& stream, const QByteArray& bytes) { stream.WriteBuffer(bytes.constData(), bytes.size()); }
+
+}
+
+QString TKestUtils::SaveStreamToHexStr(TStream& AStream)
+{
+    QByteArray bytes = StreamBytes(AStream);
+    QString out(bytes.size() * 2, Qt::Uninitialized);
+    QChar* d = out.data();
+    for (char b : bytes) {
+        *d++ = QLatin1Char(HexDigits[uchar(b) >> 4]);
+        *d++ = QLatin1Char(HexDigits[uchar(b) & 15]);
+    }
+    return out;
+}
+
+QByteArray TKestUtils::HexStrToBytes(const QString& AValue)
+{
+    // An odd last character is ignored.
+    QByteArray out(AValue.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        int hi = HexValue(AValue.at(2 * i));
+        int lo = HexValue(AValue.at(2 * i + 1));
+        if (hi < 0 || lo < 0)
+            throw EConvertError(Exception::Format(QStringLiteral("Invalid hexadecimal text at position %d"), int(2 * i + (hi < 0 ? 1 : 2))));
+        out[i] = char(hi << 4 | lo);
+    }
+    return out;
+}
+
+void TKestUtils::LoadStreamFromHexStr(const QString& AHexStr, TStream& AStream) { AppendBytes(AStream, HexStrToBytes(AHexStr)); }
+
+QString TKestUtils::SaveStreamToBase64(TStream& AStream, bool AURL)
+{
+    auto options = AURL ? QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals : QByteArray::Base64Encoding;
+    return QString::fromLatin1(StreamBytes(AStream).toBase64(options));
+}
+
+void TKestUtils::LoadStreamFromBase64(const QString& ABase64, TStream& AStream, bool AURL)
+{
+    AppendBytes(AStream, Decode64ToBytes(ABase64, AURL));
+}
+
+QByteArray TKestUtils::Decode64ToBytes(const QString& AValue, bool AURL)
+{
+    if (AValue.isEmpty())
+        return QByteArray();
+    QByteArray text = AValue.toLatin1();
+    if (AURL) {
+        while (text.size() % 4 != 0)
+            text.append('=');
+        text.replace('-', '+').replace('_', '/');
+    }
+    auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || text.size() % 4 != 0)
+        throw EConvertError(QStringLiteral("Invalid Base64 text"));
+    return *decoded;
+}
+
+QString TKestUtils::URLEncode(const QString& AURL)
+{
+    QByteArray bytes = AURL.toUtf8();
+    QString out;
+    out.reserve(bytes.size() * 3);
+    for (char ch : bytes) {
+        uchar b = uchar(ch);
+        bool keep = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '.' || b == '_';
+        if (keep) {
+            out.append(QLatin1Char(char(b)));
+        } else {
+            out.append(QLatin1Char('%'));
+            out.append(QLatin1Char(HexDigits[b >> 4]));
+            out.append(QLatin1Char(HexDigits[b & 15]));
+        }
+    }
+    return out;
+}
+
+QString TKestUtils::URLDecode(const QString& AURL)
+{
+    // A "%" without two hexadecimal digits after it is kept as it stands.
+    QByteArray bytes;
+    bytes.reserve(AURL.size());
+    const qsizetype n = AURL.size();
+    qsizetype literal = 0; // start of the text not yet taken
+    for (qsizetype i = 0; i < n; ++i) {
+        if (AURL.at(i) != QLatin1Char('%') || i + 2 >= n)
+            continue;
+        int hi = HexValue(AURL.at(i + 1));
+        int lo = HexValue(AURL.at(i + 2));
+        if (hi < 0 || lo < 0)
+            continue;
+        bytes.append(QStringView(AURL).mid(literal, i - literal).toUtf8());
+        bytes.append(char(hi << 4 | lo));
+        i += 2;
+        literal = i + 1;
+    }
+    bytes.append(QStringView(AURL).mid(literal).toUtf8());
+    return QString::fromUtf8(bytes);
+}
+
+QString TKestUtils::EnDeCrypt(const QString& AValue)
+{
+    // Rotates the printable ASCII characters by half their range; applying
+    // it twice gives the text back.
+    QString out = AValue;
+    for (QChar& c : out) {
+        char16_t u = c.unicode();
+        if (u >= 33 && u <= 126)
+            c = QChar(char16_t(33 + (u - 33 + 47) % 94));
+    }
+    return out;
+}
