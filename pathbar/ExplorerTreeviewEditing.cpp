@@ -75,6 +75,10 @@ void TCustomExplorerTreeview::ShowAutoCompleteList()
         FAutoComListBox = NewDropList(FAutoComForm);
         FAutoComListBox->OnClick = [this](QObject*) { AutoCompleteListClick(); };
         FAutoComListBox->SetShowImages(false);
+        // A million matches are laid out in batches after the first rows
+        // show, rather than all before anything shows.
+        FAutoComListBox->setLayoutMode(QListView::Batched);
+        FAutoComListBox->setBatchSize(4096);
     }
     FAutoComListBox->OnSelect = nullptr;
     FilterAutoCompleteList();

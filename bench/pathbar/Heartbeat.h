@@ -13,11 +13,12 @@ public:
     {
         FTimer.setInterval(1);
         QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            if (FClock.isValid())
-                FLongest = std::max(FLongest, double(FClock.nsecsElapsed()) / 1e6);
+            FLongest = std::max(FLongest, double(FClock.nsecsElapsed()) / 1e6);
             FClock.start();
         });
         FTimer.start();
+        // A stall before the first tick counts too.
+        FClock.start();
     }
     double LongestMs() const { return FLongest; }
 
