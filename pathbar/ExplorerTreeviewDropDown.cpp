@@ -4,6 +4,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include "framework/ImageList.h"
+#include "framework/WidgetLifetime.h"
 #include "framework/platform/PathSeparator.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/DropForm.h"
@@ -32,6 +33,7 @@ TDropForm* TCustomExplorerTreeview::NewDropForm(int Width, const TKeyEvent& KeyD
     form->resize(Width, FMaxDropHeight);
     form->OnKeyDown = KeyDown;
     form->OnKeyPress = KeyPress;
+    form->installEventFilter(this);
     return form;
 }
 
@@ -45,6 +47,7 @@ TExplorerTreeviewListBox* TCustomExplorerTreeview::NewDropList(TDropForm* Form)
     // The keys reach whichever has the focus; both handle them alike.
     list->OnKeyDown = Form->OnKeyDown;
     list->OnKeyPress = Form->OnKeyPress;
+    list->installEventFilter(this);
     return list;
 }
 
@@ -92,12 +95,21 @@ int TCustomExplorerTreeview::DropDownIndexOf(const QString& Path) const
 
 void TCustomExplorerTreeview::ShowDropDown()
 {
+    if (IsInDestruction(this) || IsDestroying())
+        return;
+    // The window works for the bar: with editing on, the bar takes the focus
+    // and edit mode before the window takes the keys, which edit its text.
+    if (FEditorEnabled && !hasFocus())
+        FocusAndSelectAll();
+    else if (FEditorEnabled && !FEditMode)
+        SetEditMode(true);
     if (OnBeforeDropDown)
         OnBeforeDropDown(this);
+    // The window reaches the right edge of the button's rectangle, which is
+    // empty (left of the refresh button) when the button is hidden.
     const QRect button = GetDropDownButtonRect();
-    // Without its button the window still spans the bar.
     FDropForm = NewDropForm(
-        button.width() > 0 ? button.left() + button.width() : width(),
+        button.left() + button.width(),
         [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); }, [this](QObject*, QChar& Key) { ListKeyPress(Key); });
     FDropForm->OnDeactivate = [this](QObject* Sender) { DropFormDeactivate(Sender); };
 
@@ -155,7 +167,7 @@ void TCustomExplorerTreeview::FocusAndSelectAll()
 void TCustomExplorerTreeview::ClickChoice(TKestTreeNode* Node)
 {
     if (Node) {
-        SetSelectedNode(Node);
+        ChooseNode(Node);
         selectAll();
     }
 }
@@ -165,7 +177,7 @@ void TCustomExplorerTreeview::EnterChoice(TKestTreeNode* Node)
     if (Node && Node == FSelectedNode)
         SetInternalText(GetNodePath(FSelectedNode));
     else if (Node)
-        SetSelectedNode(Node);
+        ChooseNode(Node);
     FocusAndSelectAll();
 }
 
@@ -219,6 +231,12 @@ void TCustomExplorerTreeview::DropFormDeactivate(QObject* Sender)
     // gets right after; with no such press it must not swallow a later one.
     if (FCloseClick)
         QTimer::singleShot(0, this, [this] { FCloseClick = false; });
+}
+
+bool TCustomExplorerTreeview::IsOwnDropWindow(const QObject* Object) const
+{
+    return Object && (Object == FDropForm.data() || Object == FListBox.data() || Object == FAutoComForm.data() ||
+                      Object == FAutoComListBox.data());
 }
 
 bool TCustomExplorerTreeview::IsPopupFocusChange(QFocusEvent* e) const
