@@ -7,10 +7,33 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+IListBoxSource::~IListBoxSource() = default;
+
 TListBoxItems::TListBoxItems(QObject* parent) : QAbstractListModel(parent) {}
+
+QString TListBoxItems::Strings(int Index) const
+{
+    return FSource ? FSource->Text(Index) : FItems.at(size_t(Index)).text;
+}
+
+void* TListBoxItems::Objects(int Index) const
+{
+    return FSource ? FSource->Object(Index) : FItems.at(size_t(Index)).object;
+}
+
+void TListBoxItems::SetSource(std::unique_ptr<IListBoxSource> Source)
+{
+    if (FUpdateCount == 0)
+        beginResetModel();
+    FItems.clear();
+    FSource = std::move(Source);
+    if (FUpdateCount == 0)
+        endResetModel();
+}
 
 int TListBoxItems::AddObject(const QString& Text, void* Object)
 {
+    Q_ASSERT(!FSource);
     const int row = Count();
     if (FUpdateCount > 0) {
         FItems.push_back({Text, Object});
@@ -26,20 +49,22 @@ void TListBoxItems::Clear()
 {
     if (FUpdateCount > 0) {
         FItems.clear();
+        FSource.reset();
         return;
     }
-    if (FItems.empty())
+    if (Count() == 0 && !FSource)
         return;
     beginResetModel();
     FItems.clear();
+    FSource.reset();
     endResetModel();
 }
 
 int TListBoxItems::IndexOf(const QString& Text) const
 {
-    for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i].text.compare(Text, Qt::CaseInsensitive) == 0)
-            return int(i);
+    for (int i = 0; i < Count(); ++i)
+        if (Strings(i).compare(Text, Qt::CaseInsensitive) == 0)
+            return i;
     return -1;
 }
 
@@ -63,7 +88,7 @@ QVariant TListBoxItems::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= Count())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return FItems[size_t(index.row())].text;
+        return Strings(index.row());
     return {};
 }
 

@@ -8,20 +8,52 @@
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QPainter;
+
+// Items kept elsewhere and read one row at a time, for lists whose texts
+// would cost more to copy than the few rows in sight cost to make.
+class IListBoxSource {
+public:
+    virtual ~IListBoxSource();
+    virtual int Count() const = 0;
+    virtual QString Text(int Index) const = 0;
+    virtual void* Object(int Index) const = 0;
+};
+
+// A source given by three functions.
+class TListBoxSource : public IListBoxSource {
+public:
+    TListBoxSource(std::function<int()> CountOf, std::function<QString(int)> TextOf, std::function<void*(int)> ObjectOf)
+        : FCount(std::move(CountOf)), FText(std::move(TextOf)), FObject(std::move(ObjectOf))
+    {
+    }
+    int Count() const override { return FCount(); }
+    QString Text(int Index) const override { return FText(Index); }
+    void* Object(int Index) const override { return FObject(Index); }
+
+private:
+    std::function<int()> FCount;
+    std::function<QString(int)> FText;
+    std::function<void*(int)> FObject;
+};
 
 class TListBoxItems : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit TListBoxItems(QObject* parent = nullptr);
 
-    int Count() const { return int(FItems.size()); }
-    QString Strings(int Index) const { return FItems.at(size_t(Index)).text; }
-    void* Objects(int Index) const { return FItems.at(size_t(Index)).object; }
+    int Count() const { return FSource ? FSource->Count() : int(FItems.size()); }
+    QString Strings(int Index) const;
+    void* Objects(int Index) const;
     int AddObject(const QString& Text, void* Object);
+    // Empties the list, and forgets its source.
     void Clear();
+    // The items become those of Source, read as the view needs them.
+    void SetSource(std::unique_ptr<IListBoxSource> Source);
     // The first item whose text equals Text ignoring case, or -1.
     int IndexOf(const QString& Text) const;
 
@@ -38,6 +70,7 @@ private:
         void* object;
     };
     std::vector<TItem> FItems;
+    std::unique_ptr<IListBoxSource> FSource;
     int FUpdateCount = 0;
 };
 

@@ -1,46 +1,68 @@
 #pragma once
 // The child menu of a node button and the watch kept over it while it is
 // open: the first item highlighted, Alt releasing the bar's capture, and a
-// move over another node button with children switching to that button's
-// menu.
+// move over another node button with children (or Left and Right) switching
+// to that button's menu.
 
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
 
 #include <memory>
+#include <vector>
 
 class QAction;
 class QMenu;
+class QWidget;
 class TCustomExplorerTreeview;
 class TKestTreeNode;
 class TNodeButton;
 
-// Fires the bar's node-populate event and builds the menu: the hidden
-// ancestors for the overflow button, a top-level node itself, then the
-// children.
-std::unique_ptr<QMenu> CreateChildMenu(TNodeButton& Button);
+// Fires the bar's node-populate event and gives what the menu lists: the
+// hidden ancestors for the overflow button, a top-level node itself, then
+// the children; a null entry is a separator.
+std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& Button);
 
-// The node an item of that menu stands for.
+// Fires the bar's node-populate event and builds the menu. When its entries
+// fit on the screen it is an ordinary menu (QMenu); otherwise it is one
+// scrolling list drawn the same way (TChildMenuList), which makes no item
+// per entry and so opens at once for any number of children.
+std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& Button);
+
+// Shows a menu made by CreateChildMenu at a screen point and waits until it
+// closes; returns the chosen node, or none.
+TKestTreeNode* ExecChildMenu(QWidget& Menu, const QPoint& At);
+
+// Whether the menu has anything to choose.
+bool ChildMenuHasItems(const QWidget& Menu);
+
+// The node an item of an ordinary menu stands for.
 TKestTreeNode* MenuItemNode(const QAction* Item);
 
 // One at a time for the whole program, installed while a child menu is open.
 class TChildMenuHook : public QObject {
     Q_OBJECT
 public:
-    TChildMenuHook(QMenu& Menu, TNodeButton& Button);
+    TChildMenuHook(QWidget& Menu, TNodeButton& Button);
     ~TChildMenuHook() override;
 
     // The hook in force, if any.
     static TChildMenuHook* Current();
+    // Closes the menu in force when it belongs to Bar: the bar's nodes are
+    // going, and the menu lists them.
+    static void CloseMenuOf(const TCustomExplorerTreeview* Bar);
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void MouseMovedTo(const QPoint& Global);
+    void MoveToNeighbour(int Key);
+    // Closes the menu; the press on that button's arrow part opens its own
+    // menu once this one has returned.
+    void SwitchTo(TNodeButton& Button);
 
-    QPointer<QMenu> FMenu;
+    QPointer<QWidget> FMenu;
     QPointer<TCustomExplorerTreeview> FBar;
     int FButtonIndex;
     bool FFirstMessage = true;

@@ -272,7 +272,10 @@ private:
     bool IsDriveRoot(const QString& folder) const;
     TKestTreeNode* AddDriveRoot(const QString& folder);
     TKestTreeNode* AddFolderRoot(const QString& folder);
-    TKestTreeNode* SelectLevelAndFind(TKestTreeNode* First, const QString& Segment);
+    // The node of a level (First and its siblings) named Segment, or none.
+    TKestTreeNode* FindInLevel(TKestTreeNode* First, const QString& Segment) const;
+    // Selects a node of a walk; false when the walk must stop.
+    bool SelectOnWalk(TKestTreeNode* Node);
     void WalkFolderTree(const QString& Path, const QStringList& Segments);
     void WalkComputer(const QStringList& Segments);
     // A node is about to be destroyed: listings filling it stop.
@@ -291,6 +294,8 @@ private:
     // was open.
     static bool ForgetDropForm(QPointer<TDropForm>& Form, QPointer<TExplorerTreeviewListBox>& List);
     void FillDropDownListBox();
+    // The first history entry whose path equals Path ignoring case, or -1.
+    int DropDownIndexOf(const QString& Path) const;
     void ListBoxClick();
     void ListKeyDown(int& Key);
     void ListKeyPress(QChar& Key);
@@ -313,6 +318,8 @@ private:
 
     // Auto-complete window (ExplorerTreeviewEditing.cpp).
     void FilterAutoCompleteList();
+    // The auto-complete list changed while its window is open.
+    void AutoCompleteListChanged();
     void AutoCompleteListClick();
     void AutoCompleteKeyPress(QChar& Key);
     void AutoCompleteKeyDown(int& Key);
@@ -355,6 +362,8 @@ private:
     bool FCloseClick = false;
     bool FAutoComplete = true;
     TAutoCompleteList FAutoCompleteList;
+    // What the open auto-complete window shows.
+    std::shared_ptr<const TAutoCompleteList::TMatches> FAutoCompleteMatches;
     bool FEditorEnabled = false;
     TKestExplorerTreeviewMode FMode = aeSystem;
     int FRefreshImageIndex = -1;

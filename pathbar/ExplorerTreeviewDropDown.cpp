@@ -5,6 +5,7 @@
 
 #include "framework/ImageList.h"
 #include "framework/WidgetLifetime.h"
+#include "framework/platform/PathSeparator.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
@@ -69,14 +70,27 @@ void TCustomExplorerTreeview::ShowDropForm(TDropForm* Form, TExplorerTreeviewLis
 
 void TCustomExplorerTreeview::FillDropDownListBox()
 {
-    TListBoxItems* items = FListBox->Items();
-    items->BeginUpdate();
-    items->Clear();
+    // A row's path is made when the row is shown, not for every entry each
+    // time the window opens.
+    FListBox->Items()->SetSource(std::make_unique<TListBoxSource>(
+        [this] { return FDropDownList.Count(); },
+        [this](int Index) { return BuildNodePath(FDropDownList.GetItemsEx(Index), false); },
+        [this](int Index) -> void* { return FDropDownList.GetItemsEx(Index); }));
+}
+
+int TCustomExplorerTreeview::DropDownIndexOf(const QString& Path) const
+{
+    // A node's path ends with its text (and a separator for a top-level
+    // folder): only nodes whose text fits are given a full comparison.
+    const QStringView tail = Path.endsWith(kPathSeparator) ? QStringView(Path).chopped(1) : QStringView(Path);
     for (int i = 0; i < FDropDownList.Count(); ++i) {
         TKestTreeNode* node = FDropDownList.GetItemsEx(i);
-        items->AddObject(BuildNodePath(node, false), node);
+        if (!Path.endsWith(node->Text(), Qt::CaseInsensitive) && !tail.endsWith(node->Text(), Qt::CaseInsensitive))
+            continue;
+        if (BuildNodePath(node, false).compare(Path, Qt::CaseInsensitive) == 0)
+            return i;
     }
-    items->EndUpdate();
+    return -1;
 }
 
 void TCustomExplorerTreeview::ShowDropDown()
@@ -112,7 +126,7 @@ void TCustomExplorerTreeview::ShowDropDown()
         CloseDropDown();
         return;
     }
-    const int current = FListBox->Items()->IndexOf(GetNodePath(FSelectedNode));
+    const int current = DropDownIndexOf(GetNodePath(FSelectedNode));
     FListBox->SetItemIndex(current >= 0 ? current : 0);
     FListBox->OnSelect = [](QObject*) {};
     ShowDropForm(FDropForm, FListBox, QPoint(0, 0), 0);

@@ -79,6 +79,10 @@ void TCustomExplorerTreeview::ShowAutoCompleteList()
         FAutoComListBox = NewDropList(FAutoComForm);
         FAutoComListBox->OnClick = [this](QObject*) { AutoCompleteListClick(); };
         FAutoComListBox->SetShowImages(false);
+        // A million matches are laid out in batches after the first rows
+        // show, rather than all before anything shows.
+        FAutoComListBox->setLayoutMode(QListView::Batched);
+        FAutoComListBox->setBatchSize(4096);
     }
     FAutoComListBox->OnSelect = nullptr;
     FilterAutoCompleteList();
@@ -96,17 +100,44 @@ void TCustomExplorerTreeview::FilterAutoCompleteList()
 {
     if (!FAutoComListBox)
         return;
-    TListBoxItems* items = FAutoComListBox->Items();
-    items->BeginUpdate();
-    items->Clear();
-    QString typed = TAutoCompleteList::AsciiUpper(QLineEdit::text());
+    QString typed = QLineEdit::text();
     if (typed.endsWith(kPathSeparator))
         typed.chop(1);
-    FAutoCompleteList.ForEachStartingWith(typed, [items](const QString& path, TKestTreeNode* node) {
-        items->AddObject(path, node);
-        return true;
-    });
-    items->EndUpdate();
+    // The rows are read from the list as the view shows them: a keystroke
+    // that matches a million entries costs no more than one that matches ten.
+    auto matches = std::make_shared<const TAutoCompleteList::TMatches>(FAutoCompleteList.Matches(typed));
+    const TAutoCompleteList* list = &FAutoCompleteList;
+    const auto position = [list, matches](int Index) {
+        const int p = Index >= 0 && Index < matches->Count() ? matches->Position(Index) : -1;
+        return p < list->Count() ? p : -1;
+    };
+    FAutoComListBox->Items()->SetSource(std::make_unique<TListBoxSource>(
+        [matches] { return matches->Count(); },
+        [list, position](int Index) {
+            const int p = position(Index);
+            return p >= 0 ? list->PathAt(p) : QString();
+        },
+        [list, position](int Index) -> void* {
+            const int p = position(Index);
+            return p >= 0 ? list->NodeAt(p) : nullptr;
+        }));
+    FAutoCompleteMatches = matches;
+}
+
+void TCustomExplorerTreeview::AutoCompleteListChanged()
+{
+    // The open window's rows are positions in the list, which the change
+    // moved: they are found again, keeping the chosen entry chosen.
+    if (!FAutoComListBox)
+        return;
+    TKestTreeNode* chosen = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
+    TNotifyEvent onSelect = std::move(FAutoComListBox->OnSelect);
+    FAutoComListBox->OnSelect = nullptr;
+    FilterAutoCompleteList();
+    const int position = chosen ? FAutoCompleteList.PositionOf(chosen) : -1;
+    const int index = position >= 0 ? FAutoCompleteMatches->IndexOf(position) : -1;
+    FAutoComListBox->SetItemIndex(index >= 0 || !chosen ? index : 0);
+    FAutoComListBox->OnSelect = std::move(onSelect);
 }
 
 void TCustomExplorerTreeview::CloseAutoCompleteList() { ForgetDropForm(FAutoComForm, FAutoComListBox); }

@@ -255,23 +255,31 @@ void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* 
     if (!self || !populateAllowed)
         return;
     IShellNamespace& shell = Platform::Shell();
-    auto entries = shell.ListDirectory(folder, true);
-    if (!entries)
-        return;
-    EnsureInternalImages();
     TListingGuard guard(this, ParentNode);
     TEventPump pump;
     bool eventsRan = false;
-    for (const TDirEntry& e : *entries) {
+    // Input handled meanwhile can change the folder only through program
+    // code; whether it did shows in the folder's stamp, so entries are
+    // checked again on disk only once the stamp has moved (or cannot tell).
+    const QString stamp = shell.DirectoryStamp(folder);
+    bool recheck = false;
+    const auto keepResponsive = [&] {
         if (pump.Pump()) {
-            if (!guard.Alive())
-                return;
             eventsRan = true;
+            recheck = recheck || !guard.Alive() || stamp.isEmpty() || shell.DirectoryStamp(folder) != stamp;
         }
+    };
+    auto entries = shell.ListDirectory(folder, true, keepResponsive);
+    if (!guard.Alive() || !entries)
+        return;
+    EnsureInternalImages();
+    for (const TDirEntry& e : *entries) {
+        keepResponsive();
+        if (eventsRan && !guard.Alive())
+            return;
         if (e.isHidden && !FShowHiddenFolders)
             continue;
-        // Once input has been handled, a folder may have gone meanwhile.
-        if (eventsRan && !shell.EntryExists(folder, e.name))
+        if (recheck && !shell.EntryExists(folder, e.name))
             continue;
         TKestTreeNode* node = ParentNode ? ParentNode->AddChild(e.name) : FTreeNodes->Add(e.name);
         node->SetImageIndex(IconIndex(shell.IconKeyOfPath(folder + e.name)));
@@ -363,20 +371,26 @@ void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immedi
         EndUpdate();
 }
 
-TKestTreeNode* TCustomExplorerTreeview::SelectLevelAndFind(TKestTreeNode* First, const QString& Segment)
+TKestTreeNode* TCustomExplorerTreeview::FindInLevel(TKestTreeNode* First, const QString& Segment) const
 {
-    // Selecting the level's first node lists its folder when needed.
-    quint64 generation = FTreeGeneration;
-    QPointer<TCustomExplorerTreeview> self(this);
-    SetSelectedNode(First);
-    if (!self || generation != FTreeGeneration)
-        return nullptr; // input during the listing changed the tree
+    // The level is searched as it stands: its first node is not selected,
+    // which would list that folder too, off the path.
     std::vector<TKestTreeNode*> level;
     for (TKestTreeNode* n = First; n; n = n->GetNextSibling())
         level.push_back(n);
     TKestTreeNode* const* found =
         FindByName(level, Segment, [](TKestTreeNode* n) { return WithoutSeparator(n->Text()); });
     return found ? *found : nullptr;
+}
+
+bool TCustomExplorerTreeview::SelectOnWalk(TKestTreeNode* Node)
+{
+    // Selecting lists the node's folder when needed; input handled during
+    // that listing may free the bar or change the tree.
+    quint64 generation = FTreeGeneration;
+    QPointer<TCustomExplorerTreeview> self(this);
+    SetSelectedNode(Node);
+    return self && generation == FTreeGeneration;
 }
 
 void TCustomExplorerTreeview::WalkFolderTree(const QString& Path, const QStringList& Segments)
@@ -397,13 +411,9 @@ void TCustomExplorerTreeview::WalkFolderTree(const QString& Path, const QStringL
     if (start < 0)
         return;
     TKestTreeNode* level = root->GetFirstChild();
-    QPointer<TCustomExplorerTreeview> self(this);
     for (qsizetype i = start + 1; i < Segments.size() && level; ++i) {
-        TKestTreeNode* found = SelectLevelAndFind(level, Segments[i]);
-        if (!self || !found)
-            return;
-        SetSelectedNode(found);
-        if (!self)
+        TKestTreeNode* found = FindInLevel(level, Segments[i]);
+        if (!found || !SelectOnWalk(found))
             return;
         level = found->GetFirstChild();
     }
@@ -417,12 +427,9 @@ void TCustomExplorerTreeview::WalkComputer(const QStringList& Segments)
     bool refreshed = false;
     qsizetype i = 0;
     while (level && i < Segments.size()) {
-        TKestTreeNode* found = SelectLevelAndFind(level, Segments[i]);
-        if (!self)
-            return;
+        TKestTreeNode* found = FindInLevel(level, Segments[i]);
         if (found) {
-            SetSelectedNode(found);
-            if (!self || i == Segments.size() - 1)
+            if (!SelectOnWalk(found) || i == Segments.size() - 1)
                 return;
             lastMatch = found;
             refreshed = false;

@@ -4,6 +4,8 @@
 
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "pathbar/ChildMenu.h"
+
 #include <vector>
 
 bool TCustomExplorerTreeview::IsOwnNode(TKestTreeNode* Node) const
@@ -74,25 +76,29 @@ void TCustomExplorerTreeview::PopulateAutoCompleteList()
     FAutoCompleteList.Clear();
     for (TKestTreeNode* n = FTreeNodes->GetFirstNode(); n; n = n->GetNextSibling())
         AddAutoCompleteEntries(n);
+    AutoCompleteListChanged();
 }
 
 void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* Node)
 {
     // A node is linked before it is named; an unnamed leaf has no path of its
     // own yet and gets its entry when its text is set.
-    if (Node && ListsFollowTree(false) && !(Node->Text().isEmpty() && !Node->HasChildren()))
+    if (Node && ListsFollowTree(false) && !(Node->Text().isEmpty() && !Node->HasChildren())) {
         AddAutoCompleteEntries(Node);
+        AutoCompleteListChanged();
+    }
 }
 
 void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
 {
     NodeGoing(Node);
-    // The open lists hold node references: they go rather than offer a
-    // node that no longer exists.
+    // The open lists and menu hold node references: they go rather than
+    // offer a node that no longer exists.
     if (!FDropForm.isNull())
         CloseDropDown();
     if (!FAutoComForm.isNull())
         CloseAutoCompleteList();
+    TChildMenuHook::CloseMenuOf(this);
     if (Node && ListsFollowTree(true))
         FAutoCompleteList.RemoveNode(Node);
 }
@@ -114,4 +120,5 @@ void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node)
         for (TKestTreeNode* c = n->GetFirstChild(); c; c = c->GetNextSibling())
             pending.push_back(c);
     }
+    AutoCompleteListChanged();
 }

@@ -7,7 +7,6 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QCursor>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -211,22 +210,24 @@ void TNodeButton::ShowChildMenu()
         return;
     QPointer<TNodeButton> self(this);
     QPointer<TCustomExplorerTreeview> bar(FExplorerTreeview);
-    std::unique_ptr<QMenu> menu = CreateChildMenu(*this);
+    std::unique_ptr<QWidget> menu = CreateChildMenu(*this);
     if (!self)
         return;
     const QPoint at = mapToGlobal(QPoint(width() / 2, height()));
-    QAction* chosen = nullptr;
+    TKestTreeNode* chosen = nullptr;
     {
         // The watch is for menus with something to move over.
         std::optional<TChildMenuHook> hook;
-        if (FExplorerTreeview->AllowHook() && !menu->actions().isEmpty())
+        if (FExplorerTreeview->AllowHook() && ChildMenuHasItems(*menu))
             hook.emplace(*menu, *this);
-        chosen = menu->exec(at);
+        chosen = ExecChildMenu(*menu, at);
     }
+    // The menu's rows go before the choice, which may list a large folder.
+    menu.reset();
     if (self)
         RefreshHotState();
     if (chosen && bar)
-        bar->ChooseNode(MenuItemNode(chosen));
+        bar->ChooseNode(chosen);
 }
 
 void TNodeButton::RefreshHotState()

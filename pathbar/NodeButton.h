@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class QMenu;
 class TKestTreeNode;
 
 class TNodeButton : public TExplorerTreeviewChild {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,7 +37,20 @@ public:
     // The entries of a directory sorted by name (case-insensitively, numbers
     // in natural order), or nothing when the directory cannot be read.
     // Entries that cannot be examined are left out.
-    virtual std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly) = 0;
+    // keepResponsive is called every few hundred entries of a long listing,
+    // so that the caller can let its window handle input meanwhile.
+    using TKeepResponsive = std::function<void()>;
+    virtual std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly,
+                                                                const TKeepResponsive& keepResponsive) = 0;
+    std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly)
+    {
+        return ListDirectory(path, directoriesOnly, {});
+    }
+    // A mark that changes whenever entries are added to or removed from a
+    // directory; empty when the platform cannot tell (an unreadable
+    // directory, or one changed too recently for its clock to tell that
+    // change from the next).
+    virtual QString DirectoryStamp(const QString& path) = 0;
     // Whether an entry of a directory listed earlier is still there.
     virtual bool EntryExists(const QString& directory, const QString& name) = 0;
     // The display name of a path; empty when the path cannot be read.

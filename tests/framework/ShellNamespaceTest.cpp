@@ -2,9 +2,13 @@
 #include "framework/platform/linux/LinuxShellNamespace.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <time.h>
 
 #include "support/QtPrinters.h"
 
@@ -91,4 +95,37 @@ TEST(LinuxShell, ListingGivesFoldersSortedWithHiddenMarked)
         EXPECT_EQ(items[1].parsingName, QDir::homePath() + "/");
         EXPECT_FALSE(items[1].isDrive);
     }
+}
+
+TEST(LinuxShell, ALongListingIsSortedWhileItsCallerKeepsResponsive)
+{
+    // More names than one sorting run holds, created in a scrambled order.
+    QTemporaryDir temp;
+    const int n = 9000;
+    for (int i = 0; i < n; ++i)
+        ASSERT_TRUE(QDir(temp.path()).mkdir(QStringLiteral("d%1").arg((i * 7919) % n)));
+    LinuxShellNamespace shell;
+    int calls = 0;
+    auto entries = shell.ListDirectory(temp.path(), true, [&] { ++calls; });
+    ASSERT_TRUE(entries.has_value());
+    ASSERT_EQ(entries->size(), size_t(n));
+    for (int i = 0; i < n; ++i)
+        ASSERT_EQ((*entries)[size_t(i)].name, QStringLiteral("d%1").arg(i)) << "natural order";
+    EXPECT_GE(calls, n / 256);
+}
+
+TEST(LinuxShell, DirectoryStampMovesWithTheEntries)
+{
+    QTemporaryDir temp;
+    LinuxShellNamespace shell;
+    EXPECT_EQ(shell.DirectoryStamp(temp.path()), "") << "just changed: the clock cannot tell the next change";
+    EXPECT_EQ(shell.DirectoryStamp(temp.path() + "/none"), "");
+    // Left alone for a while.
+    const struct timespec past[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(temp.path()).constData(), past, 0), 0);
+    const QString stamp = shell.DirectoryStamp(temp.path());
+    EXPECT_NE(stamp, "");
+    EXPECT_EQ(shell.DirectoryStamp(temp.path()), stamp);
+    ASSERT_TRUE(QDir(temp.path()).mkdir("new"));
+    EXPECT_NE(shell.DirectoryStamp(temp.path()), stamp);
 }

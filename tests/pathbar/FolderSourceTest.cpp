@@ -11,8 +11,11 @@
 #include <QTimer>
 #include <chrono>
 #include <dirent.h>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
 #include <thread>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -207,6 +210,46 @@ TEST_F(FolderFixture, FolderDeletedDuringTheListingIsLeftOut)
     QTimer::singleShot(0, bar.get(), [&] { QDir(root + "/c").removeRecursively(); });
     bar->AddSubFolders(root, top);
     EXPECT_EQ(Children(nodes(), top), "a,b");
+}
+
+TEST_F(FolderFixture, FolderDeletedDuringTheListingOfALongUnchangedFolderIsLeftOut)
+{
+    // The folder's stamp can tell a change apart: it is checked again
+    // because it moved, not merely because input ran.
+    Make({"a", "b", "c"});
+    const struct timespec past[2] = {{time(nullptr) - 60, 0}, {time(nullptr) - 60, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(root).constData(), past, 0), 0);
+    bar->SetMode(aeFolder);
+    bar->SetLoading(true);
+    bar->SetFolderPath(root);
+    bar->SetLoading(false);
+    bar->LoadDirectoryStructure(bnFolder, root, true);
+    TKestTreeNode* top = nodes()->GetFirstNode();
+    top->DeleteChildren();
+    QTimer::singleShot(0, [&] { QDir(root + "/c").removeRecursively(); });
+    bar->AddSubFolders(root, top);
+    EXPECT_EQ(Children(nodes(), top), "a,b");
+}
+
+TEST_F(FolderFixture, AWalkListsOnlyTheFoldersOnItsPath)
+{
+    // "aside" sorts first at every level; the walk must not list it.
+    Make({"aside/inner", "one/aside/inner", "one/two/three"});
+    OpenFolder();
+    QStringList listed;
+    bar->OnPopulateChildNode = [&](QObject*, TKestTreeNode*, const QString& path, bool&) {
+        listed << path.mid(root.size());
+    };
+    int selections = 0;
+    bar->OnSelect = [&](QObject*, TKestTreeNode*) { ++selections; };
+    bar->show();
+    bar->SetSelectedFolder(root + "/one/two/three", true);
+    EXPECT_EQ(bar->GetSelectedFolder(), root + "/one/two/three");
+    // The empty end folder is listed again when the walk reselects it.
+    listed.removeDuplicates();
+    EXPECT_EQ(listed, (QStringList{"/one/", "/one/two/", "/one/two/three/"}));
+    EXPECT_EQ(selections, 1);
+    EXPECT_FALSE(Child(nodes()->GetFirstNode(), "aside")->HasChildren());
 }
 
 TEST_F(FolderFixture, ClearingTheTreeDuringAListingStopsIt)

@@ -1,6 +1,7 @@
 #include "BarLayoutFixture.h"
 
 #include "pathbar/ChildMenu.h"
+#include "pathbar/ChildMenuList.h"
 #include "pathbar/DropDownButton.h"
 
 #include <QApplication>
@@ -10,9 +11,16 @@
 
 namespace {
 
-QStringList Items(const QMenu& menu)
+// The texts of a child menu's entries, "-" for a separator, whichever form
+// the menu takes.
+QStringList Items(const QWidget& menu)
 {
     QStringList texts;
+    if (auto* list = qobject_cast<const TChildMenuList*>(&menu)) {
+        for (int r = 0; r < list->RowCount(); ++r)
+            texts << (list->RowNode(r) ? list->RowNode(r)->Text() : QStringLiteral("-"));
+        return texts;
+    }
     for (QAction* a : menu.actions())
         texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return texts;
@@ -25,13 +33,18 @@ public:
     {
         timer.setInterval(20);
         QObject::connect(&timer, &QTimer::timeout, [this] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                opened << Items(*menu).join(u',');
-                if (onOpen)
-                    onOpen(*menu);
-                else
-                    menu->close();
-            }
+            QWidget* popup = QApplication::activePopupWidget();
+            auto* menu = qobject_cast<QMenu*>(popup);
+            auto* list = qobject_cast<TChildMenuList*>(popup);
+            if (!menu && !list)
+                return;
+            opened << Items(*popup).join(u',');
+            if (menu && onOpen)
+                onOpen(*menu);
+            else if (list && onList)
+                onList(*list);
+            else
+                popup->close();
         });
         timer.start();
     }
@@ -39,6 +52,8 @@ public:
     QStringList opened;
     // Called instead of closing the menu; it must close it eventually.
     std::function<void(QMenu&)> onOpen;
+    // The same for a menu too long for the screen.
+    std::function<void(TChildMenuList&)> onList;
 
 private:
     QTimer timer;
@@ -282,4 +297,165 @@ TEST_F(NodeButtonFixture, LongMenusScrollInOneColumn)
         big->AddChild(QStringLiteral("Folder %1").arg(i));
     auto menu = CreateChildMenu(*button);
     EXPECT_LT(menu->sizeHint().width(), oneItemWidth + 40) << "no extra columns";
+}
+
+TEST_F(NodeButtonFixture, AMenuOfAHundredThousandChildren)
+{
+    auto* big = nodes()->Add("Big");
+    for (int i = 0; i < 100000; ++i)
+        big->AddChild(QStringLiteral("Folder %1").arg(i));
+    TNodeButton* bigButton = Select(big->GetFirstChild()).at(1);
+    ASSERT_EQ(bigButton->Node(), big);
+    MenuWatcher watcher;
+    QString first;
+    QString last;
+    bool lastShown = false;
+    watcher.onList = [&](TChildMenuList& list) {
+        WaitFor([&] { return list.CurrentRow() >= 0; });
+        first = list.RowNode(list.CurrentRow())->Text();
+        QTest::keyClick(&list, Qt::Key_End);
+        last = list.RowNode(list.CurrentRow())->Text();
+        lastShown = list.TopRow() > 0 && list.TopRow() < list.RowCount();
+        QTest::keyClick(&list, Qt::Key_Return);
+    };
+    QTest::mousePress(bigButton, Qt::LeftButton, {}, QPoint(bigButton->width() - 5, 5));
+    ASSERT_EQ(watcher.opened.size(), 1);
+    EXPECT_EQ(watcher.opened[0].count(u','), 100000 + 1) << "the node, a separator and every child";
+    EXPECT_EQ(first, "Big") << "the first entry is highlighted on opening";
+    EXPECT_EQ(last, "Folder 99999");
+    EXPECT_TRUE(lastShown) << "the list scrolled to the last entry";
+    ASSERT_NE(bar->SelectedNode(), nullptr);
+    EXPECT_EQ(bar->SelectedNode()->Text(), "Folder 99999") << "the choice selects the node";
+}
+
+class LongMenuFixture : public NodeButtonFixture {
+protected:
+    void SetUp() override
+    {
+        NodeButtonFixture::SetUp();
+        // Too long for the screen: the menu is the scrolling list. Not
+        // selected, so it starts with the node itself and a separator.
+        big = nodes()->Add("Big");
+        for (int i = 0; i < 200; ++i)
+            big->AddChild(QStringLiteral("Folder %1").arg(i));
+        big->AddChild("Music");
+        bar->SetSelectedNode(c);
+        button = ButtonFor(big);
+        auto menu = CreateChildMenu(*button);
+        list.reset(qobject_cast<TChildMenuList*>(menu.release()));
+        ASSERT_NE(list, nullptr) << "a menu that does not fit is the scrolling list";
+        list->setGeometry(0, 0, list->sizeHint().width(), 300);
+        list->show();
+    }
+    void TearDown() override
+    {
+        list.reset();
+        button.reset();
+        NodeButtonFixture::TearDown();
+    }
+
+    QString Current() const { return list->CurrentRow() < 0 ? QString() : list->RowNode(list->CurrentRow())->Text(); }
+    bool CurrentInSight() const
+    {
+        const int top = list->TopRow();
+        return list->CurrentRow() >= top && list->CurrentRow() < top + list->height() / list->RowHeight();
+    }
+
+    TKestTreeNode* big = nullptr;
+    std::unique_ptr<TNodeButton> button;
+    std::unique_ptr<TChildMenuList> list;
+};
+
+TEST_F(LongMenuFixture, Keys)
+{
+    struct Case {
+        const char* name;
+        std::vector<int> keys;
+        const char* current;
+    };
+    for (const Case& k : {
+             Case{"DownFromNothingTakesTheFirst", {Qt::Key_Down}, "Big"},
+             Case{"DownSkipsTheSeparator", {Qt::Key_Down, Qt::Key_Down}, "Folder 0"},
+             Case{"UpWrapsToTheLast", {Qt::Key_Down, Qt::Key_Up}, "Music"},
+             Case{"DownWrapsToTheFirst", {Qt::Key_End, Qt::Key_Down}, "Big"},
+             Case{"End", {Qt::Key_End}, "Music"},
+             Case{"HomeAfterEnd", {Qt::Key_End, Qt::Key_Home}, "Big"},
+             Case{"PageUpStopsAtTheTop", {Qt::Key_Down, Qt::Key_PageUp}, "Big"},
+             Case{"ALetterJumps", {Qt::Key_M}, "Music"},
+             Case{"TheSameLetterGoesOn", {Qt::Key_F, Qt::Key_F}, "Folder 1"},
+         }) {
+        list->SetCurrentRow(-1);
+        list->setFocus();
+        // Letters typed in a row narrow the search: after a case that
+        // types some, the next waits until they are forgotten.
+        for (int key : k.keys)
+            QTest::keyClick(list.get(), Qt::Key(key));
+        EXPECT_EQ(Current(), k.current) << k.name;
+        EXPECT_TRUE(CurrentInSight()) << k.name;
+        if (k.keys.back() >= Qt::Key_A && k.keys.back() <= Qt::Key_Z)
+            QTest::qWait(QApplication::keyboardInputInterval() + 10);
+    }
+}
+
+TEST_F(LongMenuFixture, PageDownMovesOnePageAndKeepsTheRowInSight)
+{
+    QTest::keyClick(list.get(), Qt::Key_Down);
+    QTest::keyClick(list.get(), Qt::Key_PageDown);
+    const int page = list->height() / list->RowHeight();
+    EXPECT_GE(list->CurrentRow(), page - 3);
+    EXPECT_LE(list->CurrentRow(), page);
+    EXPECT_TRUE(CurrentInSight());
+}
+
+TEST_F(LongMenuFixture, MouseHoverWheelAndRelease)
+{
+    const QPoint overRow(list->width() / 3, list->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, overRow, list->mapToGlobal(overRow), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(list.get(), &move);
+    const int hovered = list->CurrentRow();
+    EXPECT_GT(hovered, 1) << "the row under the mouse is highlighted";
+    EXPECT_EQ(list->TopRow(), 0) << "hovering does not scroll";
+
+    QWheelEvent wheel(overRow, list->mapToGlobal(overRow), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list.get(), &wheel);
+    EXPECT_GT(list->TopRow(), 0) << "the wheel scrolls";
+
+    QCoreApplication::sendEvent(list.get(), &move);
+    QTest::mouseRelease(list.get(), Qt::LeftButton, {}, overRow);
+    EXPECT_FALSE(list->isVisible()) << "a release on the highlighted row chooses it";
+}
+
+TEST_F(NodeButtonFixture, LeftAndRightMoveToTheNeighbouringMenu)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    MenuWatcher watcher;
+    watcher.onOpen = [&](QMenu& menu) {
+        if (watcher.opened.size() == 1) {
+            QTest::keyClick(&menu, Qt::Key_Right); // the selection's button has no menu
+            EXPECT_TRUE(menu.isVisible());
+            QTest::keyClick(&menu, Qt::Key_Left);
+        } else {
+            menu.close();
+        }
+    };
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(bButton->width() - 5, 5));
+    WaitFor([&] { return watcher.opened.size() >= 2; });
+    EXPECT_EQ(watcher.opened, (QStringList{"C,B2", "A,-,B,A2"}));
+}
+
+TEST_F(NodeButtonFixture, DeletingANodeClosesTheOpenMenu)
+{
+    TNodeButton* bButton = Select(c).at(1);
+    MenuWatcher watcher;
+    bool closed = false;
+    watcher.onOpen = [&](QMenu& menu) {
+        bar->Items()->Delete(bar->Items()->GetLastNode()); // X, listed nowhere in this menu
+        closed = !menu.isVisible();
+        menu.close();
+    };
+    QTest::mousePress(bButton, Qt::LeftButton, {}, QPoint(bButton->width() - 5, 5));
+    EXPECT_TRUE(closed) << "the menu's nodes may be among those going";
+    EXPECT_EQ(bar->SelectedNode(), c);
 }

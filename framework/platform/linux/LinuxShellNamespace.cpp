@@ -15,6 +15,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -131,14 +132,51 @@ bool LinuxShellNamespace::DirectoryExists(const QString& path)
     return !path.isEmpty() && stat(FileNameCodec::Encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly)
+namespace {
+
+// How many entries pass between two calls of the caller's keepResponsive.
+constexpr size_t kResponsiveEvery = 256;
+
+using TSortKey = std::pair<QString, size_t>;
+
+// Sorts in runs and merges them pass by pass, calling keepResponsive
+// between runs: a hundred thousand names sort in steps of a millisecond or
+// two instead of one long pause.
+template <typename Less>
+void SortResponsively(std::vector<TSortKey>& keys, Less less, const IShellNamespace::TKeepResponsive& keepResponsive)
+{
+    constexpr size_t kRun = 4096;
+    const size_t n = keys.size();
+    for (size_t begin = 0; begin < n; begin += kRun) {
+        std::sort(keys.begin() + qsizetype(begin), keys.begin() + qsizetype(std::min(n, begin + kRun)), less);
+        if (keepResponsive)
+            keepResponsive();
+    }
+    for (size_t width = kRun; width < n; width *= 2) {
+        for (size_t begin = 0; begin + width < n; begin += 2 * width) {
+            const auto first = keys.begin() + qsizetype(begin);
+            std::inplace_merge(first, first + qsizetype(width), keys.begin() + qsizetype(std::min(n, begin + 2 * width)),
+                               less);
+            if (keepResponsive)
+                keepResponsive();
+        }
+    }
+}
+
+}
+
+std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly,
+                                                                         const TKeepResponsive& keepResponsive)
 {
     DIR* dir = opendir(FileNameCodec::Encode(path).constData());
     if (!dir)
         return std::nullopt;
     const int fd = dirfd(dir);
     std::vector<TDirEntry> entries;
+    size_t seen = 0;
     while (dirent* e = readdir(dir)) {
+        if (keepResponsive && ++seen % kResponsiveEvery == 0)
+            keepResponsive();
         const char* name = e->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
@@ -156,19 +194,44 @@ std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const Q
     }
     closedir(dir);
     // Sort by keys made once; equal keys fall back to the plain names.
-    std::vector<std::pair<QString, size_t>> keys;
+    std::vector<TSortKey> keys;
     keys.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i)
+    for (size_t i = 0; i < entries.size(); ++i) {
         keys.emplace_back(NaturalOrder::SortKey(entries[i].name), i);
-    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
-        int c = a.first.compare(b.first);
-        return c != 0 ? c < 0 : entries[a.second].name < entries[b.second].name;
-    });
+        if (keepResponsive && (i + 1) % kResponsiveEvery == 0)
+            keepResponsive();
+    }
+    SortResponsively(
+        keys,
+        [&entries](const TSortKey& a, const TSortKey& b) {
+            int c = a.first.compare(b.first);
+            return c != 0 ? c < 0 : entries[a.second].name < entries[b.second].name;
+        },
+        keepResponsive);
     std::vector<TDirEntry> sorted;
     sorted.reserve(entries.size());
     for (const auto& k : keys)
         sorted.push_back(std::move(entries[k.second]));
     return sorted;
+}
+
+QString LinuxShellNamespace::DirectoryStamp(const QString& path)
+{
+    struct stat st;
+    if (stat(FileNameCodec::Encode(path).constData(), &st) != 0)
+        return QString();
+    // File times come from a coarse clock: a change within the same tick
+    // as the one before leaves the time as it was. Only a directory left
+    // alone for a while has a time that the next change must move.
+    struct timespec now;
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    if (now.tv_sec - st.st_mtim.tv_sec < 2)
+        return QString();
+    return QStringLiteral("%1.%2:%3:%4")
+        .arg(qint64(st.st_mtim.tv_sec))
+        .arg(qint64(st.st_mtim.tv_nsec))
+        .arg(quint64(st.st_ino))
+        .arg(quint64(st.st_dev));
 }
 
 LinuxShellNamespace::~LinuxShellNamespace()

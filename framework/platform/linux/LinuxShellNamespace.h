@@ -18,7 +18,10 @@ public:
     TShellItem ComputerItem() override;
     std::vector<TShellItem> ComputerItems() override;
     bool DirectoryExists(const QString& path) override;
-    std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly) override;
+    using IShellNamespace::ListDirectory;
+    std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly,
+                                                        const TKeepResponsive& keepResponsive) override;
+    QString DirectoryStamp(const QString& path) override;
     bool EntryExists(const QString& directory, const QString& name) override;
     QString DisplayNameOf(const QString& path) override;
     QString IconKeyOfPath(const QString& path) override;
