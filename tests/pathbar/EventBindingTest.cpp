@@ -151,6 +151,7 @@ TEST_F(FrameworkProperties, AnchorsAndConstraintsActOnTheBar)
 TEST_F(FrameworkProperties, RightClickShowsThePopupMenuOutsideTheEditor)
 {
     bar->SetSelectedNode(bar->Items()->Add("Node"));
+    bar->SetEditorEnabled(true); // a click on a button does not start editing
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const QPoint onButton = bar->mapTo(form.get(), bar->NodeButtons().at(0)->geometry().center());
@@ -159,10 +160,8 @@ TEST_F(FrameworkProperties, RightClickShowsThePopupMenuOutsideTheEditor)
     EXPECT_EQ(menu->PopupComponent(), bar);
     menu->Menu()->close();
 
-    bar->SetEditorEnabled(true);
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    bar->clearFocus(); // the right click may have focused it with editing off
     bar->setFocus();
     ASSERT_TRUE(bar->EditMode());
     QContextMenuEvent inEditor(QContextMenuEvent::Mouse, QPoint(50, 10), bar->mapToGlobal(QPoint(50, 10)));
