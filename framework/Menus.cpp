@@ -22,8 +22,9 @@ TMenuItem::~TMenuItem()
 void TMenuItem::SetCaption(const QString& value)
 {
     FCaption = value;
-    FAction->setSeparator(value == QLatin1String("-"));
-    FAction->setText(value);
+    const bool separator = value == QLatin1String("-");
+    FAction->setSeparator(separator);
+    FAction->setText(separator ? QString() : value);
 }
 
 bool TMenuItem::Checked() const { return FAction->isChecked(); }

@@ -116,10 +116,13 @@ TEST_F(FrameworkProperties, LoadAndWriteBack)
     // A bar left at its defaults stores none of them.
     TKestExplorerTreeview plain(form.get());
     plain.SetName("Plain");
-    for (const TLayoutObject& c : TLayoutWriter::WriteRoot(form.get()).children)
-        if (c.name == "Plain")
-            for (const TLayoutProperty& p : c.properties)
-                EXPECT_FALSE(expected.contains(p.path)) << p.path.toStdString();
+    for (const TLayoutObject& c : TLayoutWriter::WriteRoot(form.get()).children) {
+        if (c.name != "Plain")
+            continue;
+        for (const TLayoutProperty& p : c.properties) {
+            EXPECT_FALSE(expected.contains(p.path)) << p.path.toStdString();
+        }
+    }
 }
 
 TEST_F(FrameworkProperties, DragAndDockEventsReachTheFormsMethods)
