@@ -154,9 +154,10 @@ TEST_F(FrameworkProperties, AnchorsAndConstraintsActOnTheBar)
 TEST_F(FrameworkProperties, RightClickShowsThePopupMenuOutsideTheEditor)
 {
     bar->SetSelectedNode(bar->Items()->Add("Node"));
-    bar->SetEditorEnabled(true); // a click on a button does not start editing
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    bar->SetEditorEnabled(true); // a click on a button does not start editing
+    ASSERT_FALSE(bar->EditMode());
     const QPoint onButton = bar->mapTo(form.get(), bar->NodeButtons().at(0)->geometry().center());
     QTest::mouseClick(form->windowHandle(), Qt::RightButton, Qt::NoModifier, onButton);
     EXPECT_TRUE(menu->Menu()->isVisible());
@@ -165,6 +166,7 @@ TEST_F(FrameworkProperties, RightClickShowsThePopupMenuOutsideTheEditor)
 
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    bar->clearFocus(); // the window may have given it the focus before editing was on
     bar->setFocus();
     ASSERT_TRUE(bar->EditMode());
     QContextMenuEvent inEditor(QContextMenuEvent::Mouse, QPoint(50, 10), bar->mapToGlobal(QPoint(50, 10)));
