@@ -46,6 +46,9 @@ public:
 
     void Click() override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     int FModalResult = 0;
 };

@@ -57,6 +57,11 @@ public:
 
     // Called once the stored layout has been read completely.
     virtual void Loaded();
+    // The component a non-visual component is stored inside (a menu item
+    // inside its menu); none for the rest, which are stored inside their
+    // parent control or at the root.
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
     // Marks the component (and what it owns) as being destroyed; derived
     // destructors call it first so that notifications see the state.
     void Destroying();

@@ -1,11 +1,16 @@
 #include "framework/Control.h"
 
+#include "framework/Menus.h"
+#include "framework/SizeConstraints.h"
+
+#include <QDropEvent>
 #include <QEvent>
 #include <QPalette>
 
 namespace {
 
-// Realigns a parent's aligned children whenever the parent is resized.
+// Lays out a parent's aligned and anchored children whenever the parent is
+// resized.
 class AlignFilter : public QObject {
 public:
     using QObject::QObject;
@@ -31,13 +36,17 @@ void EnsureAlignFilter(QWidget* parent)
 
 }
 
-TControl::TControl(QWidget* self, TComponent* AOwner) : TComponent(self, AOwner), FWidget(self), FFont(std::make_unique<TFont>())
+TControl::TControl(QWidget* self, TComponent* AOwner)
+    : TComponent(self, AOwner), FWidget(self), FFont(std::make_unique<TFont>()),
+      FConstraints(std::make_unique<TSizeConstraints>())
 {
     FFont->OnChange = [this](QObject*) {
         if (!FTakingParentFont)
             FParentFont = false;
         FontChanged();
     };
+    FConstraints->OnChange = [this](QObject*) { ApplyConstraints(); };
+    RecordAnchorOrigin();
 }
 
 TControl::~TControl() = default;
@@ -52,6 +61,9 @@ void TControl::SetParent(QWidget* parent)
     FWidget->setVisible(FVisible && parent);
     if (FParentFont)
         TakeParentFont();
+    RecordAnchorOrigin();
+    if (parent && FAnchors != TAnchors(akLeft | akTop))
+        EnsureAlignFilter(parent);
     if (FAlign != alNone)
         RequestRealign();
 }
@@ -74,6 +86,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     } else {
         FWidget->setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
     }
+    RecordAnchorOrigin();
     if (FAlign != alNone)
         RequestRealign();
 }
@@ -83,7 +96,101 @@ void TControl::SetAlign(TAlign value)
     if (value == FAlign)
         return;
     FAlign = value;
+    RecordAnchorOrigin();
     RequestRealign();
+}
+
+void TControl::SetAnchors(TAnchors value)
+{
+    if (value == FAnchors)
+        return;
+    FAnchors = value;
+    RecordAnchorOrigin();
+    if (QWidget* parent = FWidget->parentWidget(); parent && !FWidget->isWindow())
+        EnsureAlignFilter(parent);
+}
+
+void TControl::RecordAnchorOrigin()
+{
+    if (QWidget* parent = FWidget->parentWidget())
+        FAnchorOrigin = {FWidget->geometry(), parent->size()};
+}
+
+void TControl::SetConstraints(TSizeConstraints* value)
+{
+    if (value)
+        FConstraints->Assign(value);
+}
+
+void TControl::ApplyConstraints()
+{
+    FWidget->setMinimumSize(FConstraints->MinimumSize());
+    FWidget->setMaximumSize(FConstraints->MaximumSize());
+    RecordAnchorOrigin();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* value)
+{
+    if (value == FPopupMenu)
+        return;
+    if (FPopupMenu)
+        RemoveFreeNotification(FPopupMenu);
+    FPopupMenu = value;
+    if (FPopupMenu)
+        FreeNotification(FPopupMenu);
+}
+
+bool TControl::DoContextPopup(const QPoint& globalPos)
+{
+    if (!FPopupMenu || !FPopupMenu->AutoPopup())
+        return false;
+    FPopupMenu->SetPopupComponent(this);
+    FPopupMenu->Popup(globalPos.x(), globalPos.y());
+    return true;
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && FPopupMenu && AComponent == static_cast<TComponent*>(FPopupMenu))
+        FPopupMenu = nullptr;
+}
+
+bool TControl::DragOver(QDragMoveEvent* event, TDragState State)
+{
+    if (!OnDragOver)
+        return false;
+    FDragSource = event->source();
+    FDragPos = event->position().toPoint();
+    bool accept = true;
+    OnDragOver(FWidget, FDragSource, FDragPos.x(), FDragPos.y(), State, accept);
+    if (accept)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    return true;
+}
+
+void TControl::DragLeave()
+{
+    if (!OnDragOver)
+        return;
+    bool accept = false;
+    OnDragOver(FWidget, FDragSource, FDragPos.x(), FDragPos.y(), dsDragLeave, accept);
+    FDragSource = nullptr;
+}
+
+bool TControl::DragDrop(QDropEvent* event)
+{
+    // Only a drag-over handler takes drops; a drop handler alone never sees one.
+    if (!OnDragOver)
+        return false;
+    const QPoint pos = event->position().toPoint();
+    FDragSource = nullptr;
+    event->acceptProposedAction();
+    if (OnDragDrop)
+        OnDragDrop(FWidget, event->source(), pos.x(), pos.y());
+    return true;
 }
 
 void TControl::RequestRealign()
@@ -134,7 +241,18 @@ void TControl::AlignControls(QWidget* parent)
             }
         }
     }
+    PlaceAnchoredControls(parent);
     --depth;
+}
+
+void TControl::PlaceAnchoredControls(QWidget* parent)
+{
+    const TAnchors standing = akLeft | akTop;
+    for (QObject* child : parent->children()) {
+        TControl* c = AsControl(child);
+        if (c && c->FAlign == alNone && c->FAnchors != standing && !c->FWidget->isWindow())
+            c->FWidget->setGeometry(c->FAnchorOrigin.Place(c->FAnchors, parent->size()));
+    }
 }
 
 void TControl::SetVisible(bool value)

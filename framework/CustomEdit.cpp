@@ -1,5 +1,6 @@
 #include "framework/CustomEdit.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -255,4 +256,30 @@ void TCustomEdit::ColorChanged()
     p.setColor(QPalette::Base, ColorToQColor(Color()));
     setPalette(p);
     update();
+}
+
+void TCustomEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DragOver(event, dsDragEnter))
+        QLineEdit::dragEnterEvent(event);
+}
+
+void TCustomEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!DragOver(event, dsDragMove))
+        QLineEdit::dragMoveEvent(event);
+}
+
+void TCustomEdit::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    if (OnDragOver)
+        DragLeave();
+    else
+        QLineEdit::dragLeaveEvent(event);
+}
+
+void TCustomEdit::dropEvent(QDropEvent* event)
+{
+    if (!DragDrop(event))
+        QLineEdit::dropEvent(event);
 }

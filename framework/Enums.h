@@ -9,6 +9,11 @@ Q_NAMESPACE
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 Q_ENUM_NS(TAlign)
 
+// The parent edges a control keeps its distance to when the parent is resized.
+enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
+Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
+Q_FLAG_NS(TAnchors)
+
 enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
 Q_FLAG_NS(TFontStyles)
@@ -39,12 +44,16 @@ Q_ENUM_NS(TFontCharset)
 }
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(KestEnums::TFontStyles)
+Q_DECLARE_OPERATORS_FOR_FLAGS(KestEnums::TAnchors)
 
 using KestEnums::TAlign;
+using KestEnums::TAnchorKind;
+using KestEnums::TAnchors;
 using KestEnums::TFontCharset;
 using KestEnums::TFontStyle;
 using KestEnums::TFontStyles;
 using enum KestEnums::TAlign;
+using enum KestEnums::TAnchorKind;
 using enum KestEnums::TFontStyle;
 using enum KestEnums::TFontCharset;
 

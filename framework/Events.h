@@ -27,6 +27,10 @@ using enum TShiftStateFlag;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 using enum TMouseButton;
 
+// Where a drag is in its passage over a control.
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using enum TDragState;
+
 // The modifier keys and mouse buttons held during an input event.
 TShiftState ShiftStateOf(const QInputEvent* event);
 
@@ -36,6 +40,20 @@ using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shif
 using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
 using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+// Dragging: Source is what is dragged (none for a drag from another
+// program); a drag-over handler sets Accept to take the drop. X and Y are in
+// the control's client coordinates.
+using TDragOverEvent =
+    std::function<void(QObject* Sender, QObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>;
+// The end of a drag or dock the control started: the second argument is the
+// Target where it ended (none when it was cancelled). The same shape as a
+// drop, so the same type and the same handler methods.
+using TEndDragEvent = TDragDropEvent;
+// The start of a drag or dock; the handler may supply the object that is
+// dragged instead of the control.
+using TStartDragEvent = std::function<void(QObject* Sender, QObject*& DragObject)>;
+using TStartDockEvent = TStartDragEvent;
 
 // Fires OnKeyDown, then OnKeyPress for a key that types one character.
 // Returns false when a handler swallowed the key (or the sender went away
@@ -47,3 +65,6 @@ Q_DECLARE_METATYPE(TKeyEvent)
 Q_DECLARE_METATYPE(TKeyPressEvent)
 Q_DECLARE_METATYPE(TMouseEvent)
 Q_DECLARE_METATYPE(TMouseMoveEvent)
+Q_DECLARE_METATYPE(TDragOverEvent)
+Q_DECLARE_METATYPE(TDragDropEvent)
+Q_DECLARE_METATYPE(TStartDragEvent)

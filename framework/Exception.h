@@ -65,4 +65,5 @@ inline constexpr const char* SortedListError = "Operation not allowed on sorted 
 inline constexpr const char* ResNotFound = "Resource %s not found";
 inline constexpr const char* FileOpen = "Cannot open file \"%s\"";
 inline constexpr const char* FileCreate = "Cannot create file \"%s\"";
+inline constexpr const char* NegativeValue = "%s must not be negative";
 }

@@ -144,6 +144,8 @@ private:
                 control->SetParent(parentWidget);
             else
                 childWidget->setParent(parentWidget);
+        } else {
+            child->SetParentComponent(parent);
         }
         // A published field of the root with the component's name points to it.
         if (auto field = TypeInfo::FindPublishedProperty(FRoot->Object()->metaObject(), layout.name);

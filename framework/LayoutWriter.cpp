@@ -96,13 +96,16 @@ TLayoutObject WriteComponent(TComponent* component, TComponent* root)
         obj.name = obj.className.mid(1);
     WriteProperties(component->Object(), QString(), obj.properties, 0);
     // Owned components whose parent control is this one (non-visual ones go
-    // at the root), in the order they were created.
+    // inside their parent component, or at the root), in the order they were
+    // created.
     auto* widget = qobject_cast<QWidget*>(component->Object());
     for (int i = 0; i < root->ComponentCount(); ++i) {
         TComponent* c = root->Components(i);
         auto* childWidget = qobject_cast<QWidget*>(c->Object());
         QWidget* parent = childWidget ? childWidget->parentWidget() : nullptr;
-        bool belongsHere = childWidget ? parent == widget && widget : component == root;
+        TComponent* parentComponent = childWidget ? nullptr : c->GetParentComponent();
+        bool belongsHere = childWidget ? parent == widget && widget
+                                       : (parentComponent ? parentComponent == component : component == root);
         if (childWidget && component == root && !parent)
             belongsHere = true;
         if (belongsHere && c != component && !c->Name().isEmpty())

@@ -6,6 +6,7 @@
 #include "framework/Events.h"
 #include "framework/Form.h"
 #include "framework/ImageList.h"
+#include "framework/Menus.h"
 #include "framework/Persistent.h"
 
 #include <QHash>
@@ -29,8 +30,13 @@ void RegisterBuiltIns(Registry& r)
     add(&TButton::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TButton(owner); });
     add(&TForm::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TForm(owner); });
     add(&TImageList::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TImageList(owner); });
+    add(&TPopupMenu::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); });
+    add(&TMenuItem::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); });
     // A handler method takes the event's arguments, references as pointers:
-    // void FormKeyDown(QObject* Sender, int* Key, TShiftState Shift).
+    // void FormKeyDown(QObject* Sender, int* Key, TShiftState Shift),
+    // void BarDragOver(QObject* Sender, QObject* Source, int X, int Y,
+    //                  TDragState State, bool* Accept),
+    // void BarStartDrag(QObject* Sender, QObject** DragObject).
     auto bind = [&r](QMetaType type, auto make) {
         r.binders.insert(type.id(), [make](QObject* target, const QMetaMethod& m) {
             return QVariant::fromValue(make(QPointer<QObject>(target), m));
@@ -67,6 +73,26 @@ void RegisterBuiltIns(Registry& r)
             if (t)
                 m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TShiftState, shift),
                          Q_ARG(int, x), Q_ARG(int, y));
+        });
+    });
+    bind(QMetaType::fromType<TDragOverEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TDragOverEvent([t, m](QObject* sender, QObject* source, int x, int y, TDragState state, bool& accept) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject*, source),
+                         Q_ARG(int, x), Q_ARG(int, y), Q_ARG(TDragState, state), Q_ARG(bool*, &accept));
+        });
+    });
+    bind(QMetaType::fromType<TDragDropEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TDragDropEvent([t, m](QObject* sender, QObject* source, int x, int y) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject*, source),
+                         Q_ARG(int, x), Q_ARG(int, y));
+        });
+    });
+    bind(QMetaType::fromType<TStartDragEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+        return TStartDragEvent([t, m](QObject* sender, QObject*& dragObject) {
+            if (t)
+                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject**, &dragObject));
         });
     });
 }

@@ -5,6 +5,9 @@
 #include "pathbar/CustomExplorerTreeview.h"
 #include "styles/ControlDPIScale.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+
 TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* AOwner)
 {
     auto* bar = dynamic_cast<TCustomExplorerTreeview*>(AOwner);
@@ -34,4 +37,13 @@ void TExplorerTreeviewChild::RepaintAfterRelease()
         Repaint();
     else
         Invalidate();
+}
+
+void TExplorerTreeviewChild::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The clicks of a child stay its own, so its menu request is handed over.
+    QContextMenuEvent onBar(event->reason(), FExplorerTreeview->mapFromGlobal(event->globalPos()), event->globalPos(),
+                            event->modifiers());
+    QCoreApplication::sendEvent(FExplorerTreeview, &onBar);
+    event->setAccepted(onBar.isAccepted());
 }

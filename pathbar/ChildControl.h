@@ -30,6 +30,9 @@ protected:
     // After a release: at once where the bar's buffered drawing with editing
     // needs it, otherwise when the event loop gets to it.
     void RepaintAfterRelease();
+    // A windowless control has no menu of its own: the bar's shows, as if
+    // the right click were on the bar.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     TCustomExplorerTreeview* FExplorerTreeview;
 };

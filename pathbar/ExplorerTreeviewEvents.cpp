@@ -213,6 +213,12 @@ void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
 
 void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
 {
+    // Over the buttons the program's menu, when it has one; while editing,
+    // the edit's own.
+    if (!FEditMode && DoContextPopup(e->globalPos())) {
+        e->accept();
+        return;
+    }
     // Edits made from the menu (cut, paste and the like) are followed up as
     // from the keyboard, while the menu lives.
     QMenu* menu = createStandardContextMenu();

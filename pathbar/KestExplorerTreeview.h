@@ -12,6 +12,8 @@
 #include "pathbar/TreeViewError.h"
 
 #include "framework/ImageList.h"
+#include "framework/Menus.h"
+#include "framework/SizeConstraints.h"
 
 class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_OBJECT
@@ -21,10 +23,13 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(KestEnums::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(KestEnums::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(TSizeConstraints* Constraints READ Constraints WRITE SetConstraints)
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
     Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
     Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
@@ -32,6 +37,9 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_PROPERTY(TNotifyEvent OnChange READ GetOnChange WRITE SetOnChange)
     Q_PROPERTY(TNotifyEvent OnClick READ GetOnClick WRITE SetOnClick)
     Q_PROPERTY(TNotifyEvent OnDblClick READ GetOnDblClick WRITE SetOnDblClick)
+    Q_PROPERTY(TDragDropEvent OnDragDrop READ GetOnDragDrop WRITE SetOnDragDrop)
+    Q_PROPERTY(TDragOverEvent OnDragOver READ GetOnDragOver WRITE SetOnDragOver)
+    Q_PROPERTY(TEndDragEvent OnEndDrag READ GetOnEndDrag WRITE SetOnEndDrag)
     Q_PROPERTY(TNotifyEvent OnEnter READ GetOnEnter WRITE SetOnEnter)
     Q_PROPERTY(TNotifyEvent OnExit READ GetOnExit WRITE SetOnExit)
     Q_PROPERTY(TKeyEvent OnKeyDown READ GetOnKeyDown WRITE SetOnKeyDown)
@@ -40,6 +48,9 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_PROPERTY(TMouseEvent OnMouseDown READ GetOnMouseDown WRITE SetOnMouseDown)
     Q_PROPERTY(TMouseMoveEvent OnMouseMove READ GetOnMouseMove WRITE SetOnMouseMove)
     Q_PROPERTY(TMouseEvent OnMouseUp READ GetOnMouseUp WRITE SetOnMouseUp)
+    Q_PROPERTY(TStartDragEvent OnStartDrag READ GetOnStartDrag WRITE SetOnStartDrag)
+    Q_PROPERTY(TEndDragEvent OnEndDock READ GetOnEndDock WRITE SetOnEndDock)
+    Q_PROPERTY(TStartDockEvent OnStartDock READ GetOnStartDock WRITE SetOnStartDock)
     // The bar's own properties.
     Q_PROPERTY(TExpTreeviewAppearance* Appearance READ Appearance WRITE SetAppearance)
     Q_PROPERTY(bool AutoComplete READ AutoComplete WRITE SetAutoComplete)
@@ -68,6 +79,7 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_PROPERTY(TNodeEvent OnNodePopulate READ GetOnNodePopulate WRITE SetOnNodePopulate)
 
     Q_CLASSINFO("Default:Align", "alNone")
+    Q_CLASSINFO("Default:Anchors", "[akLeft, akTop]")
     Q_CLASSINFO("Stored:Font", "IsFontStored")
     Q_CLASSINFO("Default:MaxLength", "0")
     Q_CLASSINFO("Default:ParentFont", "true")

@@ -9,6 +9,7 @@
 #include "styles/SystemStyle.h"
 
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -202,4 +203,29 @@ TEST(SampleForms, Form1ButtonShowsTheSameForm2EveryTime)
     EXPECT_EQ(shown[0], shown[1]);
     EXPECT_EQ(main->form2->Owner(), Application());
     delete main->form2; // owned by the application; freed here to keep tests apart
+}
+
+// Enter presses the focused "OK" button (either Enter key) and only that:
+// typed into the path bar it presses nothing, as no button is a default one.
+TEST(SampleForms, EnterPressesOnlyTheFocusedButton)
+{
+    const struct {
+        const char* name;
+        int key;
+        bool onButton;
+        int result;
+    } rows[] = {
+        {"Return on OK", Qt::Key_Return, true, mrOk},
+        {"keypad Enter on OK", Qt::Key_Enter, true, mrOk},
+        {"Return in the bar", Qt::Key_Return, false, mrNone},
+        {"keypad Enter in the bar", Qt::Key_Enter, false, mrNone},
+    };
+    for (const auto& r : rows) {
+        std::unique_ptr<TForm2> form(TCustomForm::Create<TForm2>(nullptr));
+        form->show();
+        QWidget* target = r.onButton ? static_cast<QWidget*>(form->Button1) : form->kestTree;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(r.key));
+        EXPECT_EQ(form->ModalResult(), r.result) << r.name;
+    }
 }

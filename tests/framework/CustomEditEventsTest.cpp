@@ -1,5 +1,8 @@
 #include "framework/CustomEdit.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -41,4 +44,53 @@ TEST(CustomEditEvents, MouseHandlersGetButtonShiftAndPosition)
     QTest::mouseClick(&edit, Qt::LeftButton, Qt::ControlModifier, QPoint(7, 5));
     QTest::mouseClick(&edit, Qt::RightButton, Qt::NoModifier, QPoint(3, 4));
     EXPECT_EQ(log, "down 0 1 7,5;up 0 7,5;click;down 1 0 3,4;up 1 3,4;");
+}
+
+namespace {
+
+// Outside a real drag the application's dispatcher holds drag events back,
+// so they go straight to the widget's own event handling.
+void Deliver(QWidget* widget, QEvent* event) { static_cast<QObject*>(widget)->event(event); }
+
+}
+
+// A drag-over handler decides whether the edit takes a drop; without one the
+// edit takes dropped text itself.
+TEST(CustomEditEvents, DragHandlersDecideOverDrops)
+{
+    QMimeData text;
+    text.setText("dropped");
+    const QPoint at(12, 6);
+    for (bool accept : {true, false}) {
+        TCustomEdit edit(nullptr);
+        edit.resize(100, 20);
+        QStringList log;
+        edit.OnDragOver = [&](QObject* sender, QObject* source, int x, int y, TDragState state, bool& ok) {
+            EXPECT_EQ(sender, &edit);
+            log << QStringLiteral("over %1 %2 %3,%4").arg(int(state)).arg(source == nullptr).arg(x).arg(y);
+            ok = accept;
+        };
+        edit.OnDragDrop = [&](QObject*, QObject*, int x, int y) { log << QStringLiteral("drop %1,%2").arg(x).arg(y); };
+        QDragEnterEvent enter(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        Deliver(&edit, &enter);
+        EXPECT_EQ(enter.isAccepted(), accept);
+        QDragMoveEvent move(at + QPoint(1, 0), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        Deliver(&edit, &move);
+        QDragLeaveEvent leave;
+        Deliver(&edit, &leave);
+        EXPECT_EQ(log, (QStringList{"over 0 1 12,6", "over 2 1 13,6", "over 1 1 13,6"})) << accept;
+        if (!accept)
+            continue; // a refused drag is not dropped
+        log.clear();
+        QDropEvent drop(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        Deliver(&edit, &drop);
+        EXPECT_EQ(log, QStringList{"drop 12,6"});
+        EXPECT_EQ(edit.Text(), "") << "the handlers took the drop";
+    }
+
+    TCustomEdit plain(nullptr);
+    plain.resize(100, 20);
+    QDropEvent drop(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    Deliver(&plain, &drop);
+    EXPECT_EQ(plain.Text(), "dropped");
 }

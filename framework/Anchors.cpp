@@ -1,0 +1,36 @@
+#include "framework/Anchors.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Span {
+    int pos;
+    int size;
+};
+
+Span PlaceAxis(bool nearSide, bool farSide, Span origin, int parentBefore, int parentNow)
+{
+    const int grow = parentNow - parentBefore;
+    if (nearSide && farSide)
+        return {origin.pos, std::max(0, origin.size + grow)};
+    if (farSide)
+        return {origin.pos + grow, origin.size};
+    if (nearSide || parentBefore <= 0)
+        return origin;
+    // Rounded to the nearest pixel, in 64 bits so that no product overflows.
+    const qint64 centre = qint64(origin.pos) + origin.size / 2;
+    const qint64 moved = (centre * parentNow * 2 + parentBefore) / (qint64(parentBefore) * 2);
+    return {int(moved) - origin.size / 2, origin.size};
+}
+
+}
+
+QRect TAnchorOrigin::Place(TAnchors Anchors, QSize Parent) const
+{
+    const Span x = PlaceAxis(Anchors.testFlag(akLeft), Anchors.testFlag(akRight), {Bounds.x(), Bounds.width()},
+                             ParentSize.width(), Parent.width());
+    const Span y = PlaceAxis(Anchors.testFlag(akTop), Anchors.testFlag(akBottom), {Bounds.y(), Bounds.height()},
+                             ParentSize.height(), Parent.height());
+    return QRect(x.pos, y.pos, x.size, y.size);
+}
