@@ -290,6 +290,10 @@ void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immedi
         PostMessage(this, ET_SETFOLDERPATH());
         return;
     }
+    // A path no folder can have is a mistake to report, not a folder that
+    // merely is not there (yet).
+    if (shell.PathTooLong(Path))
+        throw Exception(QStringLiteral("Invalid Folder Path"));
     if (!shell.DirectoryExists(Path))
         return;
     QPointer<TCustomExplorerTreeview> self(this);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -127,6 +128,12 @@ bool LinuxShellNamespace::DirectoryExists(const QString& path)
 {
     struct stat st;
     return !path.isEmpty() && stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool LinuxShellNamespace::PathTooLong(const QString& path)
+{
+    // PATH_MAX counts the terminating zero.
+    return QFile::encodeName(path).size() >= PATH_MAX;
 }
 
 std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly)

@@ -18,6 +18,7 @@ public:
     TShellItem ComputerItem() override;
     std::vector<TShellItem> ComputerItems() override;
     bool DirectoryExists(const QString& path) override;
+    bool PathTooLong(const QString& path) override;
     std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly) override;
     bool EntryExists(const QString& directory, const QString& name) override;
     QString DisplayNameOf(const QString& path) override;
