@@ -153,9 +153,6 @@ TEST(LayoutReader, ErrorsNameTheLine)
         {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    OnPing = setWindowTitle\n  end\nend\n",
          "Layout error in probe.layout at line 3: method setWindowTitle(QString) does not fit event \"OnPing\", "
          "whose handler takes (QObject*)"},
-        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    OnPing = setGeometry\n  end\nend\n",
-         "Layout error in probe.layout at line 3: method setGeometry(int,int,int,int) does not fit event \"OnPing\", "
-         "whose handler takes (QObject*)"},
         {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    OnPing = close\n  end\nend\n",
          "Layout error in probe.layout at line 3: method close() does not fit event \"OnPing\", whose handler takes "
          "(QObject*)"},
