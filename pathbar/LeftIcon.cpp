@@ -20,7 +20,7 @@ void TLeftIcon::Paint(QPainter& painter)
         return;
     const QImage g = FGlyph->TransparentImage();
     // One pixel higher while the bar does not have the focus.
-    const int lift = FExplorerTreeview->hasFocus() ? 0 : 1;
+    const int lift = FExplorerTreeview->HasFocusLook() ? 0 : 1;
     painter.drawImage((width() - g.width()) / 2, (height() - g.height()) / 2 - lift, g);
 }
 
