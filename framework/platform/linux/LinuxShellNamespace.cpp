@@ -135,7 +135,7 @@ bool LinuxShellNamespace::DirectoryExists(const QString& path)
 bool LinuxShellNamespace::PathTooLong(const QString& path)
 {
     // PATH_MAX counts the terminating zero.
-    return QFile::encodeName(path).size() >= PATH_MAX;
+    return FileNameCodec::Encode(path).size() >= PATH_MAX;
 }
 
 std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly)
