@@ -38,6 +38,9 @@ PY
     echo "unknown target $target" >&2; exit 2 ;;
 esac
 
+# Leaks fail a run as in the tests, with the same third-party suppressions.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan-suppressions.txt:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$findings"
 exec nice -n 19 "$build/fuzz/$target" "${flags[@]}" -max_total_time="$seconds" -print_final_stats=1 \
   -artifact_prefix="$findings/" "$@" "$corpus" "${seeds[@]}"
