@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace Fuzz {
 
@@ -16,12 +15,15 @@ inline void EnsureApplication()
     static int argc = 1;
     static char name[] = "fuzz";
     static char* argv[] = {name, nullptr};
-    static auto app = [] {
+    // Never destroyed: an exit handler would run after Qt's own global
+    // objects are gone, and QApplication's teardown needs them.
+    static TApplication* const app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto a = std::make_unique<TApplication>(argc, argv);
+        auto* a = new TApplication(argc, argv);
         Program::RegisterModules();
         return a;
     }();
+    (void)app;
 }
 
 // A broken property: libFuzzer reports the abort with the input.
