@@ -70,6 +70,7 @@ TEST_F(FolderChoiceFixture, RefreshingTheDesktopAndTheComputer)
     bar->RefreshSubFolders(desktop);
     ASSERT_EQ(desktop->GetFirstChild(), desktop->GetLastChild());
     TKestTreeNode* again = desktop->GetFirstChild();
+    ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->Text(), "Computer");
     EXPECT_EQ(Children(nodes(), again), items);
     EXPECT_EQ(bar->SelectedNode(), again);
