@@ -1,6 +1,9 @@
 #include "framework/Font.h"
 
+#include "framework/Exception.h"
 #include "framework/Rounding.h"
+
+#include <algorithm>
 
 TFont::TFont(QObject* parent) : QObject(parent) {}
 
@@ -46,6 +49,8 @@ void TFont::SetColor(TColor value)
 
 void TFont::SetHeight(int value)
 {
+    if (value < -MaxHeight || value > MaxHeight)
+        throw EPropertyError(QStringLiteral("font height %1 is out of range (-%2 to %2)").arg(value).arg(MaxHeight));
     if (value != FHeight) {
         FHeight = value;
         Changed();
@@ -70,7 +75,11 @@ void TFont::SetStyle(TFontStyles value)
 
 int TFont::Size() const { return Kest::Round(-FHeight * 72.0 / 96.0); }
 
-void TFont::SetSize(int points) { SetHeight(-Kest::Round(points * 96.0 / 72.0)); }
+void TFont::SetSize(int points)
+{
+    const double height = std::clamp(points * 96.0 / 72.0, double(-MaxHeight - 1), double(MaxHeight + 1));
+    SetHeight(-Kest::Round(height));
+}
 
 QFont TFont::ToQFont(double scale) const
 {
@@ -89,7 +98,8 @@ QFont TFont::ToQFont(double scale) const
 void TFont::FromQFont(const QFont& font)
 {
     FName = font.family();
-    FHeight = font.pixelSize() > 0 ? -font.pixelSize() : -Kest::Round(font.pointSizeF() * 96.0 / 72.0);
+    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * 96.0 / 72.0;
+    FHeight = -Kest::Round(std::clamp(pixels, 0.0, double(MaxHeight)));
     TFontStyles s;
     s.setFlag(fsBold, font.bold());
     s.setFlag(fsItalic, font.italic());

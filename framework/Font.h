@@ -29,7 +29,11 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
     int Height() const { return FHeight; }
+    // Raises EPropertyError for a height whose magnitude exceeds MaxHeight.
     void SetHeight(int value);
+    // Font files address sizes in 16-bit units; nothing larger can be drawn,
+    // and the limit keeps negation and scaling of a height within int.
+    static constexpr int MaxHeight = 32767;
     QString Name() const { return FName; }
     void SetName(const QString& value);
     TFontStyles Style() const { return FStyle; }

@@ -215,9 +215,13 @@ private:
     {
         if (p.value.kind != TLayoutValue::vkIdent)
             Fail(p.line, QStringLiteral("event \"%1\" expects a method name").arg(QLatin1String(prop.name())));
-        auto method = TypeInfo::FindMethod(FRoot->Object(), p.value.text);
+        auto method = TypeInfo::FindMethod(FRoot->Object(), p.value.text, prop.metaType());
         if (!method)
             Fail(p.line, QStringLiteral("method %1 not found in %2").arg(p.value.text, FRoot->ClassName()));
+        if (!TypeInfo::FitsEvent(prop.metaType(), *method))
+            Fail(p.line, QStringLiteral("method %1 does not fit event \"%2\", whose handler takes %3")
+                             .arg(QString::fromLatin1(method->methodSignature()), QLatin1String(prop.name()),
+                                  TypeInfo::HandlerSignature(prop.metaType())));
         prop.write(object, TypeInfo::BindEvent(prop.metaType(), FRoot->Object(), *method));
         object->setProperty(TypeInfo::EventBindingKey(prop.name()).constData(), p.value.text);
     }

@@ -17,9 +17,14 @@ namespace TypeInfo {
 
 namespace {
 
+struct EventType {
+    std::vector<QMetaType> handlerParameters;
+    TEventBinder binder;
+};
+
 struct Registry {
     QHash<QString, std::pair<const QMetaObject*, TComponentFactory>> classes;
-    QHash<int, TEventBinder> binders;
+    QHash<int, EventType> events;
 };
 
 void RegisterBuiltIns(Registry& r)
@@ -37,64 +42,82 @@ void RegisterBuiltIns(Registry& r)
     // void BarDragOver(QObject* Sender, QObject* Source, int X, int Y,
     //                  TDragState State, bool* Accept),
     // void BarStartDrag(QObject* Sender, QObject** DragObject).
-    auto bind = [&r](QMetaType type, auto make) {
-        r.binders.insert(type.id(), [make](QObject* target, const QMetaMethod& m) {
-            return QVariant::fromValue(make(QPointer<QObject>(target), m));
-        });
+    auto bind = [&r](QMetaType type, std::vector<QMetaType> parameters, auto make) {
+        r.events.insert(type.id(), {std::move(parameters), [make](QObject* target, const QMetaMethod& m) {
+                                        return QVariant::fromValue(make(QPointer<QObject>(target), m));
+                                    }});
     };
-    bind(QMetaType::fromType<TNotifyEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
+    bind(QMetaType::fromType<TNotifyEvent>(), {QMetaType::fromType<QObject*>()}, [](QPointer<QObject> t, QMetaMethod m) {
         return TNotifyEvent([t, m](QObject* sender) {
             if (t)
                 m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender));
         });
     });
-    bind(QMetaType::fromType<TKeyEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TKeyEvent([t, m](QObject* sender, int& key, TShiftState shift) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(int*, &key),
-                         Q_ARG(TShiftState, shift));
-        });
-    });
-    bind(QMetaType::fromType<TKeyPressEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TKeyPressEvent([t, m](QObject* sender, QChar& key) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, &key));
-        });
-    });
-    bind(QMetaType::fromType<TMouseEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TMouseEvent([t, m](QObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TMouseButton, button),
-                         Q_ARG(TShiftState, shift), Q_ARG(int, x), Q_ARG(int, y));
-        });
-    });
-    bind(QMetaType::fromType<TMouseMoveEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TMouseMoveEvent([t, m](QObject* sender, TShiftState shift, int x, int y) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TShiftState, shift),
-                         Q_ARG(int, x), Q_ARG(int, y));
-        });
-    });
-    bind(QMetaType::fromType<TDragOverEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TDragOverEvent([t, m](QObject* sender, QObject* source, int x, int y, TDragState state, bool& accept) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject*, source),
-                         Q_ARG(int, x), Q_ARG(int, y), Q_ARG(TDragState, state), Q_ARG(bool*, &accept));
-        });
-    });
-    bind(QMetaType::fromType<TDragDropEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TDragDropEvent([t, m](QObject* sender, QObject* source, int x, int y) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject*, source),
-                         Q_ARG(int, x), Q_ARG(int, y));
-        });
-    });
-    bind(QMetaType::fromType<TStartDragEvent>(), [](QPointer<QObject> t, QMetaMethod m) {
-        return TStartDragEvent([t, m](QObject* sender, QObject*& dragObject) {
-            if (t)
-                m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject**, &dragObject));
-        });
-    });
+    bind(QMetaType::fromType<TKeyEvent>(),
+         {QMetaType::fromType<QObject*>(), QMetaType::fromType<int*>(), QMetaType::fromType<TShiftState>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TKeyEvent([t, m](QObject* sender, int& key, TShiftState shift) {
+                 if (t)
+                     m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(int*, &key),
+                              Q_ARG(TShiftState, shift));
+             });
+         });
+    bind(QMetaType::fromType<TKeyPressEvent>(), {QMetaType::fromType<QObject*>(), QMetaType::fromType<QChar*>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TKeyPressEvent([t, m](QObject* sender, QChar& key) {
+                 if (t)
+                     m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QChar*, &key));
+             });
+         });
+    bind(QMetaType::fromType<TMouseEvent>(),
+         {QMetaType::fromType<QObject*>(), QMetaType::fromType<TMouseButton>(), QMetaType::fromType<TShiftState>(),
+          QMetaType::fromType<int>(), QMetaType::fromType<int>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TMouseEvent([t, m](QObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+                 if (t)
+                     m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TMouseButton, button),
+                              Q_ARG(TShiftState, shift), Q_ARG(int, x), Q_ARG(int, y));
+             });
+         });
+    bind(QMetaType::fromType<TMouseMoveEvent>(),
+         {QMetaType::fromType<QObject*>(), QMetaType::fromType<TShiftState>(), QMetaType::fromType<int>(),
+          QMetaType::fromType<int>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TMouseMoveEvent([t, m](QObject* sender, TShiftState shift, int x, int y) {
+                 if (t)
+                     m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TShiftState, shift),
+                              Q_ARG(int, x), Q_ARG(int, y));
+             });
+         });
+    bind(QMetaType::fromType<TDragOverEvent>(),
+         {QMetaType::fromType<QObject*>(), QMetaType::fromType<QObject*>(), QMetaType::fromType<int>(),
+          QMetaType::fromType<int>(), QMetaType::fromType<TDragState>(), QMetaType::fromType<bool*>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TDragOverEvent(
+                 [t, m](QObject* sender, QObject* source, int x, int y, TDragState state, bool& accept) {
+                     if (t)
+                         m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject*, source),
+                                  Q_ARG(int, x), Q_ARG(int, y), Q_ARG(TDragState, state), Q_ARG(bool*, &accept));
+                 });
+         });
+    bind(QMetaType::fromType<TDragDropEvent>(),
+         {QMetaType::fromType<QObject*>(), QMetaType::fromType<QObject*>(), QMetaType::fromType<int>(),
+          QMetaType::fromType<int>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TDragDropEvent([t, m](QObject* sender, QObject* source, int x, int y) {
+                 if (t)
+                     m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(QObject*, source),
+                              Q_ARG(int, x), Q_ARG(int, y));
+             });
+         });
+    bind(QMetaType::fromType<TStartDragEvent>(), {QMetaType::fromType<QObject*>(), QMetaType::fromType<QObject**>()},
+         [](QPointer<QObject> t, QMetaMethod m) {
+             return TStartDragEvent([t, m](QObject* sender, QObject*& dragObject) {
+                 if (t)
+                     m.invoke(t.data(), Qt::DirectConnection, Q_ARG(QObject*, sender),
+                              Q_ARG(QObject**, &dragObject));
+             });
+         });
 }
 
 Registry& Reg()
@@ -224,6 +247,10 @@ QVariant ToPropertyValue(const QMetaProperty& property, const TLayoutValue& valu
             if (!ok)
                 return fail(QStringLiteral("\"%1\" is not a value of %2").arg(value.text, QLatin1String(e.name())));
         } else if (value.kind == TLayoutValue::vkInteger) {
+            // Only a value the type names: any other integer in an enum
+            // variable is undefined behaviour wherever it is switched on.
+            if (value.integer < INT32_MIN || value.integer > INT32_MAX || !e.valueToKey(int(value.integer)))
+                return fail(QStringLiteral("%1 is not a value of %2").arg(value.integer).arg(QLatin1String(e.name())));
             v = int(value.integer);
         } else {
             return wrongKind();
@@ -347,27 +374,74 @@ TComponent* CreateComponent(const QString& className, TComponent* AOwner)
     return it == Reg().classes.constEnd() ? nullptr : it->second(AOwner);
 }
 
-void RegisterEventType(QMetaType type, TEventBinder binder) { Reg().binders.insert(type.id(), std::move(binder)); }
+void RegisterEventType(QMetaType type, std::vector<QMetaType> handlerParameters, TEventBinder binder)
+{
+    Reg().events.insert(type.id(), {std::move(handlerParameters), std::move(binder)});
+}
 
-bool IsEventType(QMetaType type) { return Reg().binders.contains(type.id()); }
+bool IsEventType(QMetaType type) { return Reg().events.contains(type.id()); }
+
+namespace {
+
+// A parameter of a type moc could not see whole (a pointer to a class only
+// declared) has no meta type of its own; its normalized name decides.
+bool SameParameter(const QMetaMethod& method, int index, QMetaType expected)
+{
+    QMetaType actual = method.parameterMetaType(index);
+    if (actual.isValid())
+        return actual == expected;
+    return method.parameterTypes().value(index) == QMetaObject::normalizedType(expected.name());
+}
+
+}
+
+bool FitsEvent(QMetaType type, const QMetaMethod& method)
+{
+    auto it = Reg().events.constFind(type.id());
+    if (it == Reg().events.constEnd())
+        return false;
+    const std::vector<QMetaType>& expected = it->handlerParameters;
+    if (method.parameterCount() != int(expected.size()))
+        return false;
+    for (int i = 0; i < method.parameterCount(); ++i)
+        if (!SameParameter(method, i, expected[size_t(i)]))
+            return false;
+    return true;
+}
+
+QString HandlerSignature(QMetaType type)
+{
+    QStringList names;
+    auto it = Reg().events.constFind(type.id());
+    if (it != Reg().events.constEnd())
+        for (QMetaType p : it->handlerParameters)
+            names << QString::fromLatin1(p.name());
+    return u'(' + names.join(QStringLiteral(", ")) + u')';
+}
 
 QVariant BindEvent(QMetaType type, QObject* target, const QMetaMethod& method)
 {
-    auto it = Reg().binders.constFind(type.id());
-    return it == Reg().binders.constEnd() ? QVariant() : (*it)(target, method);
+    if (!FitsEvent(type, method))
+        return QVariant();
+    return Reg().events.value(type.id()).binder(target, method);
 }
 
 QByteArray EventBindingKey(const char* propertyName) { return QByteArray("_kest_event_") + propertyName; }
 
-std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name)
+std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name, QMetaType eventType)
 {
     const QMetaObject* meta = target->metaObject();
+    std::optional<QMetaMethod> first;
     for (int i = 0; i < meta->methodCount(); ++i) {
         QMetaMethod m = meta->method(i);
-        if (QLatin1String(m.name()) == name)
+        if (QLatin1String(m.name()) != name)
+            continue;
+        if (eventType.isValid() && FitsEvent(eventType, m))
             return m;
+        if (!first)
+            first = m;
     }
-    return std::nullopt;
+    return first;
 }
 
 }

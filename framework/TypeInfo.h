@@ -54,21 +54,29 @@ void RegisterClass()
 const QMetaObject* FindClass(const QString& name);
 TComponent* CreateComponent(const QString& className, TComponent* AOwner);
 
-// Event binders, per event type.
+// Event binders, per event type. A handler method takes the event's
+// parameters, references as pointers; the binder is given only a method whose
+// parameter types are exactly those (anything else would be invoked with
+// arguments of the wrong types).
 using TEventBinder = std::function<QVariant(QObject* target, const QMetaMethod& method)>;
-void RegisterEventType(QMetaType type, TEventBinder binder);
-template <typename Event>
+void RegisterEventType(QMetaType type, std::vector<QMetaType> handlerParameters, TEventBinder binder);
+template <typename Event, typename... HandlerParameters>
 void RegisterEventType(std::function<Event(QObject*, const QMetaMethod&)> make)
 {
-    RegisterEventType(QMetaType::fromType<Event>(),
+    RegisterEventType(QMetaType::fromType<Event>(), {QMetaType::fromType<HandlerParameters>()...},
                       [make](QObject* target, const QMetaMethod& m) { return QVariant::fromValue(make(target, m)); });
 }
 bool IsEventType(QMetaType type);
+// Whether method can handle the event: the same parameter count and types.
+bool FitsEvent(QMetaType type, const QMetaMethod& method);
+// The parameter list a handler of the event must have, as "(QObject*, int*)".
+QString HandlerSignature(QMetaType type);
 QVariant BindEvent(QMetaType type, QObject* target, const QMetaMethod& method);
 // The dynamic property that records which method an event was bound to.
 QByteArray EventBindingKey(const char* propertyName);
 
-// Methods of a form found by name (the first with that name).
-std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name);
+// Methods of a form found by name: the first with that name that fits the
+// event, else the first with that name.
+std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name, QMetaType eventType = QMetaType());
 
 }

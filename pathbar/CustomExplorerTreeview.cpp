@@ -10,6 +10,7 @@
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
 #include "pathbar/LeftIcon.h"
+#include "pathbar/NodePath.h"
 #include "pathbar/NodeButton.h"
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"
@@ -152,18 +153,16 @@ QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* Node, bool UseFold
 {
     if (!Node)
         return QString();
-    QString path = Node->Text();
     if (Node->VirtualParent())
-        return path;
-    if (Node->Parent()) {
-        for (TKestTreeNode* a = Node->Parent(); a && !a->VirtualParent(); a = a->Parent())
-            path = a->Text().endsWith(kPathSeparator) ? a->Text() + path : a->Text() + kPathSeparator + path;
-    } else {
-        path += kPathSeparator;
-    }
-    if (UseFolderPrefix && FMode == aeFolder && !FFolderPath.isEmpty())
-        path = (FFolderPath.endsWith(kPathSeparator) ? FFolderPath : FFolderPath + kPathSeparator) + path;
-    return path;
+        return Node->Text();
+    return NodePath::FromChain(Node, NodePath::Chain(Node), UseFolderPrefix ? FolderPrefix() : QString());
+}
+
+QString TCustomExplorerTreeview::FolderPrefix() const
+{
+    if (FMode != aeFolder || FFolderPath.isEmpty())
+        return QString();
+    return FFolderPath.endsWith(kPathSeparator) ? FFolderPath : FFolderPath + kPathSeparator;
 }
 
 QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* Node) const

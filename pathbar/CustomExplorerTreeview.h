@@ -225,6 +225,9 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
     QString BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const;
+    // What GetNodePath puts in front of a path in aeFolder (FolderPath with
+    // a trailing separator), otherwise empty.
+    QString FolderPrefix() const;
     // The selection's path as the bar shows it (empty for the top folder
     // node in aeFolder).
     QString ShownPath(TKestTreeNode* Node) const;

@@ -25,6 +25,8 @@ QString WithoutSeparator(const QString& path)
     return path.size() > 1 && path.endsWith(kPathSeparator) ? path.chopped(1) : path;
 }
 
+Exception InvalidFolderPath() { return Exception(QStringLiteral("Invalid Folder Path")); }
+
 // The segments of a path; the root of an absolute path is a segment of its
 // own, so that a walk finds the root drive first.
 QStringList SplitPath(const QString& path)
@@ -172,7 +174,7 @@ void TCustomExplorerTreeview::LoadFolder(const QString& path)
     if (!shell.DirectoryExists(path)) {
         if (IsLoading())
             return;
-        throw Exception(QStringLiteral("Invalid Folder Path"));
+        throw InvalidFolderPath();
     }
     const QString folder = WithoutSeparator(path);
     QPointer<TCustomExplorerTreeview> self(this);
@@ -356,6 +358,10 @@ void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immedi
         PostMessage(this, ET_SETFOLDERPATH());
         return;
     }
+    // A path no folder can have is a mistake to report, not a folder that
+    // merely is not there (yet).
+    if (shell.PathTooLong(Path))
+        throw InvalidFolderPath();
     if (!shell.DirectoryExists(Path))
         return;
     QPointer<TCustomExplorerTreeview> self(this);

@@ -5,6 +5,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include "pathbar/ChildMenu.h"
+#include "pathbar/NodePath.h"
 
 #include <vector>
 
@@ -59,13 +60,16 @@ bool TCustomExplorerTreeview::ListsFollowTree(bool removing) const
 void TCustomExplorerTreeview::AddAutoCompleteEntries(TKestTreeNode* Node)
 {
     // Pre-order without recursion: the node, then its children in order.
-    std::vector<TKestTreeNode*> pending{Node};
+    // Each child's path grows from its parent's, so a deep chain costs the
+    // length of its paths, not that times the depth.
+    const QString prefix = FolderPrefix();
+    std::vector<std::pair<TKestTreeNode*, QString>> pending{{Node, NodePath::Chain(Node)}};
     while (!pending.empty()) {
-        TKestTreeNode* n = pending.back();
+        auto [n, chain] = std::move(pending.back());
         pending.pop_back();
-        FAutoCompleteList.Add(GetNodePath(n), n);
+        FAutoCompleteList.Add(NodePath::FromChain(n, chain, prefix), n);
         for (TKestTreeNode* c = n->GetLastChild(); c; c = c->GetPrevSibling())
-            pending.push_back(c);
+            pending.emplace_back(c, NodePath::ChildChain(chain, n, c));
     }
 }
 
@@ -110,15 +114,16 @@ void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node)
     // The node may have no entry yet (it was named after it was added), so
     // it gets one in any case. The paths below it changed too: their
     // entries are made anew.
-    std::vector<TKestTreeNode*> pending{Node};
+    const QString prefix = FolderPrefix();
+    std::vector<std::pair<TKestTreeNode*, QString>> pending{{Node, NodePath::Chain(Node)}};
     while (!pending.empty()) {
-        TKestTreeNode* n = pending.back();
+        auto [n, chain] = std::move(pending.back());
         pending.pop_back();
         const bool hadEntry = FAutoCompleteList.RemoveNode(n);
         if (hadEntry || n == Node)
-            FAutoCompleteList.Add(GetNodePath(n), n);
+            FAutoCompleteList.Add(NodePath::FromChain(n, chain, prefix), n);
         for (TKestTreeNode* c = n->GetFirstChild(); c; c = c->GetNextSibling())
-            pending.push_back(c);
+            pending.emplace_back(c, NodePath::ChildChain(chain, n, c));
     }
     AutoCompleteListChanged();
 }

@@ -12,14 +12,14 @@ void TCustomExplorerTreeview::RegisterModule()
 {
     InitResources();
     TypeInfo::RegisterClass<TKestExplorerTreeview>();
-    TypeInfo::RegisterEventType<TNodeEvent>([](QObject* target, const QMetaMethod& method) {
+    TypeInfo::RegisterEventType<TNodeEvent, QObject*, TKestTreeNode*>([](QObject* target, const QMetaMethod& method) {
         QPointer<QObject> guard(target);
         return TNodeEvent([guard, method](QObject* sender, TKestTreeNode* node) {
             if (guard)
                 method.invoke(guard.data(), Qt::DirectConnection, Q_ARG(QObject*, sender), Q_ARG(TKestTreeNode*, node));
         });
     });
-    TypeInfo::RegisterEventType<TPopulateChildEvent>([](QObject* target, const QMetaMethod& method) {
+    TypeInfo::RegisterEventType<TPopulateChildEvent, QObject*, TKestTreeNode*, QString, bool*>([](QObject* target, const QMetaMethod& method) {
         QPointer<QObject> guard(target);
         return TPopulateChildEvent(
             [guard, method](QObject* sender, TKestTreeNode* parent, const QString& path, bool& allowed) {

@@ -34,6 +34,8 @@ public:
     virtual std::vector<TShellItem> ComputerItems() = 0;
 
     virtual bool DirectoryExists(const QString& path) = 0;
+    // Whether a path is longer than any the system opens.
+    virtual bool PathTooLong(const QString& path) = 0;
     // The entries of a directory sorted by name (case-insensitively, numbers
     // in natural order), or nothing when the directory cannot be read.
     // Entries that cannot be examined are left out.

@@ -82,6 +82,17 @@ TEST(LayoutReader, SetsEveryKindOfValue)
     EXPECT_EQ(form->pingedBy, p);
 }
 
+TEST(LayoutReader, TakesIntegersThatAreValuesOfTheirType)
+{
+    auto form = ReadForm("object F: TLayoutTestForm\n  object Probe1: TLayoutProbe\n    Align = 5\n"
+                         "    Font.Charset = 204\n    Font.Height = -32767\n  end\nend\n");
+    ASSERT_NE(form->Probe1, nullptr);
+    EXPECT_EQ(form->Probe1->FAlign, alClient);
+    EXPECT_EQ(form->Probe1->Font()->Charset(), RUSSIAN_CHARSET);
+    EXPECT_EQ(form->Probe1->Font()->Height(), -32767);
+    EXPECT_EQ(form->Probe1->Font()->ToQFont(2.0).pixelSize(), 65534);
+}
+
 TEST(LayoutWriter, WritesWhatDiffersAndReadsBackTheSame)
 {
     auto form = ReadForm(QString::fromUtf8(kLayout));
@@ -137,6 +148,26 @@ TEST(LayoutReader, ErrorsNameTheLine)
          "Layout error in probe.layout at line 3: property \"Blob\" expects binary data"},
         {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n  end\n  object P: TLayoutProbe\n  end\nend\n",
          "Layout error in probe.layout at line 4: a component named P already exists"},
+        // Hostile values: each would reach the program as memory corruption
+        // or undefined behaviour if it were accepted.
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    OnPing = setWindowTitle\n  end\nend\n",
+         "Layout error in probe.layout at line 3: method setWindowTitle(QString) does not fit event \"OnPing\", "
+         "whose handler takes (QObject*)"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    OnPing = close\n  end\nend\n",
+         "Layout error in probe.layout at line 3: method close() does not fit event \"OnPing\", whose handler takes "
+         "(QObject*)"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    Align = 999\n  end\nend\n",
+         "Layout error in probe.layout at line 3: 999 is not a value of TAlign"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    Align = -1\n  end\nend\n",
+         "Layout error in probe.layout at line 3: -1 is not a value of TAlign"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    Align = 4294967297\n  end\nend\n",
+         "Layout error in probe.layout at line 3: 4294967297 is not a value of TAlign"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    Font.Charset = 99999\n  end\nend\n",
+         "Layout error in probe.layout at line 3: 99999 is not a value of TFontCharset"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    Font.Height = -2147483648\n  end\nend\n",
+         "Layout error in probe.layout at line 3: font height -2147483648 is out of range (-32767 to 32767)"},
+        {"object F: TLayoutTestForm\n  object P: TLayoutProbe\n    Font.Height = 32768\n  end\nend\n",
+         "Layout error in probe.layout at line 3: font height 32768 is out of range (-32767 to 32767)"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(ErrorOf(QString::fromUtf8(r.text)), QString::fromUtf8(r.message)) << r.text;

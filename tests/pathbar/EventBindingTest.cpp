@@ -176,3 +176,41 @@ TEST_F(FrameworkProperties, RightClickShowsThePopupMenuOutsideTheEditor)
     ASSERT_NE(editMenu, nullptr);
     editMenu->close();
 }
+
+TEST(EventBinding, LayoutRefusesWhatWouldCorruptTheBar)
+{
+    const struct {
+        const char* line;
+        const char* message;
+    } rows[] = {
+        {"OnSelect = setWindowTitle",
+         "method setWindowTitle(QString) does not fit event \"OnSelect\", whose handler takes (QObject*, "
+         "TKestTreeNode*)"},
+        {"OnSelect = BarKeyPress",
+         "method BarKeyPress(QObject*,QChar*) does not fit event \"OnSelect\", whose handler takes (QObject*, "
+         "TKestTreeNode*)"},
+        {"OnPopulateChildNode = BarSelect",
+         "method BarSelect(QObject*,TKestTreeNode*) does not fit event \"OnPopulateChildNode\", whose handler takes "
+         "(QObject*, TKestTreeNode*, QString, bool*)"},
+        {"Mode = 7", "7 is not a value of TKestExplorerTreeviewMode"},
+        {"UIStyle = -1", "-1 is not a value of TZPXStyle"},
+        {"EditStyle = 9", "9 is not a value of TEditStyle"},
+    };
+    for (const auto& r : rows) {
+        auto form = std::make_unique<TBindingForm>(nullptr);
+        QString error;
+        try {
+            TLayoutReader::ReadRoot(QStringLiteral("object F: TBindingForm\n"
+                                                   "  object Bar: TKestExplorerTreeview\n"
+                                                   "    Mode = aeCustom\n"
+                                                   "    %1\n"
+                                                   "  end\n"
+                                                   "end\n")
+                                        .arg(QLatin1String(r.line)),
+                                    form.get(), "bar.layout");
+        } catch (const Exception& e) {
+            error = e.Message();
+        }
+        EXPECT_EQ(error, "Layout error in bar.layout at line 4: " + QString::fromUtf8(r.message)) << r.line;
+    }
+}

@@ -192,6 +192,44 @@ TEST_F(TreeFixture, HistoryListMembership)
     EXPECT_EQ(bar->DropDownListCount(), 0);
 }
 
+TEST_F(TreeFixture, AutoCompleteEntriesAreTheNodesPaths)
+{
+    // Every rule of a path at once: virtual parents, a text ending with the
+    // separator, the folder prefix; entries made for the whole tree, for an
+    // added subtree and anew below a renamed node.
+    bar->SetAutoComplete(false);
+    bar->SetMode(aeFolder);
+    bar->SetLoading(true);
+    bar->SetFolderPath("/srv");
+    bar->SetLoading(false);
+    auto* data = nodes()->Add("Data");
+    data->SetVirtualParent(true);
+    auto* x = data->AddChild("X");
+    auto* y = x->AddChild("Y");
+    auto* a = nodes()->Add("A");
+    auto* b = a->AddChild("B/");
+    auto* c = b->AddChild("C");
+    auto* v = c->AddChild("V");
+    v->SetVirtualParent(true);
+    auto* w = v->AddChild("W");
+    auto entries = [&] {
+        QStringList out;
+        for (TKestTreeNode* n : {data, x, y, a, b, c, v, w})
+            out << bar->AutoCompleteList().PathOf(n);
+        return out.join(u' ');
+    };
+    bar->SetAutoComplete(true);
+    EXPECT_EQ(entries(), "Data /srv/X /srv/X/Y /srv/A/ /srv/A/B/ /srv/A/B/C V /srv/W");
+    auto* l = y->AddChild("K")->AddChild("L");
+    EXPECT_EQ(bar->AutoCompleteList().PathOf(l), "/srv/X/Y/K/L");
+    x->SetText("Z");
+    b->SetText("B");
+    EXPECT_EQ(entries(), "Data /srv/Z /srv/Z/Y /srv/A/ /srv/A/B /srv/A/B/C V /srv/W");
+    EXPECT_EQ(bar->AutoCompleteList().PathOf(l), "/srv/Z/Y/K/L");
+    for (TKestTreeNode* n : {data, x, y, a, b, c, v, w, l})
+        EXPECT_EQ(bar->AutoCompleteList().PathOf(n), bar->GetNodePath(n)) << n->Text().toStdString();
+}
+
 TEST_F(TreeFixture, AutoCompleteListFollowsTheTree)
 {
     auto paths = [&] {

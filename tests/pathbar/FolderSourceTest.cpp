@@ -13,6 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
+#include <limits.h>
 #include <sys/stat.h>
 #include <thread>
 #include <time.h>
@@ -328,4 +329,112 @@ TEST_F(FolderFixture, SystemModeOnThisMachine)
     for (auto* n = computer->GetFirstChild(); n; n = n->GetNextSibling())
         ++drives;
     EXPECT_EQ(bar->DropDownListCount(), 1 + drives);
+}
+
+namespace {
+
+// Makes below base a chain of folders named by 200-byte segments until the
+// whole path is at least length bytes long; folders are made relative to
+// their parent, so the chain may pass the length any one path may have.
+// Returns the chain's path.
+QString MakeLongChain(const QString& base, int length)
+{
+    QString path = base;
+    int fd = open(QFile::encodeName(base).constData(), O_RDONLY | O_DIRECTORY);
+    for (int i = 0; fd >= 0 && path.size() < length; ++i) {
+        const QByteArray name = QByteArray(199, char('a' + i % 26)) + QByteArray::number(i % 10);
+        if (mkdirat(fd, name.constData(), 0700) != 0)
+            break;
+        const int next = openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
+        close(fd);
+        fd = next;
+        path += "/" + QString::fromLatin1(name);
+    }
+    if (fd >= 0)
+        close(fd);
+    return path;
+}
+
+// Removes what MakeLongChain made; QDir cannot reach below the length limit.
+void RemoveLongChain(const QString& base)
+{
+    std::vector<int> fds{open(QFile::encodeName(base).constData(), O_RDONLY | O_DIRECTORY)};
+    std::vector<QByteArray> names;
+    while (fds.back() >= 0) {
+        DIR* dir = fdopendir(dup(fds.back()));
+        QByteArray child;
+        while (dirent* e = dir ? readdir(dir) : nullptr)
+            if (e->d_name[0] != '.')
+                child = e->d_name;
+        if (dir)
+            closedir(dir);
+        if (child.isEmpty())
+            break;
+        names.push_back(child);
+        fds.push_back(openat(fds.back(), child.constData(), O_RDONLY | O_DIRECTORY));
+    }
+    for (size_t i = names.size(); i-- > 0;) {
+        close(fds[i + 1]);
+        unlinkat(fds[i], names[i].constData(), AT_REMOVEDIR);
+    }
+    close(fds.front());
+}
+
+}
+
+TEST_F(FolderFixture, WalksReachFoldersUpToTheLengthLimit)
+{
+    // The longest path the system takes is PATH_MAX bytes with its final
+    // zero; the chain ends just short of it.
+    const QString deep = MakeLongChain(root, PATH_MAX - 210);
+    ASSERT_GE(deep.size(), PATH_MAX - 210);
+    ASSERT_LT(deep.size(), PATH_MAX);
+    OpenFolder();
+    bar->show();
+    bar->SetSelectedFolder(deep, true);
+    EXPECT_EQ(bar->GetSelectedFolder(), deep);
+
+    bar->SetMode(aeSystem);
+    bar->LoadDirectoryStructure(bnDesktop, QString(), true);
+    bar->SetSelectedFolder(deep, true);
+    EXPECT_EQ(bar->GetSelectedFolder(), deep);
+
+    bar->SetMode(aeFolder);
+    bar->SetFolderPath(deep);
+    EXPECT_EQ(nodes()->GetFirstNode()->Text(), deep.mid(deep.lastIndexOf('/') + 1));
+    RemoveLongChain(root);
+}
+
+TEST_F(FolderFixture, PathsBeyondTheLengthLimitAreReported)
+{
+    const QString tooDeep = MakeLongChain(root, PATH_MAX + 100);
+    ASSERT_GE(tooDeep.size(), PATH_MAX);
+    OpenFolder();
+    const struct {
+        const char* name;
+        std::function<void()> use;
+    } rows[] = {
+        {"walk in a folder tree", [&] { bar->SetSelectedFolder(tooDeep, true); }},
+        {"walk in the computer",
+         [&] {
+             bar->SetMode(aeSystem);
+             bar->LoadDirectoryStructure(bnDesktop, QString(), true);
+             bar->SetSelectedFolder(tooDeep, true);
+         }},
+        {"folder path",
+         [&] {
+             bar->SetMode(aeFolder);
+             bar->SetFolderPath(tooDeep);
+         }},
+    };
+    for (const auto& r : rows) {
+        QString error;
+        try {
+            r.use();
+        } catch (const Exception& e) {
+            error = e.Message();
+        }
+        EXPECT_EQ(error, "Invalid Folder Path") << r.name;
+    }
+    RemoveLongChain(root);
 }

@@ -151,3 +151,27 @@ TEST_F(TreeFixture, AssignCopiesTheWholeTree)
     EXPECT_EQ(Children(other.Items(), other.Items()->GetFirstNode()), "B");
     EXPECT_EQ(Invariants(other.Items()), QString());
 }
+
+TEST_F(TreeFixture, DeepChainsReadWithEveryPathAndSelectTheDeepest)
+{
+    // Every node's path once cost its depth in string copies; a chain this
+    // deep then took minutes to read with auto-complete on.
+    const int depth = 3000;
+    QByteArray chain = Count(1);
+    QString deepestPath;
+    for (int i = 0; i < depth; ++i) {
+        const QByteArray name = QByteArray::number(i % 100);
+        chain += Block(name, -1, i + 1 < depth ? 1 : 0);
+        deepestPath += (i ? "/" : "") + QString::fromLatin1(name);
+    }
+    TMemoryStream in(chain);
+    nodes()->ReadData(in);
+    TKestTreeNode* deepest = nodes()->GetFirstNode();
+    while (deepest->GetFirstChild())
+        deepest = deepest->GetFirstChild();
+    EXPECT_EQ(bar->AutoCompleteList().Count(), depth);
+    EXPECT_EQ(bar->AutoCompleteList().PathOf(deepest), deepestPath);
+    EXPECT_EQ(bar->AutoCompleteList().PathOf(deepest->Parent()), deepestPath.left(deepestPath.lastIndexOf(u'/')));
+    bar->SetSelectedNode(deepest);
+    EXPECT_EQ(bar->Text(), deepestPath);
+}

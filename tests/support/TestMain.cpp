@@ -1,6 +1,7 @@
 // Test programs run inside a real QApplication on the offscreen platform so
 // that widgets, fonts and events behave as they do for a user.
 #include "framework/Application.h"
+#include "support/KnownStartState.h"
 
 #include <gtest/gtest.h>
 
@@ -13,5 +14,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
     KestTestModuleInit();
+    ::testing::UnitTest::GetInstance()->listeners().Append(new TKnownStartState); // gtest owns its listeners
     return RUN_ALL_TESTS();
 }

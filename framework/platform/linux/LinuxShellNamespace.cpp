@@ -14,6 +14,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
@@ -130,6 +131,12 @@ bool LinuxShellNamespace::DirectoryExists(const QString& path)
 {
     struct stat st;
     return !path.isEmpty() && stat(FileNameCodec::Encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool LinuxShellNamespace::PathTooLong(const QString& path)
+{
+    // PATH_MAX counts the terminating zero.
+    return FileNameCodec::Encode(path).size() >= PATH_MAX;
 }
 
 namespace {

@@ -22,6 +22,7 @@ public:
     std::optional<std::vector<TDirEntry>> ListDirectory(const QString& path, bool directoriesOnly,
                                                         const TKeepResponsive& keepResponsive) override;
     QString DirectoryStamp(const QString& path) override;
+    bool PathTooLong(const QString& path) override;
     bool EntryExists(const QString& directory, const QString& name) override;
     QString DisplayNameOf(const QString& path) override;
     QString IconKeyOfPath(const QString& path) override;
