@@ -100,6 +100,10 @@ void TCustomExplorerTreeview::EnsureInternalImages()
     FInternalImages->SetWidth(size);
     FInternalImages->SetHeight(size);
     FInternalImages->SetDevicePixelRatio(Platform::ScreenDpi().DevicePixelRatio(*this));
+    // The image area takes the icons' width: a bar already laid out moves its
+    // left icon and text over.
+    UpdateLayout();
+    UpdateEditRect();
 }
 
 int TCustomExplorerTreeview::IconIndex(const QString& key)
