@@ -123,33 +123,66 @@ TMouseButton ButtonOf(const QMouseEvent* event)
 
 }
 
-bool TCustomEdit::DoKeyDown(QKeyEvent* event)
+void TCustomEdit::KeyDown(int& Key, TShiftState Shift)
 {
-    if (!OnKeyDown)
-        return true;
-    int key = event->key();
-    OnKeyDown(this, key, ShiftStateOf(event));
-    return key != 0;
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TCustomEdit::KeyPress(QChar& Key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
+
+namespace {
+
+// The character a key types, as the character step sees it; null for keys
+// that type none (arrows, Delete, shortcuts).
+QChar TypedCharacter(const QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() != 1)
+        return QChar();
+    const QChar ch = text.at(0);
+    if (ch.isPrint() || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Escape)
+        return ch;
+    return QChar();
+}
+
 }
 
 void TCustomEdit::keyPressEvent(QKeyEvent* event)
 {
-    if (!DoKeyDown(event))
+    QPointer<TCustomEdit> self(this);
+    int key = event->key();
+    KeyDown(key, ShiftStateOf(event));
+    if (!self)
         return;
-    const QString text = event->text();
-    if (!OnKeyPress || text.size() != 1 || !text.at(0).isPrint()) {
+    if (key == 0) {
+        event->accept();
+        return;
+    }
+    const QChar typed = TypedCharacter(event);
+    if (typed.isNull()) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    QChar ch = text.at(0);
-    OnKeyPress(this, ch);
-    if (ch.isNull())
-        return; // the handler swallowed the character
-    if (ch == text.at(0)) {
+    QChar ch = typed;
+    KeyPress(ch);
+    if (!self)
+        return;
+    if (ch.isNull()) {
+        event->accept();
+        return;
+    }
+    if (ch == typed) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    QKeyEvent changed(event->type(), event->key(), event->modifiers(), QString(ch), event->isAutoRepeat());
+    // Another character than the key's: typed as plain text.
+    QKeyEvent changed(event->type(), Qt::Key_unknown, event->modifiers() & ~Qt::ControlModifier, QString(ch),
+                      event->isAutoRepeat());
     QLineEdit::keyPressEvent(&changed);
 }
 

@@ -71,8 +71,13 @@ public:
 
 protected:
     virtual void Change();
-    // Fires OnKeyDown; returns false when the handler swallowed the key.
-    bool DoKeyDown(QKeyEvent* event);
+    // The key-down step: fires OnKeyDown. A Key of 0 afterwards swallows the
+    // key; derived controls run their own steps after the inherited one.
+    virtual void KeyDown(int& Key, TShiftState Shift);
+    // The character step, for each character a key types (printable ones,
+    // Backspace, Escape): fires OnKeyPress. A null Key afterwards swallows
+    // the character; another one is typed instead.
+    virtual void KeyPress(QChar& Key);
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -17,6 +17,9 @@ TExplorerTreeviewChild::TExplorerTreeviewChild(TComponent* AOwner)
     : TGraphicControl(RequireExplorerTreeview(AOwner)), FExplorerTreeview(RequireExplorerTreeview(AOwner))
 {
     SetParent(FExplorerTreeview);
+    // A windowless control takes its clicks itself: they neither reach the
+    // bar (which would enter edit mode) nor move the focus.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 TExplorerTreeviewChild::~TExplorerTreeviewChild() = default;

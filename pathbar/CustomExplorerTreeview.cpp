@@ -18,6 +18,9 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
 {
     setFrame(false);
     setAttribute(Qt::WA_Hover);
+    // Tab reaches the bar; a click focuses it only on the bar itself, not on
+    // its child buttons (mousePressEvent).
+    setFocusPolicy(Qt::TabFocus);
     FTreeNodes.reset(CreateNodes());
     QLineEdit::setText(QString());
     SetEditorEnabled(false);
@@ -214,7 +217,16 @@ void TCustomExplorerTreeview::Reselect()
 void TCustomExplorerTreeview::SetInternalText(const QString& Value)
 {
     FText = Value;
-    TCustomEdit::SetText(Value);
+    // While node buttons are shown the edit stays empty: the text would show
+    // beneath them. Clearing the buttons brings FText back.
+    if (FNodeButtons.empty())
+        TCustomEdit::SetText(Value);
+}
+
+bool TCustomExplorerTreeview::HasFocusLook() const
+{
+    // An open list of the bar has the keys, but they edit the bar's text.
+    return hasFocus() || (FFocusInPopup && (FDropForm || FAutoComForm));
 }
 
 bool TCustomExplorerTreeview::IsEditorFocused() const
@@ -228,13 +240,14 @@ bool TCustomExplorerTreeview::IsEditorFocused() const
 
 void TCustomExplorerTreeview::BeginUpdate()
 {
-    if (isVisible())
+    // The control's own Visible property, not whether its window is shown.
+    if (Visible())
         ++FUpdateCount;
 }
 
 void TCustomExplorerTreeview::EndUpdate()
 {
-    if (!isVisible() || FUpdateCount <= 0)
+    if (!Visible() || FUpdateCount <= 0)
         return;
     if (--FUpdateCount == 0) {
         Reselect();

@@ -62,6 +62,10 @@ public:
     void SetItems(TKestTreeNodes* Value);
     TKestTreeNode* SelectedNode() const { return FSelectedNode; }
     void SetSelectedNode(TKestTreeNode* Value);
+    // The user's choice of a node (a button, a menu or list entry): as
+    // SetSelectedNode, but a folder deleted since it was listed raises
+    // "Invalid Folder Path" after its parent has been listed again.
+    void ChooseNode(TKestTreeNode* Node);
     QString GetNodePath(TKestTreeNode* Node) const { return BuildNodePath(Node, true); }
     void Clear();
     void BeginUpdate();
@@ -190,6 +194,9 @@ public:
     // Whether the focus is in the bar or one of its drop-down windows, with
     // editing enabled.
     bool IsEditorFocused() const;
+    // Whether the frame and left icon are drawn focused: the bar has the
+    // focus, or one of its lists has it on the bar's behalf.
+    bool HasFocusLook() const;
 
 protected:
     virtual quint32 GetVersionNr() const;
@@ -209,6 +216,12 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    // Keys typed into an open drop-down list go to the edit (see IsListKey).
+    bool eventFilter(QObject* Watched, QEvent* e) override;
+    // Down and F4 open the history window, after the program's OnKeyDown.
+    void KeyDown(int& Key, TShiftState Shift) override;
+    // The program's OnKeyPress first, then the bar's step for what is left.
+    void KeyPress(QChar& Key) override;
     void paintEvent(QPaintEvent* e) override;
 
     QString BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const;
@@ -235,7 +248,9 @@ protected:
     void SetEditMode(bool Value);
     void ShowAutoCompleteList();
     void CloseAutoCompleteList();
-    void KeyPress(QChar& Key);
+    // The bar's own step for a typed character (null for other edits):
+    // the internal text and the auto-complete list follow.
+    void KeyPressStep(QChar& Key);
 
     // Painting.
     void PaintFrame();
@@ -250,6 +265,9 @@ private:
     int IconIndex(const QString& key);
     QString FolderOfNode(TKestTreeNode* Node) const;
     void LoadDesktop();
+    void AddComputerNode(TKestTreeNode* Desktop);
+    void AddComputerItems();
+    bool IsGoneFolder(TKestTreeNode* Node) const;
     void LoadFolder(const QString& path);
     bool IsDriveRoot(const QString& folder) const;
     TKestTreeNode* AddDriveRoot(const QString& folder);
@@ -287,13 +305,17 @@ private:
     // window, the edit's context menu): editing goes on as if the bar kept
     // the focus.
     bool IsPopupFocusChange(QFocusEvent* e) const;
+    // The keys an open drop-down list handles itself: moving and choosing.
+    static bool IsListKey(int Key);
+    // Keys that change the text: typed characters, deleting, cut, paste, undo.
+    static bool IsEditingKey(const QKeyEvent* e);
+    bool IsOwnDropWindow(const QObject* Object) const;
 
     // Auto-complete window (ExplorerTreeviewEditing.cpp).
     void FilterAutoCompleteList();
     void AutoCompleteListClick();
     void AutoCompleteKeyPress(QChar& Key);
     void AutoCompleteKeyDown(int& Key);
-    void WriteBackText(const QString& Value);
     void AddAutoCompleteEntries(TKestTreeNode* Node);
     bool ListsFollowTree(bool removing) const;
     bool IsOwnNode(TKestTreeNode* Node) const;
@@ -341,6 +363,8 @@ private:
     QString FFolderPath;
     bool FAutoDropDownFill = true;
     TKestTreeNode* FMyComputerNode = nullptr;
+    // The desktop node of a tree loaded from the desktop.
+    TKestTreeNode* FDesktopNode = nullptr;
     int FUpdateCount = 0;
     QString FNewSelectedFolderPath;
     bool FShowHiddenFolders = false;
@@ -353,6 +377,8 @@ private:
     bool FAllowHook = true;
     // The focus went to a pop-up and comes back when it closes.
     bool FFocusInPopup = false;
+    // The key being handled ran the key-press step.
+    bool FKeyPressStepRan = false;
     // Folder source state: icons loaded so far by key, listings in progress,
     // and a count of node deletions that lets a walk notice a changed tree.
     QHash<QString, int> FIconIndexes;

@@ -3,6 +3,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include "framework/ImageList.h"
+#include "framework/WidgetLifetime.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
@@ -22,7 +23,7 @@ const QRect kNoRect = Box(-1, -1, -1, -1);
 
 int TCustomExplorerTreeview::GetBorderWidth() const
 {
-    const bool focused = hasFocus();
+    const bool focused = HasFocusLook();
     const TColor outer = focused ? FAppearance->FocusOuterBorderColor() : FAppearance->OuterBorderColor();
     const TColor inner = focused ? FAppearance->FocusInnerBorderColor() : FAppearance->InnerBorderColor();
     const int lines = (outer != clNone ? 1 : 0) + (inner != clNone ? 1 : 0);
@@ -133,7 +134,9 @@ void TCustomExplorerTreeview::ClearNodeButtons()
 void TCustomExplorerTreeview::BuildNodeButtons()
 {
     ClearNodeButtons();
-    if (!FSelectedNode)
+    // A window being destroyed sends focus and hide events; no new child
+    // may be parented into it then.
+    if (!FSelectedNode || IsDestroying() || IsInDestruction(this))
         return;
     const QRect area = GetNodeAreaRect();
     const int s14 = FDropDownButton->Scaled(14);
@@ -163,6 +166,9 @@ TNodeButton* TCustomExplorerTreeview::TakeNodeButton()
         return new TNodeButton(this);
     TNodeButton* button = FSpareButtons.back();
     FSpareButtons.pop_back();
+    // A button taken off the bar in the middle of its own click may have
+    // been pressed again since it was put aside.
+    button->Reset();
     return button;
 }
 

@@ -4,6 +4,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include "framework/ImageList.h"
+#include "framework/WidgetLifetime.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
@@ -31,6 +32,7 @@ TDropForm* TCustomExplorerTreeview::NewDropForm(int Width, const TKeyEvent& KeyD
     form->resize(Width, FMaxDropHeight);
     form->OnKeyDown = KeyDown;
     form->OnKeyPress = KeyPress;
+    form->installEventFilter(this);
     return form;
 }
 
@@ -44,6 +46,7 @@ TExplorerTreeviewListBox* TCustomExplorerTreeview::NewDropList(TDropForm* Form)
     // The keys reach whichever has the focus; both handle them alike.
     list->OnKeyDown = Form->OnKeyDown;
     list->OnKeyPress = Form->OnKeyPress;
+    list->installEventFilter(this);
     return list;
 }
 
@@ -78,12 +81,21 @@ void TCustomExplorerTreeview::FillDropDownListBox()
 
 void TCustomExplorerTreeview::ShowDropDown()
 {
+    if (IsInDestruction(this) || IsDestroying())
+        return;
+    // The window works for the bar: with editing on, the bar takes the focus
+    // and edit mode before the window takes the keys, which edit its text.
+    if (FEditorEnabled && !hasFocus())
+        FocusAndSelectAll();
+    else if (FEditorEnabled && !FEditMode)
+        SetEditMode(true);
     if (OnBeforeDropDown)
         OnBeforeDropDown(this);
+    // The window reaches the right edge of the button's rectangle, which is
+    // empty (left of the refresh button) when the button is hidden.
     const QRect button = GetDropDownButtonRect();
-    // Without its button the window still spans the bar.
     FDropForm = NewDropForm(
-        button.width() > 0 ? button.left() + button.width() : width(),
+        button.left() + button.width(),
         [this](QObject*, int& Key, TShiftState) { ListKeyDown(Key); }, [this](QObject*, QChar& Key) { ListKeyPress(Key); });
     FDropForm->OnDeactivate = [this](QObject* Sender) { DropFormDeactivate(Sender); };
 
@@ -141,7 +153,7 @@ void TCustomExplorerTreeview::FocusAndSelectAll()
 void TCustomExplorerTreeview::ClickChoice(TKestTreeNode* Node)
 {
     if (Node) {
-        SetSelectedNode(Node);
+        ChooseNode(Node);
         selectAll();
     }
 }
@@ -151,7 +163,7 @@ void TCustomExplorerTreeview::EnterChoice(TKestTreeNode* Node)
     if (Node && Node == FSelectedNode)
         SetInternalText(GetNodePath(FSelectedNode));
     else if (Node)
-        SetSelectedNode(Node);
+        ChooseNode(Node);
     FocusAndSelectAll();
 }
 
@@ -205,6 +217,12 @@ void TCustomExplorerTreeview::DropFormDeactivate(QObject* Sender)
     // gets right after; with no such press it must not swallow a later one.
     if (FCloseClick)
         QTimer::singleShot(0, this, [this] { FCloseClick = false; });
+}
+
+bool TCustomExplorerTreeview::IsOwnDropWindow(const QObject* Object) const
+{
+    return Object && (Object == FDropForm.data() || Object == FListBox.data() || Object == FAutoComForm.data() ||
+                      Object == FAutoComListBox.data());
 }
 
 bool TCustomExplorerTreeview::IsPopupFocusChange(QFocusEvent* e) const

@@ -3,6 +3,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include "framework/Messages.h"
+#include "framework/WidgetLifetime.h"
 #include "framework/platform/PathSeparator.h"
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
@@ -41,8 +42,9 @@ void TCustomExplorerTreeview::SetEditMode(bool Value)
     }
 }
 
-void TCustomExplorerTreeview::KeyPress(QChar& Key)
+void TCustomExplorerTreeview::KeyPressStep(QChar& Key)
 {
+    FKeyPressStepRan = true;
     if (!FEditorEnabled) {
         Key = QChar();
         return;
@@ -59,8 +61,10 @@ void TCustomExplorerTreeview::KeyPress(QChar& Key)
 
 void TCustomExplorerTreeview::ShowAutoCompleteList()
 {
-    if (!FAutoComplete)
+    if (!FAutoComplete || IsInDestruction(this) || IsDestroying())
         return;
+    // Typing while the history is open turns it into the auto-complete list.
+    CloseDropDown();
     if (!FAutoComForm) {
         const QRect nodeArea = GetNodeAreaRect();
         FAutoComForm = NewDropForm(
@@ -107,14 +111,6 @@ void TCustomExplorerTreeview::FilterAutoCompleteList()
 
 void TCustomExplorerTreeview::CloseAutoCompleteList() { ForgetDropForm(FAutoComForm, FAutoComListBox); }
 
-void TCustomExplorerTreeview::WriteBackText(const QString& Value)
-{
-    if (FEditorEnabled && FEditStyle == esEdit)
-        SetInternalText(Value);
-    else
-        TCustomEdit::SetText(Value);
-}
-
 void TCustomExplorerTreeview::AutoCompleteListClick()
 {
     if (!FAutoComListBox)
@@ -127,28 +123,18 @@ void TCustomExplorerTreeview::AutoCompleteListClick()
 
 void TCustomExplorerTreeview::AutoCompleteKeyPress(QChar& Key)
 {
+    // Only the list's own keys get here; the others edit the bar's text.
     if (!FAutoComListBox)
         return;
-    const QChar typed = Key;
-    Key = QChar();
-    if (typed == u'\x1b') {
+    if (Key == u'\x1b') {
+        Key = QChar();
         CloseAutoCompleteList();
         FocusAndSelectAll();
-    } else if (typed == u'\b') {
-        QString text = QLineEdit::text();
-        text.chop(1);
-        WriteBackText(text);
-        ShowAutoCompleteList();
-    } else if (typed == u'\r' || typed == u'\n') {
+    } else if (Key == u'\r' || Key == u'\n') {
+        Key = QChar();
         TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
         CloseAutoCompleteList();
         EnterChoice(node);
-    } else if (typed.isPrint()) {
-        WriteBackText(QLineEdit::text() + typed);
-        ShowAutoCompleteList();
-    } else {
-        // Other control characters (Tab, Ctrl+letter) are not text.
-        Key = typed;
     }
 }
 
@@ -156,13 +142,7 @@ void TCustomExplorerTreeview::AutoCompleteKeyDown(int& Key)
 {
     if (!FAutoComListBox)
         return;
-    if (Key == Qt::Key_Delete) {
-        if (!hasSelectedText())
-            TCustomEdit::SetText(QString());
-        else
-            TCustomEdit::SetText(QLineEdit::text().left(selectionStart()).toUpper());
-        Key = 0;
-    } else if (Key == Qt::Key_Up || Key == Qt::Key_Down) {
+    if (Key == Qt::Key_Up || Key == Qt::Key_Down) {
         FAutoComListBox->MoveSelection(Key == Qt::Key_Up ? -1 : 1);
         Key = 0;
     }

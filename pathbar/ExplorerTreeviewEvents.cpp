@@ -5,6 +5,7 @@
 #include "framework/Messages.h"
 #include "pathbar/LeftIcon.h"
 
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -139,7 +140,7 @@ void TCustomExplorerTreeview::enterEvent(QEnterEvent* e)
     if (IsDesigning())
         return;
     FMouseInControl = true;
-    if (!(hasFocus() && FEditorEnabled))
+    if (!(HasFocusLook() && FEditorEnabled))
         ApplyColor(FAppearance->HotColor());
     update();
 }
@@ -156,38 +157,58 @@ void TCustomExplorerTreeview::leaveEvent(QEvent* e)
 
 void TCustomExplorerTreeview::mousePressEvent(QMouseEvent* e)
 {
+    // Presses on the child buttons stay with them; only one on the bar
+    // itself gives it the focus.
+    if (!hasFocus())
+        setFocus(Qt::MouseFocusReason);
     UpdateEditRect();
     TCustomEdit::mousePressEvent(e);
     if (!FEditMode && FEditorEnabled)
         SetEditMode(true);
 }
 
+void TCustomExplorerTreeview::KeyDown(int& Key, TShiftState Shift)
+{
+    QPointer<TCustomExplorerTreeview> self(this);
+    TCustomEdit::KeyDown(Key, Shift);
+    // Only a key the program's handler left gets the bar's own step.
+    if (self && (Key == Qt::Key_Down || Key == Qt::Key_F4)) {
+        DropDownButtonMouseDown();
+        Key = 0;
+    }
+}
+
+void TCustomExplorerTreeview::KeyPress(QChar& Key)
+{
+    QPointer<TCustomExplorerTreeview> self(this);
+    TCustomEdit::KeyPress(Key);
+    if (self && !Key.isNull())
+        KeyPressStep(Key);
+}
+
 void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
 {
-    const int key = e->key();
     // Enter inserts nothing: the key goes down, its character is swallowed.
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        DoKeyDown(e);
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        int key = e->key();
+        KeyDown(key, ShiftStateOf(e));
         e->accept();
         return;
     }
-    const bool cutOrPaste = e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Paste);
+    // A focused bar showing its buttons (after a click on the left icon)
+    // turns into the editor for a key that edits, as for a click.
+    if (FEditorEnabled && !FEditMode && IsEditingKey(e))
+        SetEditMode(true);
+    QPointer<TCustomExplorerTreeview> self(this);
+    const QString before = QLineEdit::text();
+    FKeyPressStepRan = false;
     TCustomEdit::keyPressEvent(e);
-    if (key == Qt::Key_Down || key == Qt::Key_F4) {
-        DropDownButtonMouseDown();
-        e->accept();
+    // Edits that type no character (Delete, cut, paste, undo) are followed
+    // up as typing is.
+    if (self && !FKeyPressStepRan && QLineEdit::text() != before) {
+        QChar none;
+        KeyPressStep(none);
     }
-    // The key-press step runs for typed characters, Backspace, and with the
-    // null character for cut and paste.
-    const QString typed = e->text();
-    QChar ch;
-    if (!cutOrPaste && !typed.isEmpty() && typed.at(0).isPrint())
-        ch = typed.at(0);
-    else if (!cutOrPaste && key == Qt::Key_Backspace)
-        ch = u'\b';
-    else if (!cutOrPaste)
-        return;
-    KeyPress(ch);
 }
 
 void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
@@ -198,9 +219,54 @@ void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     connect(this, &QLineEdit::textEdited, menu, [this] {
         QChar none;
-        KeyPress(none);
+        KeyPressStep(none);
     });
     menu->popup(e->globalPos());
+}
+
+bool TCustomExplorerTreeview::eventFilter(QObject* Watched, QEvent* e)
+{
+    const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease ||
+                     e->type() == QEvent::ShortcutOverride;
+    if (!key || !IsOwnDropWindow(Watched))
+        return TCustomEdit::eventFilter(Watched, e);
+    // An open list keeps only the keys that move through it or choose; the
+    // others edit the text where the caret is, as if the bar had the keys.
+    if (IsListKey(static_cast<QKeyEvent*>(e)->key()))
+        return false;
+    if (e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Tab ||
+                                          static_cast<QKeyEvent*>(e)->key() == Qt::Key_Backtab)) {
+        // Tab leaves the bar: the lists go first, so the focus really moves.
+        CloseDropDown();
+        CloseAutoCompleteList();
+    }
+    QCoreApplication::sendEvent(this, e);
+    return true;
+}
+
+bool TCustomExplorerTreeview::IsEditingKey(const QKeyEvent* e)
+{
+    const QString text = e->text();
+    if (text.size() == 1 && text.at(0).isPrint())
+        return true;
+    return e->key() == Qt::Key_Backspace || e->key() == Qt::Key_Delete || e->matches(QKeySequence::Paste) ||
+           e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo);
+}
+
+bool TCustomExplorerTreeview::IsListKey(int Key)
+{
+    switch (Key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TCustomExplorerTreeview::paintEvent(QPaintEvent* e)

@@ -82,6 +82,8 @@ void TCustomExplorerTreeview::NodeGoing(TKestTreeNode* Node)
     ++FTreeGeneration;
     if (Node == FMyComputerNode)
         FMyComputerNode = nullptr;
+    if (Node == FDesktopNode)
+        FDesktopNode = nullptr;
     for (TListingGuard* g : FListingGuards)
         if (g->Node == Node)
             g->Aborted = true;
@@ -149,13 +151,23 @@ void TCustomExplorerTreeview::LoadDesktop()
     desktop->SetShowText(false);
     desktop->SetVirtualParent(true);
     desktop->SetImageIndex(IconIndex(desktopItem.iconKey));
+    FDesktopNode = desktop;
+    AddComputerNode(desktop);
+    SetSelectedNode(FMyComputerNode);
+}
 
-    TShellItem computerItem = shell.ComputerItem();
-    FMyComputerNode = desktop->AddChild(computerItem.displayName);
+void TCustomExplorerTreeview::AddComputerNode(TKestTreeNode* Desktop)
+{
+    TShellItem computerItem = Platform::Shell().ComputerItem();
+    FMyComputerNode = Desktop->AddChild(computerItem.displayName);
     FMyComputerNode->SetVirtualParent(true);
     FMyComputerNode->SetImageIndex(IconIndex(computerItem.iconKey));
+    AddComputerItems();
+}
 
-    for (const TShellItem& item : shell.ComputerItems()) {
+void TCustomExplorerTreeview::AddComputerItems()
+{
+    for (const TShellItem& item : Platform::Shell().ComputerItems()) {
         if (!item.isFolder)
             continue;
         QString name = item.parsingName.endsWith(kPathSeparator) ? item.parsingName : item.displayName;
@@ -163,7 +175,6 @@ void TCustomExplorerTreeview::LoadDesktop()
             continue;
         FMyComputerNode->AddChild(name)->SetImageIndex(IconIndex(item.iconKey));
     }
-    SetSelectedNode(FMyComputerNode);
 }
 
 void TCustomExplorerTreeview::LoadFolder(const QString& path)
@@ -175,7 +186,10 @@ void TCustomExplorerTreeview::LoadFolder(const QString& path)
         throw Exception(QStringLiteral("Invalid Folder Path"));
     }
     const QString folder = WithoutSeparator(path);
+    QPointer<TCustomExplorerTreeview> self(this);
     TKestTreeNode* root = IsDriveRoot(folder) ? AddDriveRoot(folder) : AddFolderRoot(folder);
+    if (!self)
+        return;
     if (!root)
         return; // a hidden folder while hidden folders are not shown: nothing to show
     root->SetVirtualParent(true);
@@ -220,13 +234,20 @@ TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
     }
     if (!entries)
         return nullptr;
-    std::vector<TDirEntry> visible;
-    for (const TDirEntry& e : *entries)
+    // A large parent is searched while input is handled, as every listing is.
+    QPointer<TCustomExplorerTreeview> self(this);
+    TEventPump pump;
+    std::vector<const TDirEntry*> visible;
+    for (const TDirEntry& e : *entries) {
+        if (pump.Pump() && !self)
+            return nullptr;
         if (e.isDirectory && (!e.isHidden || FShowHiddenFolders) && !e.name.isEmpty())
-            visible.push_back(e);
-    const TDirEntry* match = FindByName(visible, name, [](const TDirEntry& e) { return e.name; });
-    if (!match)
+            visible.push_back(&e);
+    }
+    const TDirEntry* const* found = FindByName(visible, name, [](const TDirEntry* e) { return e->name; });
+    if (!found)
         return nullptr;
+    const TDirEntry* match = *found;
     // The folder's own spelling on disk, whatever the case of the path typed.
     TKestTreeNode* node = FTreeNodes->Add(match->name);
     node->SetImageIndex(IconIndex(shell.IconKeyOfPath(parent + match->name)));
@@ -272,13 +293,50 @@ void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
 {
     if (!IsOwnNode(ParentNode) || (FMode != aeSystem && FMode != aeFolder))
         return;
-    QString selected = FolderOfNode(FSelectedNode);
+    // The desktop and the computer have no folder of their own: they are
+    // remembered by what they are, the others by their folder.
+    enum { kFolder, kDesktop, kComputer } selectedKind = kFolder;
+    if (FSelectedNode && FSelectedNode == FDesktopNode)
+        selectedKind = kDesktop;
+    else if (FSelectedNode && FSelectedNode == FMyComputerNode)
+        selectedKind = kComputer;
+    QString selected = selectedKind == kFolder ? FolderOfNode(FSelectedNode) : QString();
     SetSelectedNode(nullptr);
     ParentNode->DeleteChildren();
     QPointer<TCustomExplorerTreeview> self(this);
-    AddSubFolders(FolderOfNode(ParentNode), ParentNode);
-    if (self)
+    if (ParentNode == FDesktopNode)
+        AddComputerNode(ParentNode);
+    else if (ParentNode == FMyComputerNode)
+        AddComputerItems();
+    else
+        AddSubFolders(FolderOfNode(ParentNode), ParentNode);
+    if (!self)
+        return;
+    if (selectedKind == kDesktop)
+        SetSelectedNode(FDesktopNode);
+    else if (selectedKind == kComputer)
+        SetSelectedNode(FMyComputerNode);
+    else
         SetSelectedFolder(selected, true);
+}
+
+bool TCustomExplorerTreeview::IsGoneFolder(TKestTreeNode* Node) const
+{
+    if (!Node || (FMode != aeSystem && FMode != aeFolder) || Node == FDesktopNode || Node == FMyComputerNode)
+        return false;
+    return !Platform::Shell().DirectoryExists(FolderOfNode(Node));
+}
+
+void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* Node)
+{
+    if (IsGoneFolder(Node)) {
+        // Deleted since it was listed: its parent is listed again and the
+        // bar stays on a folder that exists.
+        if (TKestTreeNode* parent = Node->Parent())
+            RefreshSubFolders(parent);
+        throw Exception(QStringLiteral("Invalid Folder Path"));
+    }
+    SetSelectedNode(Node);
 }
 
 QString TCustomExplorerTreeview::GetSelectedFolder() const

@@ -18,7 +18,7 @@ void TCustomExplorerTreeview::AppearanceChanged()
         return;
     if (IsDesigning()) {
         ApplyColor(FAppearance->Color());
-    } else if (!(hasFocus() && FEditorEnabled)) {
+    } else if (!(HasFocusLook() && FEditorEnabled)) {
         bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
         ApplyColor(inside ? FAppearance->HotColor() : FAppearance->Color());
     }
@@ -32,7 +32,7 @@ void TCustomExplorerTreeview::PaintFrame()
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
-    const bool focused = hasFocus();
+    const bool focused = HasFocusLook();
     const TColor outer = focused ? FAppearance->FocusOuterBorderColor() : FAppearance->OuterBorderColor();
     const TColor inner = focused ? FAppearance->FocusInnerBorderColor() : FAppearance->InnerBorderColor();
     QRect r = rect();

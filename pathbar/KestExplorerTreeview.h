@@ -99,7 +99,7 @@ public:
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool Value) { FParentShowHint = Value; }
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
-    void SetTabStop(bool Value) { setFocusPolicy(Value ? Qt::StrongFocus : Qt::NoFocus); }
+    void SetTabStop(bool Value) { setFocusPolicy(Value ? Qt::TabFocus : Qt::NoFocus); }
 
     TNotifyEvent GetOnRefreshClick() const { return OnRefreshClick; }
     void SetOnRefreshClick(const TNotifyEvent& e) { OnRefreshClick = e; }

@@ -154,7 +154,8 @@ void TNodeButton::Paint(QPainter& painter)
 void TNodeButton::mousePressEvent(QMouseEvent* event)
 {
     TExplorerTreeviewChild::mousePressEvent(event);
-    if (event->button() != Qt::LeftButton)
+    event->accept();
+    if (event->button() != Qt::LeftButton || !FNode)
         return;
     FDown = true;
     Repaint();
@@ -192,7 +193,7 @@ void TNodeButton::mouseReleaseEvent(QMouseEvent* event)
     const int x = int(event->position().x());
     if ((x < ArrowLeft() || !HasDropDown()) && FNode && FNode->HasChildren() && !FScrollButton)
         // Selecting rebuilds the buttons and frees this one: nothing after.
-        FExplorerTreeview->SetSelectedNode(FNode);
+        FExplorerTreeview->ChooseNode(FNode);
 }
 
 void TNodeButton::leaveEvent(QEvent* event)
@@ -226,7 +227,7 @@ void TNodeButton::ShowChildMenu()
     if (self)
         RefreshHotState();
     if (chosen && bar)
-        bar->SetSelectedNode(MenuItemNode(chosen));
+        bar->ChooseNode(MenuItemNode(chosen));
 }
 
 void TNodeButton::RefreshHotState()

@@ -100,35 +100,110 @@ TEST_F(EditModeFixture, EditModeStaysWhileTheListIsOpen)
     EXPECT_TRUE(bar->IsEditorFocused());
 }
 
-TEST_F(EditModeFixture, TypingInTheListAppendsAndRefilters)
+TEST_F(EditModeFixture, KeysInTheListEditTheTextAtTheCaret)
 {
     Type("c:/");
     TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     QTest::keyClicks(list, "wi");
+    QApplication::processEvents();
     EXPECT_EQ(bar->QLineEdit::text(), "c:/wi");
     EXPECT_EQ(Shown().join(u' '), "c:/Windows c:/Windows/System c:/windows2");
     QTest::keyClick(list, Qt::Key_Backspace);
     QTest::keyClick(list, Qt::Key_Backspace);
+    QApplication::processEvents();
     EXPECT_EQ(bar->QLineEdit::text(), "c:/");
     EXPECT_EQ(Shown().size(), 6);
-    QTest::keyClick(list, Qt::Key_Tab);
-    EXPECT_EQ(bar->QLineEdit::text(), "c:/") << "control characters are not text";
+
+    // Moving the caret, selecting and undoing act on the text; the list
+    // follows every change.
+    QTest::keyClick(list, Qt::Key_Left);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->cursorPosition(), 2);
+    EXPECT_NE(bar->AutoCompleteForm(), nullptr) << "the list stays open";
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->selectedText(), "c:/");
+    QTest::keyClicks(list, "d");
+    QApplication::processEvents();
+    EXPECT_EQ(bar->QLineEdit::text(), "d");
+    EXPECT_EQ(Shown().join(u' '), "d:/ d:/Data");
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/");
+    EXPECT_EQ(Shown().size(), 6);
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->selectedText(), "c:/");
+
     QTest::keyClicks(list, "q");
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr) << "no entry starts with c:/q";
+    QApplication::processEvents();
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr) << "no entry starts with q";
 }
 
-TEST_F(EditModeFixture, DeleteInTheList)
+TEST_F(EditModeFixture, DeleteInTheListDeletesAtTheCaret)
 {
     Type("c:/w");
     TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     bar->setSelection(3, 1);
     QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(bar->QLineEdit::text(), "C:/") << "the text before the selection, upper-cased";
-    bar->deselect();
-    QTest::keyClick(list, Qt::Key_Delete);
-    EXPECT_EQ(bar->QLineEdit::text(), "");
+    QApplication::processEvents();
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/");
+    EXPECT_EQ(Shown().size(), 6) << "the list follows";
+}
+
+TEST_F(EditModeFixture, TypingWhileTheHistoryIsOpenEditsTheText)
+{
+    Type("c:/w");
+    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    bar->AddToDropDownList(windows);
+    QTest::keyClick(bar.get(), Qt::Key_F4);
+    ASSERT_NE(bar->DropListBox(), nullptr);
+    EXPECT_TRUE(bar->HasFocusLook()) << "the frame keeps its focused look";
+    QTest::keyClicks(bar->DropListBox(), "d");
+    QApplication::processEvents();
+    EXPECT_EQ(bar->QLineEdit::text(), "d") << "the selected text was replaced";
+    EXPECT_EQ(bar->DropForm(), nullptr) << "the history made way for the auto-complete list";
+    EXPECT_EQ(Shown().join(u' '), "d:/ d:/Data");
+    EXPECT_TRUE(bar->HasFocusLook());
+}
+
+TEST_F(EditModeFixture, TabInTheListLeavesTheBar)
+{
+    Type("c:/w");
+    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
+    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(bar->QLineEdit::text(), "c:/w") << "Tab is not text";
+}
+
+TEST_F(EditModeFixture, ProgramKeyHandlersVetoTheBarsSteps)
+{
+    bar->AddToDropDownList(windows);
+    bar->OnKeyDown = [](QObject*, int& key, TShiftState) {
+        if (key == Qt::Key_Down || key == Qt::Key_F4)
+            key = 0;
+    };
+    Type("c:");
+    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    QTest::keyClick(bar.get(), Qt::Key_F4);
+    QTest::keyClick(bar.get(), Qt::Key_Down);
+    EXPECT_EQ(bar->DropForm(), nullptr) << "the handler took F4 and Down";
+
+    bar->OnKeyPress = [](QObject*, QChar& key) {
+        if (key == u'x')
+            key = QChar();
+    };
+    QTest::keyClicks(bar.get(), "x");
+    QApplication::processEvents();
+    EXPECT_EQ(bar->QLineEdit::text(), "c:");
+    EXPECT_EQ(bar->AutoCompleteForm(), nullptr) << "a swallowed character does not refilter";
+    QTest::keyClicks(bar.get(), "/");
+    QApplication::processEvents();
+    EXPECT_NE(bar->AutoCompleteForm(), nullptr) << "other characters still do";
 }
 
 TEST_F(EditModeFixture, ArrowsAndEnterChooseAnEntry)

@@ -155,7 +155,7 @@ TEST_P(FolderIconsAtScale, ImageListLeftIconAndHistoryList)
     const QPoint offset = inDrawn.topLeft() - inIcon.topLeft();
     // Whole units: a half unit of the margin may fall on either side.
     EXPECT_NEAR(2 * offset.x() + c.pixels, drawn.width(), c.ratio + 1) << "centred across";
-    const int lift = bar->hasFocus() ? 0 : 1;
+    const int lift = bar->HasFocusLook() ? 0 : 1;
     EXPECT_NEAR(2 * offset.y() + c.pixels, drawn.height() - 2 * lift * c.ratio, c.ratio + 1) << "centred down";
 
     // The history list's rows are as high as the icons.

@@ -154,8 +154,33 @@ TEST_F(DropDownFixture, EnterOnTheSelectionShowsItsFullPath)
     ASSERT_EQ(bar->DropListBox()->ItemIndex(), 2);
     QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
     EXPECT_EQ(bar->SelectedNode(), deep);
+    EXPECT_EQ(bar->Text(), "n1/deep");
+    EXPECT_FALSE(bar->NodeButtons().empty());
+    EXPECT_EQ(bar->QLineEdit::text(), "") << "no text is drawn beneath the node buttons";
+
+    // In edit mode the edit shows it, all selected.
+    bar->SetEditorEnabled(true);
+    bar->clearFocus();
+    QApplication::setActiveWindow(bar.get());
+    bar->setFocus();
+    ASSERT_TRUE(bar->EditMode());
+    QTest::keyClick(bar.get(), Qt::Key_F4);
+    ASSERT_NE(bar->DropListBox(), nullptr);
+    QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
     EXPECT_EQ(bar->QLineEdit::text(), "n1/deep");
     EXPECT_EQ(bar->selectedText(), "n1/deep");
+}
+
+TEST_F(DropDownFixture, WithoutItsButtonTheWindowEndsAtTheButtonsPlace)
+{
+    History(3);
+    bar->SetDropDownButton(false);
+    QTest::keyClick(bar.get(), Qt::Key_F4);
+    ASSERT_NE(bar->DropForm(), nullptr);
+    const QRect button = bar->GetDropDownButtonRect();
+    EXPECT_EQ(button.width(), 0);
+    EXPECT_EQ(bar->DropForm()->width(), button.left()) << "not over the refresh button";
+    EXPECT_LT(bar->DropForm()->width(), bar->RefreshButtonControl()->x() + 1);
 }
 
 TEST_F(DropDownFixture, ClickOnAnEntrySelectsItsNode)
@@ -268,13 +293,14 @@ TEST_F(DropDownFixture, PageKeysChooseThroughTheItemIndex)
     ASSERT_NE(list, nullptr);
     int selects = 0;
     list->OnSelect = [&](QObject*) { ++selects; };
-    QTest::keyClick(list, Qt::Key_End);
-    EXPECT_EQ(list->ItemIndex(), 29);
-    QTest::keyClick(list, Qt::Key_Home);
-    EXPECT_EQ(list->ItemIndex(), 0);
     QTest::keyClick(list, Qt::Key_PageDown);
     EXPECT_GT(list->ItemIndex(), 0);
-    EXPECT_EQ(selects, 3);
+    QTest::keyClick(list, Qt::Key_PageUp);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    EXPECT_EQ(selects, 2);
+    // Home and End belong to the text, as in any edit with a completion list.
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->ItemIndex(), 0);
 }
 
 TEST_F(DropDownFixture, DeletingANodeClosesTheOpenLists)

@@ -1,6 +1,7 @@
 #include "framework/platform/linux/LinuxShellNamespace.h"
 
 #include "framework/platform/NaturalOrder.h"
+#include "framework/platform/linux/FileNameCodec.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <algorithm>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,7 +54,7 @@ QString Unescape(const QByteArray& field)
         }
         out.append(field[i]);
     }
-    return QString::fromUtf8(out);
+    return FileNameCodec::Decode(out);
 }
 
 }
@@ -126,12 +128,12 @@ std::vector<TShellItem> LinuxShellNamespace::ComputerItems()
 bool LinuxShellNamespace::DirectoryExists(const QString& path)
 {
     struct stat st;
-    return !path.isEmpty() && stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+    return !path.isEmpty() && stat(FileNameCodec::Encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly)
 {
-    DIR* dir = opendir(QFile::encodeName(path).constData());
+    DIR* dir = opendir(FileNameCodec::Encode(path).constData());
     if (!dir)
         return std::nullopt;
     const int fd = dirfd(dir);
@@ -150,7 +152,7 @@ std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const Q
         }
         if (directoriesOnly && !isDir)
             continue;
-        entries.push_back({QFile::decodeName(name), isDir, name[0] == '.'});
+        entries.push_back({FileNameCodec::Decode(name, qsizetype(strlen(name))), isDir, name[0] == '.'});
     }
     closedir(dir);
     // Sort by keys made once; equal keys fall back to the plain names.
@@ -183,17 +185,18 @@ bool LinuxShellNamespace::EntryExists(const QString& directory, const QString& n
         if (FCheckFd >= 0)
             close(FCheckFd);
         FCheckDir = directory;
-        FCheckFd = open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        FCheckFd = open(FileNameCodec::Encode(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     }
     struct stat st;
     if (FCheckFd >= 0)
-        return fstatat(FCheckFd, QFile::encodeName(name).constData(), &st, 0) == 0;
-    return stat(QFile::encodeName(directory + kSep + name).constData(), &st) == 0;
+        return fstatat(FCheckFd, FileNameCodec::Encode(name).constData(), &st, 0) == 0;
+    return stat(FileNameCodec::Encode(directory + kSep + name).constData(), &st) == 0;
 }
 
 QString LinuxShellNamespace::DisplayNameOf(const QString& path)
 {
-    if (!DirectoryExists(path) && !QFileInfo::exists(path))
+    struct stat st;
+    if (path.isEmpty() || stat(FileNameCodec::Encode(path).constData(), &st) != 0)
         return QString();
     QString trimmed = path.size() > 1 && path.endsWith(kSep) ? path.chopped(1) : path;
     QString name = QFileInfo(trimmed).fileName();
