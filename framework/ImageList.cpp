@@ -22,12 +22,27 @@ void TCustomImageList::SetHeight(int value)
     }
 }
 
+void TCustomImageList::SetDevicePixelRatio(double value)
+{
+    if (value >= 1.0 && value != FDevicePixelRatio) {
+        FDevicePixelRatio = value;
+        Clear();
+    }
+}
+
+QSize TCustomImageList::PixelSize() const
+{
+    return {qRound(FWidth * FDevicePixelRatio), qRound(FHeight * FDevicePixelRatio)};
+}
+
 int TCustomImageList::Add(const QImage& image)
 {
-    QImage sized = image.size() == QSize(FWidth, FHeight)
-                       ? image
-                       : image.scaled(FWidth, FHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    FImages.push_back(sized.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    const QSize pixels = PixelSize();
+    QImage sized = image.size() == pixels ? image
+                                          : image.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    sized = sized.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    sized.setDevicePixelRatio(FDevicePixelRatio);
+    FImages.push_back(sized);
     return Count() - 1;
 }
 

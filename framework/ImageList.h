@@ -1,5 +1,8 @@
 #pragma once
-// An image list: pictures of one size, addressed by index.
+// An image list: pictures of one size, addressed by index. The size is in
+// logical pixels; the pictures are kept at the list's device pixel ratio, so
+// at a ratio of 2 a 16 x 16 list holds pictures of 32 x 32 pixels that draw
+// sharp on a screen of that ratio.
 
 #include "framework/Component.h"
 
@@ -20,8 +23,14 @@ public:
     int Height() const { return FHeight; }
     void SetHeight(int value);
     int Count() const { return int(FImages.size()); }
+    double DevicePixelRatio() const { return FDevicePixelRatio; }
+    // Like a new size, a new ratio empties the list.
+    void SetDevicePixelRatio(double value);
+    // The size of the pictures in pixels: the size times the ratio.
+    QSize PixelSize() const;
 
-    // Adds a picture (scaled to the list's size); returns its index.
+    // Adds a picture (scaled to the list's pixel size, taking its ratio);
+    // returns its index.
     int Add(const QImage& image);
     void Clear();
     // The picture at index, or a null image for an index out of range.
@@ -32,6 +41,7 @@ public:
 private:
     int FWidth = 16;
     int FHeight = 16;
+    double FDevicePixelRatio = 1.0;
     std::vector<QImage> FImages;
 };
 

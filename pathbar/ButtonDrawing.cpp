@@ -23,24 +23,21 @@ void FillBox(QPainter& p, int l, int t, int r, int b, TColor c)
         p.fillRect(QRect(l, t, r - l, b - t), ColorToQColor(c));
 }
 
-// An outline covering columns l..r-1 and rows t..b-1, one pixel wide.
+// An outline covering columns l..r-1 and rows t..b-1, one pixel wide. Drawn
+// as filled boxes, which keep to whole pixels on surfaces of any pixel ratio
+// where a pen's line would straddle them.
 void Outline(QPainter& p, int l, int t, int r, int b, TColor c)
 {
     if (r <= l || b <= t)
         return;
-    p.setPen(QPen(ColorToQColor(c), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(l, t, r - l - 1, b - t - 1);
+    FillBox(p, l, t, r, t + 1, c);
+    FillBox(p, l, b - 1, r, b, c);
+    FillBox(p, l, t, l + 1, b, c);
+    FillBox(p, r - 1, t, r, b, c);
 }
 
 // A vertical line at x covering rows t..b-1, the end point excluded.
-void VLine(QPainter& p, int x, int t, int b, TColor c)
-{
-    if (b <= t)
-        return;
-    p.setPen(QPen(ColorToQColor(c), 1));
-    p.drawLine(x, t, x, b - 1);
-}
+void VLine(QPainter& p, int x, int t, int b, TColor c) { FillBox(p, x, t, x + 1, b, c); }
 
 int Right(const QRect& r) { return r.x() + r.width(); }
 int Bottom(const QRect& r) { return r.y() + r.height(); }

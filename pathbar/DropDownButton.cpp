@@ -43,7 +43,7 @@ void TDropDownButton::Paint(QPainter& painter)
     const int drop = FDown ? 2 : 0;
     TButtonColors colors = FDown ? DownColors(look) : HotColors(look);
     const TColor arrow = FHot || FDown ? colors.Arrow : NormalArrowColor;
-    TDeviceContext surface(client.width(), client.height());
+    TDeviceContext surface(client.width(), client.height(), PixelRatioOf(painter));
     if (FHot || FDown) {
         QPainter canvas(&surface.Image());
         DrawButtonBackground(canvas, client, client.height() / 2, colors, FDown, false);
@@ -55,7 +55,8 @@ void TDropDownButton::Paint(QPainter& painter)
         } else {
             QPainter canvas(&surface.Image());
             const QImage g = FGlyph->TransparentImage();
-            canvas.drawImage((client.width() - g.width()) / 2, (client.height() - g.height()) / 2 + drop, g);
+            const QSize size = g.deviceIndependentSize().toSize();
+            canvas.drawImage((client.width() - size.width()) / 2, (client.height() - size.height()) / 2 + drop, g);
         }
     } else if (images) {
         QPainter canvas(&surface.Image());

@@ -13,8 +13,11 @@
 #include "framework/Exception.h"
 #include "framework/ImageList.h"
 #include "framework/Messages.h"
+#include "framework/Rounding.h"
 #include "framework/platform/PathSeparator.h"
+#include "framework/platform/ScreenDpi.h"
 #include "framework/platform/ShellNamespace.h"
+#include "styles/ControlDPIScale.h"
 
 namespace {
 
@@ -95,9 +98,16 @@ void TCustomExplorerTreeview::EnsureInternalImages()
     if (FInternalImages)
         return;
     FInternalImages = new TCustomImageList(nullptr);
-    int size = Platform::Shell().SmallIconSize();
+    // The small icon at the bar's scale (24 at 1.5), its pictures at the
+    // screen's pixel ratio (32 pixels for 16 at 2).
+    const int size = Kest::Round(Platform::Shell().SmallIconSize() * GetControlDPIScale(this, nullptr));
     FInternalImages->SetWidth(size);
     FInternalImages->SetHeight(size);
+    FInternalImages->SetDevicePixelRatio(Platform::ScreenDpi().DevicePixelRatio(*this));
+    // The image area takes the icons' width: a bar already laid out moves its
+    // left icon and text over.
+    UpdateLayout();
+    UpdateEditRect();
 }
 
 int TCustomExplorerTreeview::IconIndex(const QString& key)
@@ -106,9 +116,10 @@ int TCustomExplorerTreeview::IconIndex(const QString& key)
         return -1;
     if (auto it = FIconIndexes.constFind(key); it != FIconIndexes.constEnd())
         return *it;
-    QImage image = Platform::Shell().IconImage(key, FInternalImages->Width());
+    const int pixels = FInternalImages->PixelSize().width();
+    QImage image = Platform::Shell().IconImage(key, pixels);
     // Only pictures of the list's own width are taken.
-    int index = image.isNull() || image.width() != FInternalImages->Width() ? -1 : FInternalImages->Add(image);
+    int index = image.isNull() || image.width() != pixels ? -1 : FInternalImages->Add(image);
     FIconIndexes.insert(key, index);
     return index;
 }

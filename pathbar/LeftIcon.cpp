@@ -19,9 +19,12 @@ void TLeftIcon::Paint(QPainter& painter)
     if (!FExplorerTreeview || FGlyph->Empty())
         return;
     const QImage g = FGlyph->TransparentImage();
+    // Centred by its logical size: a picture of a higher pixel ratio has more
+    // pixels than it covers.
+    const QSize size = g.deviceIndependentSize().toSize();
     // One pixel higher while the bar does not have the focus.
     const int lift = FExplorerTreeview->HasFocusLook() ? 0 : 1;
-    painter.drawImage((width() - g.width()) / 2, (height() - g.height()) / 2 - lift, g);
+    painter.drawImage((width() - size.width()) / 2, (height() - size.height()) / 2 - lift, g);
 }
 
 void TLeftIcon::mousePressEvent(QMouseEvent* event)

@@ -103,7 +103,7 @@ void TNodeButton::Paint(QPainter& painter)
     TButtonColors colors = FDown ? DownColors(look) : HotColors(look);
     const TColor arrow = chosen ? colors.Arrow : NormalArrowColor;
 
-    TDeviceContext surface(client.width(), client.height());
+    TDeviceContext surface(client.width(), client.height(), PixelRatioOf(painter));
     {
         QPainter canvas(&surface.Image());
         if (chosen) {
@@ -141,8 +141,9 @@ void TNodeButton::Paint(QPainter& painter)
     if (!FGlyph->Empty()) {
         QPainter canvas(&surface.Image());
         const QImage& g = FGlyph->Image();
-        canvas.drawImage(R.x() + (R.width() - g.width()) / 2, R.y() + (R.height() - g.height()) / 2 + (FDown ? 2 : 0),
-                         g);
+        const QSize size = g.deviceIndependentSize().toSize();
+        canvas.drawImage(R.x() + (R.width() - size.width()) / 2,
+                         R.y() + (R.height() - size.height()) / 2 + (FDown ? 2 : 0), g);
     }
     painter.drawImage(0, 0, surface.Image());
 }

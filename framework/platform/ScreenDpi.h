@@ -1,5 +1,6 @@
 #pragma once
-// Logical dots per inch of the screens (96 is unscaled).
+// Logical dots per inch of the screens (96 is unscaled) and their device
+// pixel ratios (pixels per logical pixel).
 
 #include "framework/platform/PlatformService.h"
 
@@ -14,6 +15,8 @@ public:
     virtual double WidgetDpi(const QWidget& widget) const = 0;
     // The primary screen, horizontally.
     virtual double ScreenDpiX() const = 0;
+    // Pixels per logical pixel of the window that shows the widget.
+    virtual double DevicePixelRatio(const QWidget& widget) const = 0;
 };
 
 template <>

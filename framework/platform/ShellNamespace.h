@@ -60,7 +60,10 @@ public:
 
     // Icons are named by a key so that equal icons are loaded and kept once.
     virtual QString IconKeyOfPath(const QString& path) = 0;
+    // The icon as a square picture of size pixels at a pixel ratio of 1;
+    // null when there is none.
     virtual QImage IconImage(const QString& key, int size) = 0;
+    // Logical pixels of a small icon at 96 dots per inch.
     virtual int SmallIconSize() = 0;
 };
 

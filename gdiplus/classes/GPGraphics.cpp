@@ -17,7 +17,8 @@ namespace KestGDIPlusClasses {
 TGPGraphics::TGPGraphics(TDeviceContext& dc)
 {
     TSurfaceCalls calls{GDIPLUS_API(GdipCreateBitmapFromScan0), GDIPLUS_API(GdipGetImageGraphicsContext),
-                        GDIPLUS_API(GdipDisposeImage)};
+                        GDIPLUS_API(GdipDisposeImage), GDIPLUS_API(GdipDeleteGraphics),
+                        GDIPLUS_API(GdipScaleWorldTransform)};
     GpBitmap* surface = nullptr;
     GpGraphics* graphics = nullptr;
     lastResult = BindSurface(calls, dc, &surface, &graphics);

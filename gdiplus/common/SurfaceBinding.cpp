@@ -16,6 +16,14 @@ GpStatus BindSurface(const TSurfaceCalls& calls, TDeviceContext& dc, GpBitmap** 
     if (status != Ok)
         return status;
     status = calls.GetImageGraphicsContext(*bitmap, graphics);
+    if (status == Ok && dc.DevicePixelRatio() != 1.0) {
+        const REAL ratio = REAL(dc.DevicePixelRatio());
+        status = calls.ScaleWorldTransform(*graphics, ratio, ratio, MatrixOrderPrepend);
+        if (status != Ok) {
+            calls.DeleteGraphics(*graphics);
+            *graphics = nullptr;
+        }
+    }
     if (status != Ok) {
         calls.DisposeImage(*bitmap);
         *bitmap = nullptr;

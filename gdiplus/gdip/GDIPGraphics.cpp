@@ -18,7 +18,8 @@ TGPGraphics::TGPGraphics(TDeviceContext& dc)
 {
     GpBitmap* surface = nullptr;
     GpGraphics* graphics = nullptr;
-    lastResult = BindSurface({&GdipCreateBitmapFromScan0, &GdipGetImageGraphicsContext, &GdipDisposeImage}, dc,
+    lastResult = BindSurface({&GdipCreateBitmapFromScan0, &GdipGetImageGraphicsContext, &GdipDisposeImage,
+                              &GdipDeleteGraphics, &GdipScaleWorldTransform}, dc,
                              &surface, &graphics);
     FSurface.reset(surface);
     nativeGraphics.reset(graphics);

@@ -129,3 +129,16 @@ TEST(LinuxShell, DirectoryStampMovesWithTheEntries)
     ASSERT_TRUE(QDir(temp.path()).mkdir("new"));
     EXPECT_NE(shell.DirectoryStamp(temp.path()), stamp);
 }
+
+// Sizes are pixels whatever the screen's ratio (this test runs again with the
+// screen at a ratio of 2, where icons on their own give twice the pixels).
+TEST(LinuxShellScreenRatio, IconsHaveExactlyThePixelsAskedFor)
+{
+    LinuxShellNamespace shell;
+    for (int size : {16, 24, 32}) {
+        const QImage image = shell.IconImage(QStringLiteral("folder"), size);
+        ASSERT_FALSE(image.isNull()) << size;
+        EXPECT_EQ(image.size(), QSize(size, size)) << size;
+        EXPECT_EQ(image.devicePixelRatio(), 1.0) << size;
+    }
+}

@@ -103,6 +103,30 @@ TYPED_TEST(SurfaceDrawing, SharesTheSurfaceWithAPainter)
     EXPECT_EQ(this->dc.Pixel(30, 25), qRgb(255, 255, 255));
 }
 
+TYPED_TEST(SurfaceDrawing, SurfaceOfRatio2DrawsInLogicalUnitsLikeAPainter)
+{
+    // 20 x 20 units, 40 x 40 pixels: the graphics object and a painter both
+    // fill the right half of the units, which is the right half of the pixels.
+    TDeviceContext hiDpi(20, 20, 2.0);
+    ASSERT_EQ(hiDpi.Size(), QSize(40, 40));
+    hiDpi.Fill(0xFFFFFFFF);
+    {
+        typename TypeParam::Graphics graphics(hiDpi);
+        ASSERT_EQ(graphics.GetLastStatus(), Ok);
+        typename TypeParam::SolidBrush brush(Red);
+        ASSERT_EQ(graphics.FillRectangle(&brush, 10, 0, 10, 10), Ok);
+    }
+    {
+        QPainter painter(&hiDpi.Image());
+        painter.fillRect(10, 10, 10, 10, Qt::black);
+    }
+    EXPECT_EQ(hiDpi.Pixel(19, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(hiDpi.Pixel(20, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(hiDpi.Pixel(39, 19), qRgb(255, 0, 0));
+    EXPECT_EQ(hiDpi.Pixel(39, 20), qRgb(0, 0, 0));
+    EXPECT_EQ(hiDpi.Pixel(39, 39), qRgb(0, 0, 0));
+}
+
 TYPED_TEST(SurfaceDrawing, EmptySurfaceGivesAStatusNotACrash)
 {
     TDeviceContext empty(0, 0);

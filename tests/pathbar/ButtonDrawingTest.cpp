@@ -133,3 +133,50 @@ TEST(DrawDoubleArrow, TwoChevronsAroundTheCentre)
     EXPECT_EQ(qAlpha(surface.Pixel(13, 10)), 0);
     EXPECT_EQ(qAlpha(surface.Pixel(7, 0)), 0);
 }
+
+TEST(DrawButtonBackground, LinesCoverWholePixelsAtRatio2)
+{
+    // Each one-unit line covers exactly two columns of pixels, none shifted
+    // half a unit to the left.
+    TButtonColors colors{0xFF0000, 0xFF0000, 0x00FF00, 0x00FF00, 0x0000FF, clBlack};
+    TDeviceContext surface(10, 10, 2.0);
+    {
+        QPainter p(&surface.Image());
+        DrawButtonBackground(p, QRect(0, 0, 10, 10), 5, colors, false, true);
+    }
+    struct Column {
+        const char* name;
+        int x;
+        QRgb colour;
+    };
+    for (const Column& c : {Column{"left border", 0, qRgb(255, 0, 0)}, Column{"left border", 1, qRgb(255, 0, 0)},
+                            Column{"highlight", 2, qRgb(255, 255, 255)}, Column{"highlight", 3, qRgb(255, 255, 255)},
+                            Column{"face", 4, qRgb(0, 0, 255)}, Column{"highlight", 17, qRgb(255, 255, 255)},
+                            Column{"right line", 18, qRgb(255, 0, 0)}, Column{"right line", 19, qRgb(255, 0, 0)}}) {
+        EXPECT_EQ(surface.Pixel(c.x, 8), c.colour) << c.name << " at " << c.x;
+    }
+}
+
+TEST(DrawArrow, ChevronFillsTheSamePlaceAtRatio2)
+{
+    // The chevron of a 14 x 20 box sits around the box's centre at any ratio,
+    // twice as many pixels across at 2.
+    TDeviceContext one(14, 20);
+    TDeviceContext two(14, 20, 2.0);
+    DrawArrow(one, QRect(0, 0, 14, 20), clBlack, false, 1.0);
+    DrawArrow(two, QRect(0, 0, 14, 20), clBlack, false, 1.0);
+    auto inked = [](const TDeviceContext& dc) {
+        QRect box;
+        for (int y = 0; y < dc.Height(); ++y)
+            for (int x = 0; x < dc.Width(); ++x)
+                if (qAlpha(dc.Pixel(x, y)) > 0)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect small = inked(one);
+    const QRect large = inked(two);
+    ASSERT_FALSE(small.isEmpty());
+    EXPECT_NEAR(large.center().x(), 2 * small.center().x(), 2);
+    EXPECT_NEAR(large.center().y(), 2 * small.center().y(), 2);
+    EXPECT_NEAR(large.width(), 2 * small.width(), 2);
+}

@@ -65,7 +65,9 @@ public:
 class TFakeScreenDpi : public Platform::IScreenDpi {
 public:
     double Dpi = 96.0;
+    double Ratio = 1.0;
 
     double WidgetDpi(const QWidget&) const override { return Dpi; }
     double ScreenDpiX() const override { return Dpi; }
+    double DevicePixelRatio(const QWidget&) const override { return Ratio; }
 };

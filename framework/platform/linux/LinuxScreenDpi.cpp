@@ -23,6 +23,7 @@ public:
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->logicalDotsPerInchX() : 0.0;
     }
+    double DevicePixelRatio(const QWidget& widget) const override { return widget.devicePixelRatioF(); }
 };
 
 }

@@ -290,18 +290,22 @@ namespace {
 // An icon gives its closest picture no larger than asked for; at scaled
 // sizes (24 pixels at 1.5) that can be a smaller one. Then the next larger
 // picture is scaled down, which stays sharper than scaling a small one up.
+// Sizes are pixels: the pictures are taken at a pixel ratio of 1, or the
+// icon would multiply them by the screen's ratio.
 QImage ImageOfSize(const QIcon& icon, int size)
 {
-    QImage image = icon.pixmap(size, size).toImage();
-    if (image.width() == size || image.isNull())
-        return image;
-    QSize larger;
-    for (const QSize& s : icon.availableSizes())
-        if (s.width() > size && (!larger.isValid() || s.width() < larger.width()))
-            larger = s;
-    if (larger.isValid())
-        image = icon.pixmap(larger).toImage();
-    return image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+    if (image.width() != size && !image.isNull()) {
+        QSize larger;
+        for (const QSize& s : icon.availableSizes())
+            if (s.width() > size && (!larger.isValid() || s.width() < larger.width()))
+                larger = s;
+        if (larger.isValid())
+            image = icon.pixmap(larger, 1.0).toImage();
+        image = image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    image.setDevicePixelRatio(1.0);
+    return image;
 }
 
 }
