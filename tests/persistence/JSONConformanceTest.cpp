@@ -89,8 +89,9 @@ TEST(JSONConformance, RoundTripFilesKeepEveryValue)
         });
         EXPECT_EQ(Trace(written), Trace(original)) << f.toStdString();
         // Integers and the shortest forms come back byte for byte.
-        if (!original.contains('.') && !original.contains('e'))
+        if (!original.contains('.') && !original.contains('e')) {
             EXPECT_EQ(written, original.trimmed()) << f.toStdString();
+        }
     }
 }
 
