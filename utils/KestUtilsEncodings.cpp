@@ -1,23 +1,10 @@
+#include "utils/HexDigits.h"
 #include "utils/KestUtils.h"
 
 #include "framework/Exception.h"
 #include "framework/Stream.h"
 
 namespace {
-
-constexpr char HexDigits[] = "0123456789ABCDEF";
-
-int HexValue(QChar c)
-{
-    char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
 
 QByteArray StreamBytes(TStream& stream)
 {
@@ -37,8 +24,8 @@ QString TKestUtils::SaveStreamToHexStr(TStream& AStream)
     QString out(bytes.size() * 2, Qt::Uninitialized);
     QChar* d = out.data();
     for (char b : bytes) {
-        *d++ = QLatin1Char(HexDigits[uchar(b) >> 4]);
-        *d++ = QLatin1Char(HexDigits[uchar(b) & 15]);
+        *d++ = QLatin1Char(KestHex::Digits[uchar(b) >> 4]);
+        *d++ = QLatin1Char(KestHex::Digits[uchar(b) & 15]);
     }
     return out;
 }
@@ -48,8 +35,8 @@ QByteArray TKestUtils::HexStrToBytes(const QString& AValue)
     // An odd last character is ignored.
     QByteArray out(AValue.size() / 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < out.size(); ++i) {
-        int hi = HexValue(AValue.at(2 * i));
-        int lo = HexValue(AValue.at(2 * i + 1));
+        int hi = KestHex::Value(AValue.at(2 * i));
+        int lo = KestHex::Value(AValue.at(2 * i + 1));
         if (hi < 0 || lo < 0)
             throw EConvertError(Exception::Format(QStringLiteral("Invalid hexadecimal text at position %d"), int(2 * i + (hi < 0 ? 1 : 2))));
         out[i] = char(hi << 4 | lo);
@@ -98,8 +85,8 @@ QString TKestUtils::URLEncode(const QString& AURL)
             out.append(QLatin1Char(char(b)));
         } else {
             out.append(QLatin1Char('%'));
-            out.append(QLatin1Char(HexDigits[b >> 4]));
-            out.append(QLatin1Char(HexDigits[b & 15]));
+            out.append(QLatin1Char(KestHex::Digits[b >> 4]));
+            out.append(QLatin1Char(KestHex::Digits[b & 15]));
         }
     }
     return out;
@@ -115,8 +102,8 @@ QString TKestUtils::URLDecode(const QString& AURL)
     for (qsizetype i = 0; i < n; ++i) {
         if (AURL.at(i) != QLatin1Char('%') || i + 2 >= n)
             continue;
-        int hi = HexValue(AURL.at(i + 1));
-        int lo = HexValue(AURL.at(i + 2));
+        int hi = KestHex::Value(AURL.at(i + 1));
+        int lo = KestHex::Value(AURL.at(i + 2));
         if (hi < 0 || lo < 0)
             continue;
         bytes.append(QStringView(AURL).mid(literal, i - literal).toUtf8());

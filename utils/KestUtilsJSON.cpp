@@ -1,26 +1,13 @@
 #include "utils/JSONEscaping.h"
+#include "utils/HexDigits.h"
 #include "utils/KestUtils.h"
 
 #include "framework/Exception.h"
 
 namespace {
 
-constexpr char HexDigits[] = "0123456789ABCDEF";
-
 // True for the code units written as they stand.
 inline bool IsPlain(char16_t c) { return c >= 0x20 && c < 0x80 && c != u'"' && c != u'\\'; }
-
-int HexValue(QChar c)
-{
-    char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
 
 [[noreturn]] void InvalidCode(qsizetype backslash)
 {
@@ -48,8 +35,8 @@ void KestJSON::AppendEscaped(QByteArray& out, QStringView text)
         if (p == end)
             break;
         char16_t c = *p++;
-        char esc[6] = {'\\', 'u', HexDigits[c >> 12], HexDigits[(c >> 8) & 15], HexDigits[(c >> 4) & 15],
-                       HexDigits[c & 15]};
+        char esc[6] = {'\\', 'u', KestHex::Digits[c >> 12], KestHex::Digits[(c >> 8) & 15], KestHex::Digits[(c >> 4) & 15],
+                       KestHex::Digits[c & 15]};
         out.append(esc, 6);
     }
 }
@@ -96,7 +83,7 @@ QString TKestUtils::UnescapeString(const QString& AValue)
                 InvalidCode(i);
             int code = 0;
             for (int k = 2; k < 6; ++k) {
-                int h = HexValue(AValue.at(i + k));
+                int h = KestHex::Value(AValue.at(i + k));
                 if (h < 0)
                     InvalidCode(i);
                 code = code * 16 + h;
