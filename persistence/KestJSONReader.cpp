@@ -84,31 +84,16 @@ TKestJSONReader::TKestJSONState TKestJSONReader::Scan()
         top = scNonEmptyArray;
         arrayWasEmpty = true;
         break;
-    case scNonEmptyArray: {
-        char c = NextSignificant();
-        if (c == ']' && !FReader->Eof()) {
-            Consume();
+    case scNonEmptyArray:
+        if (CloseOrComma<EUnterminatedArray>(']'))
             return jstEndArray;
-        }
-        if (c != ',' || FReader->Eof())
-            throw EUnterminatedArray();
-        Consume();
         break;
-    }
     case scEmptyObject:
     case scNonEmptyObject: {
         bool wasEmpty = top == scEmptyObject;
         top = scDanglingName;
-        if (!wasEmpty) {
-            char c = NextSignificant();
-            if (c == '}' && !FReader->Eof()) {
-                Consume();
-                return jstEndObject;
-            }
-            if (c != ',' || FReader->Eof())
-                throw EUnterminatedObject();
-            Consume();
-        }
+        if (!wasEmpty && CloseOrComma<EUnterminatedObject>('}'))
+            return jstEndObject;
         char c = NextSignificant();
         if (c == '"') {
             Consume();

@@ -115,6 +115,22 @@ private:
     TKestJSONState ScanNumber();
     char NextSignificant();
     void Consume() { FReader->MoveNext(1); }
+    // After a value inside a container: consumes the closing character
+    // (true) or the comma before the next value (false); anything else
+    // raises E, the container's "unterminated" error.
+    template <typename E>
+    bool CloseOrComma(char Closing)
+    {
+        const char c = NextSignificant();
+        if (c == Closing && !FReader->Eof()) {
+            Consume();
+            return true;
+        }
+        if (c != ',' || FReader->Eof())
+            throw E();
+        Consume();
+        return false;
+    }
     void Push(KestJSON::TScope scope);
     void Pop() { --FStackSize; }
     KestJSON::TScope& Top() { return FStack[size_t(FStackSize - 1)]; }
