@@ -41,7 +41,7 @@ class TNodeButton;
 class TCustomForm;
 class TCustomImageList;
 
-class TCustomExplorerTreeview : public TCustomEdit, public IZPXStyle {
+class TCustomExplorerTreeview : public TCustomEdit, public IZPXStyle, private ITreeNodesOwner {
     Q_OBJECT
 public:
     explicit TCustomExplorerTreeview(TComponent* AOwner);
@@ -182,11 +182,8 @@ public:
     TNodeEvent OnSelect;
     TNodePopulateEvent OnNodePopulate;
 
-    // --- What the node collection tells the bar -----------------------------
-    virtual TKestTreeNode* CreateNode();
-    void NodeAdded(TKestTreeNode* Node);
-    void NodeDeleted(TKestTreeNode* Node);
-    void NodeTextChanged(TKestTreeNode* Node);
+    // Makes every node of the bar's tree; a derived bar may make its own class.
+    TKestTreeNode* CreateNode() override;
 
     void Loaded() override;
     void DefineProperties(TFiler* Filer) override;
@@ -262,6 +259,14 @@ protected:
 
 private:
     struct TListingGuard;
+
+    // What the node collection tells the bar.
+    void NodeAdded(TKestTreeNode* Node) override;
+    void NodeDeleted(TKestTreeNode* Node) override;
+    void NodeTextChanged(TKestTreeNode* Node) override;
+    void NodesCleared() override;
+    bool IsOwnerLoading() const override { return IsLoading(); }
+    bool IsOwnerDestroying() const override { return IsDestroying(); }
 
     // Folder source.
     void EnsureInternalImages();

@@ -105,7 +105,12 @@ void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
     TChildMenuHook::CloseMenuOf(this);
     if (Node && ListsFollowTree(true))
         FAutoCompleteList.RemoveNode(Node);
+    // Not while the whole tree or the bar goes: the history goes with them.
+    if (Node && !(Node->Owner() && Node->Owner()->Deleting()) && !IsDestroying())
+        RemoveFromDropDownList(Node);
 }
+
+void TCustomExplorerTreeview::NodesCleared() { SetSelectedNode(nullptr); }
 
 void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node)
 {

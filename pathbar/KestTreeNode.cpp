@@ -1,6 +1,5 @@
 #include "pathbar/KestTreeNode.h"
 
-#include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/KestTreeNodes.h"
 #include "pathbar/TreeViewError.h"
 
@@ -34,8 +33,6 @@ void TKestTreeNode::FinishDestroy()
         FOwner->Unlink(this);
     if (!FParentNode)
         FOwner->FNodeList.RemoveLast(this);
-    if (!destroying && FOwner->Owner())
-        FOwner->Owner()->RemoveFromDropDownList(this);
 }
 
 void TKestTreeNode::DestroySubtree(TKestTreeNode* Root)

@@ -1,7 +1,7 @@
 #pragma once
 // One named node of the path bar's tree. Nodes are linked by pointers (first
 // child, siblings, parent) and belong to a TKestTreeNodes collection, which
-// creates them through the path bar and tells it of every change.
+// creates them through its owner and tells it of every change.
 
 #include "framework/Persistent.h"
 
@@ -13,7 +13,7 @@ class TStream;
 class TKestTreeNode : public TPersistent {
 public:
     explicit TKestTreeNode(TKestTreeNodes* AOwner);
-    // Destroys the subtree: the path bar hears of each node first, children
+    // Destroys the subtree: the owner hears of each node first, children
     // go from the last to the first, then the node leaves its siblings.
     ~TKestTreeNode() override;
     TKestTreeNode(const TKestTreeNode&) = delete;

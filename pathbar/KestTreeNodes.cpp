@@ -2,9 +2,8 @@
 
 #include "framework/Filer.h"
 #include "framework/Stream.h"
-#include "pathbar/CustomExplorerTreeview.h"
 
-TKestTreeNodes::TKestTreeNodes(TCustomExplorerTreeview* AOwner) : FOwner(AOwner) {}
+TKestTreeNodes::TKestTreeNodes(ITreeNodesOwner* AOwner) : FOwner(AOwner) {}
 
 TKestTreeNodes::~TKestTreeNodes()
 {
@@ -12,7 +11,7 @@ TKestTreeNodes::~TKestTreeNodes()
     Clear();
 }
 
-bool TKestTreeNodes::IsOwnerDestroying() const { return FOwner && FOwner->IsDestroying(); }
+bool TKestTreeNodes::IsOwnerDestroying() const { return FOwner && FOwner->IsOwnerDestroying(); }
 
 TKestTreeNode* TKestTreeNodes::NewNode()
 {
@@ -69,7 +68,7 @@ TKestTreeNode* TKestTreeNodes::InternalAddNode(TKestTreeNode* Parent, TKestTreeN
         FLastNode = node;
         FNodeList.Add(node);
     }
-    if (node && FOwner && !FOwner->IsLoading())
+    if (node && FOwner && !FOwner->IsOwnerLoading())
         FOwner->NodeAdded(node);
     return node;
 }
@@ -163,8 +162,8 @@ void TKestTreeNodes::Clear()
     // Nodes destroyed with their owner are not unlinked one by one.
     FFirstNode = nullptr;
     FLastNode = nullptr;
-    if (FOwner && !FOwner->IsDestroying())
-        FOwner->SetSelectedNode(nullptr);
+    if (FOwner && !FOwner->IsOwnerDestroying())
+        FOwner->NodesCleared();
 }
 
 TKestTreeNode* TKestTreeNodes::GetNodeFromIndex(int Index) const

@@ -9,12 +9,34 @@
 
 #include <QObject>
 
-class TCustomExplorerTreeview;
+class TKestTreeNodes;
+
+// What the collection needs of whoever owns it (the path bar): it makes the
+// nodes and hears of every change, in this order for one node: added, then
+// text changed; deleted before its children go.
+class ITreeNodesOwner {
+public:
+    // A new node for the collection; a derived owner may make its own class.
+    virtual TKestTreeNode* CreateNode() = 0;
+    // Called after a node has been linked in, unless the owner is loading.
+    virtual void NodeAdded(TKestTreeNode* node) = 0;
+    // Called at the start of a node's destruction, before its children's.
+    virtual void NodeDeleted(TKestTreeNode* node) = 0;
+    virtual void NodeTextChanged(TKestTreeNode* node) = 0;
+    // Every node is gone (Clear, while the owner is not being destroyed).
+    virtual void NodesCleared() = 0;
+    virtual bool IsOwnerLoading() const = 0;
+    virtual bool IsOwnerDestroying() const = 0;
+
+protected:
+    ~ITreeNodesOwner() = default;
+};
 
 class TKestTreeNodes : public QObject, public TPersistent {
     Q_OBJECT
 public:
-    explicit TKestTreeNodes(TCustomExplorerTreeview* AOwner);
+    // Without an owner the collection makes plain nodes and tells no one.
+    explicit TKestTreeNodes(ITreeNodesOwner* AOwner);
     ~TKestTreeNodes() override;
 
     TKestTreeNode* Add(const QString& S) { return Add(nullptr, S); }
@@ -31,7 +53,7 @@ public:
     TKestTreeNode* GetNodeFromIndex(int Index) const;
     TKestTreeNode* GetFirstNode() const { return FFirstNode; }
     TKestTreeNode* GetLastNode() const { return FLastNode; }
-    TCustomExplorerTreeview* Owner() const { return FOwner; }
+    ITreeNodesOwner* Owner() const { return FOwner; }
     bool Deleting() const { return FDeleting; }
 
     void Assign(TPersistent* Source) override;
@@ -54,7 +76,7 @@ private:
     bool IsOwnerDestroying() const;
     bool HasDataFor(const TKestTreeNodes* Ancestor) const;
 
-    TCustomExplorerTreeview* FOwner;
+    ITreeNodesOwner* FOwner;
     TKestTreeNode* FFirstNode = nullptr;
     TDbgList FNodeList;
     bool FDeleting = false;

@@ -9,7 +9,6 @@
 #include "pathbar/KestTreeNodes.h"
 
 #include "framework/Stream.h"
-#include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/NodeTextCodec.h"
 #include "pathbar/TreeViewError.h"
 

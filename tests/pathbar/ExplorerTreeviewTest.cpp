@@ -192,6 +192,21 @@ TEST_F(TreeFixture, HistoryListMembership)
     EXPECT_EQ(bar->DropDownListCount(), 0);
 }
 
+TEST_F(TreeFixture, DeletedNodesLeaveTheHistoryList)
+{
+    bar->SetMode(aeSystem);
+    auto* a = nodes()->Add("A");
+    auto* b = a->AddChild("B");
+    a->AddChild("C");
+    bar->SetSelectedNode(a); // fills the history with A and its children
+    EXPECT_EQ(bar->DropDownListCount(), 3);
+    b->Delete();
+    EXPECT_EQ(bar->DropDownListCount(), 2);
+    nodes()->Clear();
+    EXPECT_EQ(bar->DropDownListCount(), 0);
+    EXPECT_EQ(bar->SelectedNode(), nullptr);
+}
+
 TEST_F(TreeFixture, AutoCompleteEntriesAreTheNodesPaths)
 {
     // Every rule of a path at once: virtual parents, a text ending with the

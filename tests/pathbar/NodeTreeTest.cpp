@@ -1,4 +1,7 @@
-#include "TreeFixture.h"
+#include "NodeTreeFixture.h"
+#include "pathbar/ExpTreeviewAppearance.h"
+#include "pathbar/DbgList.h"
+#include "framework/Exception.h"
 
 #include <functional>
 
@@ -83,7 +86,7 @@ const TreeCase kTreeCases[] = {
     {"ClearEmpties", [](TKestTreeNodes& t) { t.Add("A")->AddChild("B"); t.Add("C"); t.Clear(); t.Add("D"); }, "D", "D"},
 };
 
-class NodeTreeOps : public TreeFixture, public ::testing::WithParamInterface<TreeCase> {};
+class NodeTreeOps : public NodeTreeFixture, public ::testing::WithParamInterface<TreeCase> {};
 
 }
 
@@ -102,7 +105,7 @@ TEST_P(NodeTreeOps, ShapeAndInvariants)
 INSTANTIATE_TEST_SUITE_P(Tree, NodeTreeOps, ::testing::ValuesIn(kTreeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TreeFixture, NavigationAndRelations)
+TEST_F(NodeTreeFixture, NavigationAndRelations)
 {
     auto* a = nodes()->Add("A");
     auto* b = a->AddChild("B");
@@ -133,7 +136,7 @@ TEST_F(TreeFixture, NavigationAndRelations)
     EXPECT_EQ(nodes()->GetNodeFromIndex(2), nullptr);
 }
 
-TEST_F(TreeFixture, AssignCopiesNodeValuesAndRefusesOtherClasses)
+TEST_F(NodeTreeFixture, AssignCopiesNodeValuesAndRefusesOtherClasses)
 {
     auto* a = nodes()->Add("A");
     auto* b = nodes()->Add("B");
@@ -150,7 +153,8 @@ TEST_F(TreeFixture, AssignCopiesNodeValuesAndRefusesOtherClasses)
     EXPECT_TRUE(b->VirtualParent());
 
     try {
-        b->Assign(bar->Appearance());
+        TExpTreeviewAppearance appearance;
+        b->Assign(&appearance);
         FAIL() << "no assignment error";
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "Cannot assign a TExpTreeviewAppearance to a TKestTreeNode");
@@ -176,28 +180,37 @@ TEST(DbgList, BoundsChecksHaveTheirOwnMessages)
     EXPECT_EQ(list.Count(), 1);
 }
 
-TEST_F(TreeFixture, DeletedNodesLeaveTheHistoryList)
+TEST_F(NodeTreeFixture, ClearDeepTreeDoesNotRecursePerLevel)
 {
-    bar->SetMode(aeSystem);
-    auto* a = nodes()->Add("A");
-    auto* b = a->AddChild("B");
-    a->AddChild("C");
-    bar->SetSelectedNode(a); // fills the history with A and its children
-    EXPECT_EQ(bar->DropDownListCount(), 3);
-    b->Delete();
-    EXPECT_EQ(bar->DropDownListCount(), 2);
-    nodes()->Clear();
-    EXPECT_EQ(bar->DropDownListCount(), 0);
-    EXPECT_EQ(bar->SelectedNode(), nullptr);
-}
-
-TEST_F(TreeFixture, ClearDeepTreeDoesNotRecursePerLevel)
-{
-    bar->SetAutoComplete(false); // every path would be as long as the tree is deep
+    owner.Record = false;
     auto* n = nodes()->Add("root");
     for (int i = 0; i < 200000; ++i)
         n = n->AddChild(QStringLiteral("d"));
     nodes()->Clear();
     EXPECT_EQ(nodes()->Count(), 0);
     EXPECT_EQ(nodes()->GetFirstNode(), nullptr);
+}
+
+TEST_F(NodeTreeFixture, OwnerHearsOfEveryChangeInOrder)
+{
+    auto* a = nodes()->Add("A");
+    auto* b = a->AddChild("B");
+    b->AddChild("C");
+    a->SetText("A2");
+    b->Delete();
+    nodes()->Clear();
+    EXPECT_EQ(owner.Heard.join(u'|'),
+              "added |text A|added |text B|added |text C|text A2|deleted B|deleted C|deleted A2|cleared");
+
+    // Nodes read from a stored tree: the top-level node is announced once
+    // it has been read, with its children, also while the owner loads.
+    TMemoryStream stored;
+    auto* d = nodes()->Add("D");
+    d->AddChild("E");
+    nodes()->WriteData(stored);
+    stored.SetPosition(0);
+    owner.Loading = true;
+    owner.Heard.clear();
+    nodes()->ReadData(stored);
+    EXPECT_EQ(owner.Heard.join(u'|'), "deleted D|deleted E|cleared|text D|text E|added D");
 }

@@ -1,3 +1,4 @@
+#include "NodeTreeFixture.h"
 #include "TreeFixture.h"
 
 #include "framework/Stream.h"
@@ -34,7 +35,7 @@ QByteArray Count(int n)
 
 }
 
-TEST_F(TreeFixture, StoredTreeRoundTripKeepsTextsImagesAndShape)
+TEST_F(NodeTreeFixture, StoredTreeRoundTripKeepsTextsImagesAndShape)
 {
     auto* a = nodes()->Add("A");
     a->SetImageIndex(4);
@@ -48,27 +49,26 @@ TEST_F(TreeFixture, StoredTreeRoundTripKeepsTextsImagesAndShape)
     nodes()->Add("D")->SetImageIndex(7);
 
     QByteArray data = Stored(nodes());
-    TKestExplorerTreeview other(nullptr);
-    other.SetMode(aeCustom);
+    TKestTreeNodes other(nullptr);
     TMemoryStream in(data);
-    other.Items()->ReadData(in);
+    other.ReadData(in);
 
-    auto* ra = other.Items()->GetFirstNode();
+    auto* ra = other.GetFirstNode();
     ASSERT_NE(ra, nullptr);
-    EXPECT_EQ(Children(other.Items()), "A,D");
-    EXPECT_EQ(Children(other.Items(), ra), QStringLiteral("Bücher,C"));
-    EXPECT_EQ(Children(other.Items(), ra->GetFirstChild()), QStringLiteral("日本語"));
+    EXPECT_EQ(Children(&other), "A,D");
+    EXPECT_EQ(Children(&other, ra), QStringLiteral("Bücher,C"));
+    EXPECT_EQ(Children(&other, ra->GetFirstChild()), QStringLiteral("日本語"));
     EXPECT_EQ(ra->ImageIndex(), 4);
     EXPECT_EQ(ra->GetNextSibling()->ImageIndex(), 7);
     // Only texts, images and shape are stored.
     EXPECT_EQ(ra->Data(), nullptr);
     EXPECT_TRUE(ra->ShowText());
     EXPECT_FALSE(ra->VirtualParent());
-    EXPECT_EQ(Invariants(other.Items()), QString());
-    EXPECT_EQ(Stored(other.Items()), data);
+    EXPECT_EQ(Invariants(&other), QString());
+    EXPECT_EQ(Stored(&other), data);
 }
 
-TEST_F(TreeFixture, LongTextsAreCutAtACharacterBoundary)
+TEST_F(NodeTreeFixture, LongTextsAreCutAtACharacterBoundary)
 {
     nodes()->Add(QString(300, u'x'));
     // 127 two-byte characters fill 254 bytes; the next one would pass 255.
@@ -83,7 +83,7 @@ TEST_F(TreeFixture, LongTextsAreCutAtACharacterBoundary)
     EXPECT_EQ(nodes()->GetFirstNode()->GetNextSibling()->Text(), QString(127, QChar(0x00E9)));
 }
 
-TEST_F(TreeFixture, RecordsThatAreNotUtf8AreReadAsWindows1252)
+TEST_F(NodeTreeFixture, RecordsThatAreNotUtf8AreReadAsWindows1252)
 {
     QByteArray data = Count(1) + Block(QByteArray("Caf\xE9 \x80", 6), 0, 0);
     TMemoryStream in(data);
@@ -100,7 +100,7 @@ struct BadData {
     const char* kept; // texts of the top-level nodes read before the error
 };
 
-class StoredTreeErrors : public TreeFixture, public ::testing::WithParamInterface<BadData> {};
+class StoredTreeErrors : public NodeTreeFixture, public ::testing::WithParamInterface<BadData> {};
 
 }
 
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadData{"MoreChildrenThanData", Count(1) + Block("A", 0, 3) + Block("B", 0, 0), "Stream read error", "A"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TreeFixture, TextLengthBeyondTheRecordIsRejected)
+TEST_F(NodeTreeFixture, TextLengthBeyondTheRecordIsRejected)
 {
     QByteArray block = Block("AB", 0, 0);
     block[4 + 28] = char(200); // claims 200 bytes in a 31-byte record
