@@ -147,8 +147,8 @@ void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode BaseNode, const Q
 
 void TCustomExplorerTreeview::LoadDesktop()
 {
-    IShellNamespace& shell = Platform::Shell();
-    TShellItem desktopItem = shell.DesktopItem();
+    Platform::IShellNamespace& shell = Platform::Shell();
+    Platform::TShellItem desktopItem = shell.DesktopItem();
     TKestTreeNode* desktop = FTreeNodes->AddFirst(desktopItem.displayName);
     desktop->SetShowText(false);
     desktop->SetVirtualParent(true);
@@ -160,7 +160,7 @@ void TCustomExplorerTreeview::LoadDesktop()
 
 void TCustomExplorerTreeview::AddComputerNode(TKestTreeNode* Desktop)
 {
-    TShellItem computerItem = Platform::Shell().ComputerItem();
+    Platform::TShellItem computerItem = Platform::Shell().ComputerItem();
     FMyComputerNode = Desktop->AddChild(computerItem.displayName);
     FMyComputerNode->SetVirtualParent(true);
     FMyComputerNode->SetImageIndex(IconIndex(computerItem.iconKey));
@@ -169,7 +169,7 @@ void TCustomExplorerTreeview::AddComputerNode(TKestTreeNode* Desktop)
 
 void TCustomExplorerTreeview::AddComputerItems()
 {
-    for (const TShellItem& item : Platform::Shell().ComputerItems()) {
+    for (const Platform::TShellItem& item : Platform::Shell().ComputerItems()) {
         if (!item.isFolder)
             continue;
         QString name = item.parsingName.endsWith(kPathSeparator) ? item.parsingName : item.displayName;
@@ -181,7 +181,7 @@ void TCustomExplorerTreeview::AddComputerItems()
 
 void TCustomExplorerTreeview::LoadFolder(const QString& path)
 {
-    IShellNamespace& shell = Platform::Shell();
+    Platform::IShellNamespace& shell = Platform::Shell();
     if (!shell.DirectoryExists(path)) {
         if (IsLoading())
             return;
@@ -204,7 +204,7 @@ bool TCustomExplorerTreeview::IsDriveRoot(const QString& folder) const
 {
     if (folder == QString(kPathSeparator))
         return true;
-    for (const TShellItem& item : Platform::Shell().ComputerItems())
+    for (const Platform::TShellItem& item : Platform::Shell().ComputerItems())
         if (item.isDrive && item.parsingName == WithSeparator(folder))
             return true;
     return false;
@@ -212,7 +212,7 @@ bool TCustomExplorerTreeview::IsDriveRoot(const QString& folder) const
 
 TKestTreeNode* TCustomExplorerTreeview::AddDriveRoot(const QString& folder)
 {
-    for (const TShellItem& item : Platform::Shell().ComputerItems()) {
+    for (const Platform::TShellItem& item : Platform::Shell().ComputerItems()) {
         if (item.isFolder && item.parsingName == WithSeparator(folder)) {
             TKestTreeNode* node = FTreeNodes->Add(item.parsingName);
             node->SetImageIndex(IconIndex(item.iconKey));
@@ -224,7 +224,7 @@ TKestTreeNode* TCustomExplorerTreeview::AddDriveRoot(const QString& folder)
 
 TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
 {
-    IShellNamespace& shell = Platform::Shell();
+    Platform::IShellNamespace& shell = Platform::Shell();
     QString name = folder.mid(folder.lastIndexOf(kPathSeparator) + 1);
     if (name.isEmpty())
         return nullptr;
@@ -239,17 +239,17 @@ TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
     // A large parent is searched while input is handled, as every listing is.
     QPointer<TCustomExplorerTreeview> self(this);
     TEventPump pump;
-    std::vector<const TDirEntry*> visible;
-    for (const TDirEntry& e : *entries) {
+    std::vector<const Platform::TDirEntry*> visible;
+    for (const Platform::TDirEntry& e : *entries) {
         if (pump.Pump() && !self)
             return nullptr;
         if (e.isDirectory && (!e.isHidden || FShowHiddenFolders) && !e.name.isEmpty())
             visible.push_back(&e);
     }
-    const TDirEntry* const* found = FindByName(visible, name, [](const TDirEntry* e) { return e->name; });
+    const Platform::TDirEntry* const* found = FindByName(visible, name, [](const Platform::TDirEntry* e) { return e->name; });
     if (!found)
         return nullptr;
-    const TDirEntry* match = *found;
+    const Platform::TDirEntry* match = *found;
     // The folder's own spelling on disk, whatever the case of the path typed.
     TKestTreeNode* node = FTreeNodes->Add(match->name);
     node->SetImageIndex(IconIndex(shell.IconKeyOfPath(parent + match->name)));
@@ -267,7 +267,7 @@ void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* 
         OnPopulateChildNode(this, ParentNode, folder, populateAllowed);
     if (!self || !populateAllowed)
         return;
-    IShellNamespace& shell = Platform::Shell();
+    Platform::IShellNamespace& shell = Platform::Shell();
     TListingGuard guard(this, ParentNode);
     TEventPump pump;
     bool eventsRan = false;
@@ -286,7 +286,7 @@ void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* 
     if (!guard.Alive() || !entries)
         return;
     EnsureInternalImages();
-    for (const TDirEntry& e : *entries) {
+    for (const Platform::TDirEntry& e : *entries) {
         keepResponsive();
         if (eventsRan && !guard.Alive())
             return;
@@ -360,7 +360,7 @@ QString TCustomExplorerTreeview::GetSelectedFolder() const
 
 void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immediately)
 {
-    IShellNamespace& shell = Platform::Shell();
+    Platform::IShellNamespace& shell = Platform::Shell();
     if (Path.isEmpty() || FMode == aeCustom ||
         (FMode == aeFolder && (FFolderPath.isEmpty() || !shell.DirectoryExists(FFolderPath))))
         return;

@@ -3,12 +3,15 @@
 // desktop and computer items, the computer's drives, directory listings and
 // icons. One implementation per platform; tests may install another.
 
+#include "framework/platform/PlatformService.h"
+
 #include <QImage>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
+
+namespace Platform {
 
 struct TShellItem {
     QString parsingName; // a drive's ends with the path separator
@@ -67,12 +70,9 @@ public:
     virtual int SmallIconSize() = 0;
 };
 
-namespace Platform {
+template <>
+IShellNamespace& NativeService<IShellNamespace>();
 
-// The namespace in force: the platform's own unless a test installed one.
-IShellNamespace& Shell();
-// Installs a replacement (nullptr restores the platform's); returns the
-// previous replacement.
-std::unique_ptr<IShellNamespace> SetShell(std::unique_ptr<IShellNamespace> shell);
+inline IShellNamespace& Shell() { return Current<IShellNamespace>(); }
 
 }

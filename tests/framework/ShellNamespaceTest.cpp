@@ -64,7 +64,7 @@ TEST(LinuxShell, RealMountPointsSkipPseudoFileSystemsAndRepeats)
         "27 22 8:2 / /mnt/my\\040disk rw - vfat /dev/sdb1 rw\n"
         "28 22 0:40 / /srv/share rw shared:5 master:1 - nfs4 host:/export rw\n"
         "garbage line\n";
-    std::vector<QString> points = LinuxShellNamespace::RealMountPoints(mountinfo);
+    std::vector<QString> points = Platform::TLinuxShellNamespace::RealMountPoints(mountinfo);
     EXPECT_EQ(points, (std::vector<QString>{"/", "/mnt/my disk", "/srv/share"}));
 }
 
@@ -73,7 +73,7 @@ TEST(LinuxShell, ListingGivesFoldersSortedWithHiddenMarked)
     QTemporaryDir temp;
     for (const char* d : {"b", "a10", "a9", ".dot"})
         QDir(temp.path()).mkdir(d);
-    LinuxShellNamespace shell;
+    Platform::TLinuxShellNamespace shell;
     auto entries = shell.ListDirectory(temp.path(), true);
     ASSERT_TRUE(entries.has_value());
     QStringList names;
@@ -104,7 +104,7 @@ TEST(LinuxShell, ALongListingIsSortedWhileItsCallerKeepsResponsive)
     const int n = 9000;
     for (int i = 0; i < n; ++i)
         ASSERT_TRUE(QDir(temp.path()).mkdir(QStringLiteral("d%1").arg((i * 7919) % n)));
-    LinuxShellNamespace shell;
+    Platform::TLinuxShellNamespace shell;
     int calls = 0;
     auto entries = shell.ListDirectory(temp.path(), true, [&] { ++calls; });
     ASSERT_TRUE(entries.has_value());
@@ -117,7 +117,7 @@ TEST(LinuxShell, ALongListingIsSortedWhileItsCallerKeepsResponsive)
 TEST(LinuxShell, DirectoryStampMovesWithTheEntries)
 {
     QTemporaryDir temp;
-    LinuxShellNamespace shell;
+    Platform::TLinuxShellNamespace shell;
     EXPECT_EQ(shell.DirectoryStamp(temp.path()), "") << "just changed: the clock cannot tell the next change";
     EXPECT_EQ(shell.DirectoryStamp(temp.path() + "/none"), "");
     // Left alone for a while.
@@ -134,7 +134,7 @@ TEST(LinuxShell, DirectoryStampMovesWithTheEntries)
 // screen at a ratio of 2, where icons on their own give twice the pixels).
 TEST(LinuxShellScreenRatio, IconsHaveExactlyThePixelsAskedFor)
 {
-    LinuxShellNamespace shell;
+    Platform::TLinuxShellNamespace shell;
     for (int size : {16, 24, 32}) {
         const QImage image = shell.IconImage(QStringLiteral("folder"), size);
         ASSERT_FALSE(image.isNull()) << size;

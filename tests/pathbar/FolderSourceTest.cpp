@@ -23,7 +23,7 @@ namespace {
 
 // This machine's folders, with a hook that runs for every entry a listing
 // takes (a listing looks up one icon per entry).
-class TWatchedShell : public LinuxShellNamespace {
+class TWatchedShell : public Platform::TLinuxShellNamespace {
 public:
     std::function<void()> OnEntry;
 
@@ -31,20 +31,19 @@ public:
     {
         if (OnEntry)
             OnEntry();
-        return LinuxShellNamespace::IconKeyOfPath(path);
+        return TLinuxShellNamespace::IconKeyOfPath(path);
     }
 };
 
 // Installs a watched shell for the length of a scope.
 class TWatchedShellScope {
 public:
-    TWatchedShellScope() : FPrevious(Platform::SetShell(std::make_unique<TWatchedShell>())) {}
-    ~TWatchedShellScope() { Platform::SetShell(std::move(FPrevious)); }
-    TWatchedShell& operator*() const { return static_cast<TWatchedShell&>(Platform::Shell()); }
-    TWatchedShell* operator->() const { return &**this; }
+    TWatchedShell& operator*() { return FShell; }
+    TWatchedShell* operator->() { return &FShell; }
 
 private:
-    std::unique_ptr<IShellNamespace> FPrevious;
+    TWatchedShell FShell;
+    Platform::TScopedService<Platform::IShellNamespace> FScope{FShell};
 };
 
 }

@@ -19,6 +19,8 @@
 #include <time.h>
 #include <unistd.h>
 
+namespace Platform {
+
 namespace {
 
 const QString kSep = QStringLiteral("/");
@@ -61,33 +63,33 @@ QString Unescape(const QByteArray& field)
 
 }
 
-const QString& LinuxShellNamespace::Home()
+const QString& TLinuxShellNamespace::Home()
 {
     if (FHome.isEmpty())
         FHome = QDir::homePath();
     return FHome;
 }
 
-const QString& LinuxShellNamespace::Desktop()
+const QString& TLinuxShellNamespace::Desktop()
 {
     if (FDesktop.isEmpty())
         FDesktop = DesktopFolder();
     return FDesktop;
 }
 
-TShellItem LinuxShellNamespace::DesktopItem()
+TShellItem TLinuxShellNamespace::DesktopItem()
 {
     QString folder = Desktop();
     QString name = QDir(folder).dirName();
     return {folder, name.isEmpty() ? QStringLiteral("Desktop") : name, true, false, QStringLiteral("user-desktop")};
 }
 
-TShellItem LinuxShellNamespace::ComputerItem()
+TShellItem TLinuxShellNamespace::ComputerItem()
 {
     return {QString(), QStringLiteral("Computer"), true, false, QStringLiteral("computer")};
 }
 
-std::vector<QString> LinuxShellNamespace::RealMountPoints(const QByteArray& mountinfo)
+std::vector<QString> TLinuxShellNamespace::RealMountPoints(const QByteArray& mountinfo)
 {
     std::vector<QString> points;
     QSet<QString> seen;
@@ -107,7 +109,7 @@ std::vector<QString> LinuxShellNamespace::RealMountPoints(const QByteArray& moun
     return points;
 }
 
-std::vector<TShellItem> LinuxShellNamespace::ComputerItems()
+std::vector<TShellItem> TLinuxShellNamespace::ComputerItems()
 {
     std::vector<TShellItem> items;
     QSet<QString> seen;
@@ -127,13 +129,13 @@ std::vector<TShellItem> LinuxShellNamespace::ComputerItems()
     return items;
 }
 
-bool LinuxShellNamespace::DirectoryExists(const QString& path)
+bool TLinuxShellNamespace::DirectoryExists(const QString& path)
 {
     struct stat st;
     return !path.isEmpty() && stat(FileNameCodec::Encode(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool LinuxShellNamespace::PathTooLong(const QString& path)
+bool TLinuxShellNamespace::PathTooLong(const QString& path)
 {
     // PATH_MAX counts the terminating zero.
     return FileNameCodec::Encode(path).size() >= PATH_MAX;
@@ -172,7 +174,7 @@ void SortResponsively(std::vector<TSortKey>& keys, Less less, const IShellNamesp
 
 }
 
-std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly,
+std::optional<std::vector<TDirEntry>> TLinuxShellNamespace::ListDirectory(const QString& path, bool directoriesOnly,
                                                                          const TKeepResponsive& keepResponsive)
 {
     DIR* dir = opendir(FileNameCodec::Encode(path).constData());
@@ -222,7 +224,7 @@ std::optional<std::vector<TDirEntry>> LinuxShellNamespace::ListDirectory(const Q
     return sorted;
 }
 
-QString LinuxShellNamespace::DirectoryStamp(const QString& path)
+QString TLinuxShellNamespace::DirectoryStamp(const QString& path)
 {
     struct stat st;
     if (stat(FileNameCodec::Encode(path).constData(), &st) != 0)
@@ -241,13 +243,13 @@ QString LinuxShellNamespace::DirectoryStamp(const QString& path)
         .arg(quint64(st.st_dev));
 }
 
-LinuxShellNamespace::~LinuxShellNamespace()
+TLinuxShellNamespace::~TLinuxShellNamespace()
 {
     if (FCheckFd >= 0)
         close(FCheckFd);
 }
 
-bool LinuxShellNamespace::EntryExists(const QString& directory, const QString& name)
+bool TLinuxShellNamespace::EntryExists(const QString& directory, const QString& name)
 {
     // Checked relative to the directory, kept open while the same directory
     // is asked about: a listing checks many entries of one directory.
@@ -263,7 +265,7 @@ bool LinuxShellNamespace::EntryExists(const QString& directory, const QString& n
     return stat(FileNameCodec::Encode(directory + kSep + name).constData(), &st) == 0;
 }
 
-QString LinuxShellNamespace::DisplayNameOf(const QString& path)
+QString TLinuxShellNamespace::DisplayNameOf(const QString& path)
 {
     struct stat st;
     if (path.isEmpty() || stat(FileNameCodec::Encode(path).constData(), &st) != 0)
@@ -273,7 +275,7 @@ QString LinuxShellNamespace::DisplayNameOf(const QString& path)
     return name.isEmpty() ? trimmed : name;
 }
 
-QString LinuxShellNamespace::IconKeyOfPath(const QString& path)
+QString TLinuxShellNamespace::IconKeyOfPath(const QString& path)
 {
     QString p = path.size() > 1 && path.endsWith(kSep) ? path.chopped(1) : path;
     if (p == kSep)
@@ -310,7 +312,7 @@ QImage ImageOfSize(const QIcon& icon, int size)
 
 }
 
-QImage LinuxShellNamespace::IconImage(const QString& key, int size)
+QImage TLinuxShellNamespace::IconImage(const QString& key, int size)
 {
     QString cacheKey = key + u'@' + QString::number(size);
     if (auto it = FIcons.constFind(cacheKey); it != FIcons.constEnd())
@@ -329,4 +331,13 @@ QImage LinuxShellNamespace::IconImage(const QString& key, int size)
     QImage image = icon.isNull() ? QImage() : ImageOfSize(icon, size);
     FIcons.insert(cacheKey, image);
     return image;
+}
+
+template <>
+IShellNamespace& NativeService<IShellNamespace>()
+{
+    static TLinuxShellNamespace native;
+    return native;
+}
+
 }

@@ -7,12 +7,14 @@
 
 #include <QHash>
 
-class LinuxShellNamespace : public IShellNamespace {
+namespace Platform {
+
+class TLinuxShellNamespace : public IShellNamespace {
 public:
-    LinuxShellNamespace() = default;
-    ~LinuxShellNamespace() override;
-    LinuxShellNamespace(const LinuxShellNamespace&) = delete;
-    LinuxShellNamespace& operator=(const LinuxShellNamespace&) = delete;
+    TLinuxShellNamespace() = default;
+    ~TLinuxShellNamespace() override;
+    TLinuxShellNamespace(const TLinuxShellNamespace&) = delete;
+    TLinuxShellNamespace& operator=(const TLinuxShellNamespace&) = delete;
 
     TShellItem DesktopItem() override;
     TShellItem ComputerItem() override;
@@ -44,3 +46,5 @@ private:
     QString FCheckDir;
     int FCheckFd = -1;
 };
+
+}
