@@ -11,6 +11,7 @@ class TForm2;
 
 class TForm1 : public TForm {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TButton* Button1 MEMBER Button1 STORED false)
 public:
     explicit TForm1(TComponent* AOwner) : TForm(AOwner) {}

@@ -8,6 +8,7 @@
 
 class TForm2 : public TForm {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TKestExplorerTreeview* kestTree MEMBER kestTree STORED false)
     Q_PROPERTY(TButton* Button1 MEMBER Button1 STORED false)
 public:

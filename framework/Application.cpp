@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include "framework/Exception.h"
+#include "framework/FrameworkModule.h"
 
 #include <QMessageBox>
 #include <cstdio>
@@ -8,6 +9,7 @@
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv), TComponent(this, nullptr)
 {
     setQuitOnLastWindowClosed(false);
+    KestFramework::RegisterModule();
 }
 
 TApplication::~TApplication()

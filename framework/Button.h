@@ -7,6 +7,7 @@
 
 class TButton : public QPushButton, public TControl {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)

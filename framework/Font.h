@@ -12,6 +12,7 @@
 
 class TFont : public QObject, public TPersistent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(KestEnums::TFontCharset Charset READ Charset WRITE SetCharset)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)

@@ -77,6 +77,7 @@ private:
 // The form class stored layouts name as the base of application forms.
 class TForm : public TCustomForm {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -48,6 +48,7 @@ private:
 // The published image list of stored layouts.
 class TImageList : public TCustomImageList {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_CLASSINFO("Default:Width", "16")

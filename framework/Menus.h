@@ -18,6 +18,7 @@ class TPopupMenu;
 
 class TMenuItem : public QObject, public TComponent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
@@ -75,6 +76,7 @@ private:
 
 class TPopupMenu : public QObject, public TComponent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(bool AutoPopup READ AutoPopup WRITE SetAutoPopup)
     Q_PROPERTY(TNotifyEvent OnPopup READ GetOnPopup WRITE SetOnPopup)
     Q_CLASSINFO("Default:AutoPopup", "true")

@@ -10,6 +10,7 @@
 
 class TSizeConstraints : public QObject, public TPersistent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(int MaxHeight READ MaxHeight WRITE SetMaxHeight)
     Q_PROPERTY(int MaxWidth READ MaxWidth WRITE SetMaxWidth)
     Q_PROPERTY(int MinHeight READ MinHeight WRITE SetMinHeight)

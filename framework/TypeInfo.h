@@ -1,9 +1,9 @@
 #pragma once
 // Run-time type information for stored layouts, on Qt's meta-object system:
 //
-// - Published properties are the Q_PROPERTYs declared by the system's own
-//   classes (names starting with "T"), base class first; Qt's own widget
-//   properties are not published.
+// - Published properties are the Q_PROPERTYs of the classes that declare
+//   Q_CLASSINFO("Published", "true") themselves, base class first; Qt's own
+//   widget properties are not published.
 // - Q_CLASSINFO("Default:<Prop>", "<literal>") declares a default: the
 //   property is stored only when its value differs. Without a declared
 //   default a value is always stored, except an empty string, a missing

@@ -26,6 +26,7 @@ protected:
 
 class TButtonAppearance : public TAppearanceRecord {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TColor ArrowColorDown READ ArrowColorDown WRITE SetArrowColorDown)
     Q_PROPERTY(TColor ArrowColorHot READ ArrowColorHot WRITE SetArrowColorHot)
     Q_PROPERTY(TColor BorderColorDown READ BorderColorDown WRITE SetBorderColorDown)
@@ -129,6 +130,7 @@ private:
 
 class TExpTreeviewAppearance : public TAppearanceRecord {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TButtonAppearance* ButtonAppearance READ ButtonAppearance WRITE SetButtonAppearance)
     Q_PROPERTY(TColor OuterBorderColor READ OuterBorderColor WRITE SetOuterBorderColor)
     Q_PROPERTY(TColor InnerBorderColor READ InnerBorderColor WRITE SetInnerBorderColor)

@@ -17,6 +17,7 @@
 
 class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     // Framework properties.
     Q_PROPERTY(int Left READ Left WRITE SetLeft)
     Q_PROPERTY(int Top READ Top WRITE SetTop)

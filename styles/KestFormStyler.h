@@ -10,6 +10,7 @@
 
 class TKestFormStyler : public QObject, public TComponent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(KestStyles::TZPXStyle Style READ Style WRITE SetStyle)
     Q_CLASSINFO("Default:Enabled", "true")

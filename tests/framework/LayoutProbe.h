@@ -11,6 +11,7 @@
 
 class TLayoutProbe : public QObject, public TComponent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(int Count READ Count WRITE SetCount)
     Q_PROPERTY(bool Flag MEMBER FFlag)
     Q_PROPERTY(QString Label MEMBER FLabel)
@@ -72,6 +73,7 @@ public:
 
 class TLayoutTestForm : public TForm {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TLayoutProbe* Probe1 MEMBER Probe1 STORED false)
 public:
     explicit TLayoutTestForm(TComponent* owner) : TForm(owner) {}

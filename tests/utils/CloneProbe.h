@@ -8,6 +8,7 @@
 
 class TCloneProbe : public QObject, public TComponent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int Count READ Count WRITE SetCount)
     Q_PROPERTY(TFont* Font READ Font WRITE SetFont)
