@@ -4,6 +4,7 @@
 #include "framework/Rounding.h"
 #include "gdiplus/KestGDIP.h"
 #include "pathbar/ExpTreeviewAppearance.h"
+#include "pathbar/RectEdges.h"
 
 #include <QPainter>
 
@@ -11,16 +12,14 @@ namespace PathBarDrawing {
 
 namespace {
 
-int Red(TColor c) { return c.Value & 0xFF; }
-int Green(TColor c) { return (c.Value >> 8) & 0xFF; }
-int Blue(TColor c) { return (c.Value >> 16) & 0xFF; }
-TColor Rgb(int r, int g, int b) { return TColor(qint32(r | (g << 8) | (b << 16))); }
+using RectEdges::Bottom;
+using RectEdges::Right;
 
 // A filled box covering columns l..r-1 and rows t..b-1.
 void FillBox(QPainter& p, int l, int t, int r, int b, TColor c)
 {
     if (r > l && b > t)
-        p.fillRect(QRect(l, t, r - l, b - t), ColorToQColor(c));
+        p.fillRect(RectEdges::FromEdges(l, t, r, b), ColorToQColor(c));
 }
 
 // An outline covering columns l..r-1 and rows t..b-1, one pixel wide. Drawn
@@ -38,9 +37,6 @@ void Outline(QPainter& p, int l, int t, int r, int b, TColor c)
 
 // A vertical line at x covering rows t..b-1, the end point excluded.
 void VLine(QPainter& p, int x, int t, int b, TColor c) { FillBox(p, x, t, x + 1, b, c); }
-
-int Right(const QRect& r) { return r.x() + r.width(); }
-int Bottom(const QRect& r) { return r.y() + r.height(); }
 
 struct TCentre {
     int X;
@@ -94,14 +90,14 @@ void DrawGradient(QPainter& Canvas, TColor FromColor, TColor ToColor, int Steps,
         Steps = 1;
     const TColor from = ColorToRGB(FromColor);
     const TColor to = ColorToRGB(ToColor);
-    const double dR = double(Red(to) - Red(from)) / Steps;
-    const double dG = double(Green(to) - Green(from)) / Steps;
-    const double dB = double(Blue(to) - Blue(from)) / Steps;
+    const double dR = double(GetRValue(to) - GetRValue(from)) / Steps;
+    const double dG = double(GetGValue(to) - GetGValue(from)) / Steps;
+    const double dB = double(GetBValue(to) - GetBValue(from)) / Steps;
     const double s = double(Horizontal ? R.width() : R.height()) / Steps;
     const int band = Kest::Round(s) + 1;
     for (int i = 0; i < Steps; ++i) {
-        TColor c = Rgb(Red(from) + Kest::Round(i * dR), Green(from) + Kest::Round(i * dG),
-                       Blue(from) + Kest::Round(i * dB));
+        TColor c = RGB(GetRValue(from) + Kest::Round(i * dR), GetGValue(from) + Kest::Round(i * dG),
+                       GetBValue(from) + Kest::Round(i * dB));
         const int p = Kest::Round(i * s);
         if (Horizontal)
             FillBox(Canvas, R.x() + p, R.y(), R.x() + p + band, Bottom(R), c);
@@ -120,7 +116,7 @@ TColor BlendColor(TColor Col1, TColor Col2, int Percent)
     const TColor b = ColorToRGB(Col2);
     const double f = Percent / 100.0;
     auto mix = [f](int x, int y) { return Kest::Round(f * x + (1 - f) * y); };
-    return Rgb(mix(Red(a), Red(b)), mix(Green(a), Green(b)), mix(Blue(a), Blue(b)));
+    return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
 }
 
 void DrawButtonBackground(QPainter& Canvas, QRect R, int HalfHeight, const TButtonColors& Colors, bool Down,

@@ -181,7 +181,7 @@ void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
     ClearNodeButtons();
     FSelectedNode = Value;
     SetInternalText(ShownPath(Value));
-    bool folderMode = FMode == aeSystem || FMode == aeFolder;
+    const bool folderMode = IsFolderMode();
     if (Value && !Value->HasChildren() && folderMode) {
         QPointer<TCustomExplorerTreeview> self(this);
         quint64 generation = FTreeGeneration;
@@ -197,11 +197,8 @@ void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
         else
             BuildNodeButtons();
     }
-    if (Value && FAutoDropDownFill && folderMode) {
-        AddToDropDownList(Value);
-        for (TKestTreeNode* c = Value->GetFirstChild(); c; c = c->GetNextSibling())
-            AddToDropDownList(c);
-    }
+    if (Value && FAutoDropDownFill && folderMode)
+        AddWithChildrenToDropDownList(Value);
     if (Value && OnSelect && !IsUpdating() && !FIsInternal)
         OnSelect(this, Value);
 }
@@ -301,11 +298,8 @@ void TCustomExplorerTreeview::SetAutoDropDownFill(bool Value)
     if (Value == FAutoDropDownFill)
         return;
     FAutoDropDownFill = Value;
-    if (Value && FSelectedNode && (FMode == aeSystem || FMode == aeFolder) && !IsDesigning() && !IsLoading()) {
-        AddToDropDownList(FSelectedNode);
-        for (TKestTreeNode* c = FSelectedNode->GetFirstChild(); c; c = c->GetNextSibling())
-            AddToDropDownList(c);
-    }
+    if (Value && FSelectedNode && IsFolderMode() && !IsDesigning() && !IsLoading())
+        AddWithChildrenToDropDownList(FSelectedNode);
 }
 
 bool TCustomExplorerTreeview::DropDownButton() const { return FDropDownButton->Visible(); }

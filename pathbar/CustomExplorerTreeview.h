@@ -259,6 +259,17 @@ protected:
 
 private:
     struct TListingGuard;
+    struct TBorderColors {
+        TColor Outer;
+        TColor Inner;
+    };
+
+    // The frame's two border colours, focused or not (see HasFocusLook).
+    TBorderColors BorderColors() const;
+    // aeSystem and aeFolder: the tree is the folder source's.
+    bool IsFolderMode() const { return FMode == aeSystem || FMode == aeFolder; }
+    // A visited node and its children, for the history window.
+    void AddWithChildrenToDropDownList(TKestTreeNode* Node);
 
     // What the node collection tells the bar.
     void NodeAdded(TKestTreeNode* Node) override;

@@ -7,15 +7,15 @@
 #include "pathbar/DropDownButton.h"
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
+#include "pathbar/RectEdges.h"
 
 #include <QFontMetrics>
 
 namespace {
 
-// A rectangle given by its edges; right and bottom are exclusive.
-QRect Box(int Left, int Top, int Right, int Bottom) { return QRect(Left, Top, Right - Left, Bottom - Top); }
+using RectEdges::FromEdges;
 
-const QRect kNoRect = Box(-1, -1, -1, -1);
+const QRect kNoRect = FromEdges(-1, -1, -1, -1);
 
 }
 
@@ -23,16 +23,14 @@ const QRect kNoRect = Box(-1, -1, -1, -1);
 
 int TCustomExplorerTreeview::GetBorderWidth() const
 {
-    const bool focused = HasFocusLook();
-    const TColor outer = focused ? FAppearance->FocusOuterBorderColor() : FAppearance->OuterBorderColor();
-    const TColor inner = focused ? FAppearance->FocusInnerBorderColor() : FAppearance->InnerBorderColor();
-    const int lines = (outer != clNone ? 1 : 0) + (inner != clNone ? 1 : 0);
+    const TBorderColors border = BorderColors();
+    const int lines = (border.Outer != clNone ? 1 : 0) + (border.Inner != clNone ? 1 : 0);
     return std::max(lines, 1);
 }
 
 int TCustomExplorerTreeview::GetImageAreaWidth() const
 {
-    if ((FMode == aeSystem || FMode == aeFolder) && FInternalImages)
+    if (IsFolderMode() && FInternalImages)
         return FInternalImages->Width() + 6;
     if (FImages)
         return FImages->Width() + 6;
@@ -41,7 +39,7 @@ int TCustomExplorerTreeview::GetImageAreaWidth() const
 
 QRect TCustomExplorerTreeview::GetImageRect() const
 {
-    return FShowImage ? Box(2, 2, GetImageAreaWidth() + 2, height() - 2) : kNoRect;
+    return FShowImage ? FromEdges(2, 2, GetImageAreaWidth() + 2, height() - 2) : kNoRect;
 }
 
 QRect TCustomExplorerTreeview::GetRefreshButtonRect() const
@@ -49,7 +47,7 @@ QRect TCustomExplorerTreeview::GetRefreshButtonRect() const
     if (!FRefreshButton || !FRefreshBtn)
         return kNoRect;
     const int b = GetBorderWidth();
-    return Box(width() - FRefreshBtn->Scaled(24) - 2, b, width() - 2, height() - b);
+    return FromEdges(width() - FRefreshBtn->Scaled(24) - 2, b, width() - 2, height() - b);
 }
 
 QRect TCustomExplorerTreeview::GetDropDownButtonRect() const
@@ -60,14 +58,14 @@ QRect TCustomExplorerTreeview::GetDropDownButtonRect() const
     if (FRefreshButton && FRefreshBtn)
         right = GetRefreshButtonRect().left();
     const int left = FDropDownButton && !FDropDownButton->Visible() ? right : right - s15;
-    return Box(left, b, right, height() - b);
+    return FromEdges(left, b, right, height() - b);
 }
 
 QRect TCustomExplorerTreeview::GetNodeAreaRect() const
 {
     const QRect dropDown = GetDropDownButtonRect();
     const int left = FShowImage ? GetImageRect().x() + GetImageRect().width() + 1 : 2;
-    return Box(left, dropDown.top(), dropDown.left() - 2, dropDown.y() + dropDown.height());
+    return FromEdges(left, dropDown.top(), dropDown.left() - 2, RectEdges::Bottom(dropDown));
 }
 
 // --- Placing the child controls --------------------------------------------

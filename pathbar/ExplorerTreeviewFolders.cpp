@@ -301,7 +301,7 @@ void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* 
 
 void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
 {
-    if (!IsOwnNode(ParentNode) || (FMode != aeSystem && FMode != aeFolder))
+    if (!IsOwnNode(ParentNode) || !IsFolderMode())
         return;
     // The desktop and the computer have no folder of their own: they are
     // remembered by what they are, the others by their folder.
@@ -332,7 +332,7 @@ void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
 
 bool TCustomExplorerTreeview::IsGoneFolder(TKestTreeNode* Node) const
 {
-    if (!Node || (FMode != aeSystem && FMode != aeFolder) || Node == FDesktopNode || Node == FMyComputerNode)
+    if (!Node || !IsFolderMode() || Node == FDesktopNode || Node == FMyComputerNode)
         return false;
     return !Platform::Shell().DirectoryExists(FolderOfNode(Node));
 }
@@ -351,7 +351,7 @@ void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* Node)
 
 QString TCustomExplorerTreeview::GetSelectedFolder() const
 {
-    if ((FMode == aeSystem || FMode == aeFolder) && FSelectedNode)
+    if (IsFolderMode() && FSelectedNode)
         return FolderOfNode(FSelectedNode);
     return QString();
 }

@@ -22,6 +22,13 @@ void TCustomExplorerTreeview::AddToDropDownList(TKestTreeNode* Node)
     FDropDownSet.insert(Node);
 }
 
+void TCustomExplorerTreeview::AddWithChildrenToDropDownList(TKestTreeNode* Node)
+{
+    AddToDropDownList(Node);
+    for (TKestTreeNode* c = Node->GetFirstChild(); c; c = c->GetNextSibling())
+        AddToDropDownList(c);
+}
+
 void TCustomExplorerTreeview::RemoveFromDropDownList(TKestTreeNode* Node)
 {
     if (!FDropDownSet.remove(Node))

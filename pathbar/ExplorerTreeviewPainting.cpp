@@ -27,14 +27,19 @@ void TCustomExplorerTreeview::AppearanceChanged()
     update();
 }
 
+TCustomExplorerTreeview::TBorderColors TCustomExplorerTreeview::BorderColors() const
+{
+    if (HasFocusLook())
+        return {FAppearance->FocusOuterBorderColor(), FAppearance->FocusInnerBorderColor()};
+    return {FAppearance->OuterBorderColor(), FAppearance->InnerBorderColor()};
+}
+
 void TCustomExplorerTreeview::PaintFrame()
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
-    const bool focused = HasFocusLook();
-    const TColor outer = focused ? FAppearance->FocusOuterBorderColor() : FAppearance->OuterBorderColor();
-    const TColor inner = focused ? FAppearance->FocusInnerBorderColor() : FAppearance->InnerBorderColor();
+    const auto [outer, inner] = BorderColors();
     QRect r = rect();
     // An outline of r covers its columns left..right-1 and rows top..bottom-1.
     auto outline = [&p](const QRect& box, TColor c) {

@@ -191,7 +191,8 @@ void TNodeButton::mouseReleaseEvent(QMouseEvent* event)
     }
     const int x = int(event->position().x());
     if ((x < ArrowLeft() || !HasDropDown()) && FNode && FNode->HasChildren() && !FScrollButton)
-        // Selecting rebuilds the buttons and frees this one: nothing after.
+        // Selecting rebuilds the row, which puts this button aside with the
+        // spare ones (and OnSelect may free the bar): nothing after.
         FExplorerTreeview->ChooseNode(FNode);
 }
 
