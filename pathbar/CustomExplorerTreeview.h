@@ -168,10 +168,6 @@ public:
     QRect GetDropDownButtonRect() const;
     QRect GetNodeAreaRect() const;
     void PositionNodeButtons();
-    // A node text's width in the button font at that scale.
-    int NodeTextWidth(const QString& Text, double Scale);
-    // The button font at that scale.
-    const QFont& NodeTextFont(double Scale);
 
     // --- Events -------------------------------------------------------------
     TNotifyEvent OnRefreshClick;

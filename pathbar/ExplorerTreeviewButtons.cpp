@@ -141,10 +141,16 @@ void TCustomExplorerTreeview::BuildNodeButtons()
     int available = area.width();
     if (available < s14)
         return;
+    TNodeButtonPlace place;
+    place.Height = area.height();
+    place.Look = FAppearance->ButtonAppearance();
+    place.TextWidths = &FTextWidths;
     for (TKestTreeNode* node = FSelectedNode; node;) {
         TNodeButton* button = TakeNodeButton();
         button->SetVisible(true);
-        button->SetNode(node);
+        place.Index = int(FNodeButtons.size());
+        place.Selected = node == FSelectedNode;
+        button->SetNode(node, place);
         node = node->Parent();
         FNodeButtons.push_back(button);
         if (button->Width() > available || (node && button->Width() > available - s14)) {
@@ -168,16 +174,6 @@ TNodeButton* TCustomExplorerTreeview::TakeNodeButton()
     // been pressed again since it was put aside.
     button->Reset();
     return button;
-}
-
-int TCustomExplorerTreeview::NodeTextWidth(const QString& Text, double Scale)
-{
-    return FTextWidths.Width(*FAppearance->ButtonAppearance()->Font(), Scale, Text);
-}
-
-const QFont& TCustomExplorerTreeview::NodeTextFont(double Scale)
-{
-    return FTextWidths.QtFont(*FAppearance->ButtonAppearance()->Font(), Scale);
 }
 
 void TCustomExplorerTreeview::PositionNodeButtons()

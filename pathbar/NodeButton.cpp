@@ -5,6 +5,7 @@
 #include "pathbar/ButtonDrawing.h"
 #include "pathbar/ChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
+#include "pathbar/TextWidthCache.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -23,11 +24,12 @@ TNodeButton::TNodeButton(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), F
 
 TNodeButton::~TNodeButton() = default;
 
-void TNodeButton::SetNode(TKestTreeNode* Value)
+void TNodeButton::SetNode(TKestTreeNode* Value, const TNodeButtonPlace& Place)
 {
     FNode = Value;
+    FPlace = Place;
     if (FNode)
-        FShowText = FNode->ShowText() || FNode == FExplorerTreeview->SelectedNode();
+        FShowText = FNode->ShowText() || Place.Selected;
     UpdateWidth();
 }
 
@@ -39,9 +41,9 @@ void TNodeButton::SetScrollButton(bool Value)
 
 void TNodeButton::UpdateWidth()
 {
-    if (!FExplorerTreeview || !FNode)
+    if (!FNode || !FPlace.TextWidths)
         return;
-    SetHeight(FExplorerTreeview->GetNodeAreaRect().height());
+    SetHeight(FPlace.Height);
     const int s14 = Scaled(14);
     if (FScrollButton || !FShowText) {
         SetWidth(s14);
@@ -49,7 +51,7 @@ void TNodeButton::UpdateWidth()
     }
     int w = 0;
     if (!FNode->Text().isEmpty())
-        w = 2 * FOffsetX + FExplorerTreeview->NodeTextWidth(FNode->Text(), Scale());
+        w = 2 * FOffsetX + FPlace.TextWidths->Width(*FPlace.Look->Font(), Scale(), FNode->Text());
     if (FNode->HasChildren())
         w += s14;
     SetWidth(std::max(w, s14));
@@ -63,19 +65,11 @@ void TNodeButton::Reset()
     FNode = nullptr;
     FScrollButton = false;
     FShowText = true;
+    FPlace = TNodeButtonPlace();
     FGlyph->Clear();
 }
 
 bool TNodeButton::HasDropDown() const { return FNode && !FScrollButton && FNode->HasChildren(); }
-
-int TNodeButton::ButtonIndex() const
-{
-    if (!FExplorerTreeview)
-        return -1;
-    const auto& buttons = FExplorerTreeview->NodeButtons();
-    auto it = std::find(buttons.begin(), buttons.end(), this);
-    return it == buttons.end() ? -1 : int(it - buttons.begin());
-}
 
 void TNodeButton::DoNodePopulate(TKestTreeNode* Node)
 {
@@ -87,9 +81,9 @@ void TNodeButton::DoNodePopulate(TKestTreeNode* Node)
 
 void TNodeButton::Paint(QPainter& painter)
 {
-    if (!FExplorerTreeview || !FNode)
+    if (!FNode || !FPlace.Look)
         return;
-    const TButtonAppearance& look = *FExplorerTreeview->Appearance()->ButtonAppearance();
+    const TButtonAppearance& look = *FPlace.Look;
     const double scale = Scale();
     const QRect client = rect();
     QRect R = client;
@@ -121,7 +115,7 @@ void TNodeButton::Paint(QPainter& painter)
             QRect textRect = R;
             if (FDown)
                 textRect.setTop(textRect.top() + 2);
-            canvas.setFont(FExplorerTreeview->NodeTextFont(scale));
+            canvas.setFont(FPlace.TextWidths->QtFont(*look.Font(), scale));
             canvas.setPen(ColorToQColor(look.Font()->Color()));
             canvas.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, FNode->Text());
         }

@@ -8,7 +8,22 @@
 
 #include <memory>
 
+class TButtonAppearance;
 class TKestTreeNode;
+class TTextWidthCache;
+
+// What a node button is given by the row that places it.
+struct TNodeButtonPlace {
+    // Its position in the row, from the right (the selection is 0).
+    int Index = -1;
+    int Height = 0;
+    // The node is the bar's selection: its text shows even when the node
+    // says otherwise.
+    bool Selected = false;
+    // The row's button look and its text widths in that font.
+    const TButtonAppearance* Look = nullptr;
+    TTextWidthCache* TextWidths = nullptr;
+};
 
 class TNodeButton : public TExplorerTreeviewChild {
     Q_OBJECT
@@ -17,7 +32,8 @@ public:
     ~TNodeButton() override;
 
     TKestTreeNode* Node() const { return FNode; }
-    void SetNode(TKestTreeNode* Value);
+    // Shows Value at the given place of the row; the width follows.
+    void SetNode(TKestTreeNode* Value, const TNodeButtonPlace& Place);
     bool ScrollButton() const { return FScrollButton; }
     void SetScrollButton(bool Value);
     bool ShowText() const { return FShowText; }
@@ -28,7 +44,8 @@ public:
     void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
 
     bool HasDropDown() const;
-    int ButtonIndex() const;
+    // The position in the row (see TNodeButtonPlace), -1 off the row.
+    int ButtonIndex() const { return FPlace.Index; }
     // Hot in the wider sense: the mouse is over it or it is pressed.
     bool IsHot() const { return FHot || FDown || FDwBtnHot; }
     bool TextHot() const { return FHot; }
@@ -60,6 +77,8 @@ protected:
     bool FShowText = true;
 
 private:
+    TNodeButtonPlace FPlace;
+
     void UpdateWidth();
     // Left edge of the arrow part in button coordinates.
     int ArrowLeft() const { return width() - Scaled(14); }

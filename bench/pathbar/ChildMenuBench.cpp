@@ -9,6 +9,7 @@
 #include "pathbar/ChildMenu.h"
 #include "pathbar/KestExplorerTreeview.h"
 #include "pathbar/NodeButton.h"
+#include "pathbar/TextWidthCache.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -125,7 +126,8 @@ void BM_ChildMenuOf5000Children(benchmark::State& state)
     for (int i = 0; i < 5000; ++i)
         parent->AddChild(QStringLiteral("Folder %1").arg(i));
     TNodeButton button(&bar);
-    button.SetNode(parent);
+    TTextWidthCache widths;
+    button.SetNode(parent, {0, 24, true, bar.Appearance()->ButtonAppearance(), &widths});
     for (auto _ : state) {
         auto menu = CreateChildMenu(button);
         benchmark::DoNotOptimize(menu->sizeHint());

@@ -3,6 +3,7 @@
 #include "pathbar/ChildMenu.h"
 #include "pathbar/ChildMenuList.h"
 #include "pathbar/DropDownButton.h"
+#include "pathbar/TextWidthCache.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -85,11 +86,14 @@ protected:
     std::unique_ptr<TNodeButton> ButtonFor(TKestTreeNode* node, bool overflow = false)
     {
         auto button = std::make_unique<TNodeButton>(bar.get());
-        button->SetNode(node);
+        // Placed as the row would, though not in the row.
+        button->SetNode(node, {-1, bar->GetNodeAreaRect().height(), node == bar->SelectedNode(),
+                               bar->Appearance()->ButtonAppearance(), &widths});
         button->SetScrollButton(overflow);
         return button;
     }
 
+    TTextWidthCache widths;
     TKestTreeNode* a = nullptr;
     TKestTreeNode* b = nullptr;
     TKestTreeNode* c = nullptr;
