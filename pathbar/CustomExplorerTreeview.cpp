@@ -12,6 +12,7 @@
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodePath.h"
 #include "pathbar/NodeButton.h"
+#include "pathbar/NodeButtonRow.h"
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"
 
@@ -22,6 +23,7 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
     // Tab reaches the bar; a click focuses it only on the bar itself, not on
     // its child buttons (mousePressEvent).
     setFocusPolicy(Qt::TabFocus);
+    FButtonRow = std::make_unique<TNodeButtonRow>(*this);
     FTreeNodes.reset(CreateNodes());
     QLineEdit::setText(QString());
     SetEditorEnabled(false);
@@ -62,9 +64,7 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
 TCustomExplorerTreeview::~TCustomExplorerTreeview()
 {
     Destroying();
-    for (TNodeButton* b : FSpareButtons)
-        delete b;
-    FSpareButtons.clear();
+    FButtonRow->DeleteSpareButtons();
     // Open drop-down windows go now, before the bar they report to.
     for (TDropForm* form : {FDropForm.data(), FAutoComForm.data()}) {
         if (form) {
@@ -215,7 +215,7 @@ void TCustomExplorerTreeview::SetInternalText(const QString& Value)
     FText = Value;
     // While node buttons are shown the edit stays empty: the text would show
     // beneath them. Clearing the buttons brings FText back.
-    if (FNodeButtons.empty())
+    if (FButtonRow->IsEmpty())
         TCustomEdit::SetText(Value);
 }
 

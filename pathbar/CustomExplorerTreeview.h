@@ -24,7 +24,6 @@
 #include "pathbar/ExpTreeviewAppearance.h"
 #include "pathbar/ExplorerTreeviewTypes.h"
 #include "pathbar/KestTreeNodes.h"
-#include "pathbar/TextWidthCache.h"
 #include "styles/StyleInterfaces.h"
 
 #include <QPointer>
@@ -38,6 +37,7 @@ class TDropForm;
 class TExplorerTreeviewListBox;
 class TLeftIcon;
 class TNodeButton;
+class TNodeButtonRow;
 class TCustomForm;
 class TCustomImageList;
 
@@ -158,7 +158,7 @@ public:
     TDropDownButton* DropDownButtonControl() const { return FDropDownButton; }
     TDropDownButton* RefreshButtonControl() const { return FRefreshBtn; }
     TLeftIcon* LeftIcon() const { return FLeftIcon; }
-    const std::vector<TNodeButton*>& NodeButtons() const { return FNodeButtons; }
+    const std::vector<TNodeButton*>& NodeButtons() const;
 
     // --- Layout (client coordinates; -1 rectangles when absent) -------------
     int GetBorderWidth() const;
@@ -342,8 +342,6 @@ private:
     bool ListsFollowTree(bool removing) const;
     bool IsOwnNode(TKestTreeNode* Node) const;
     void CreateRefreshButton();
-    // A spare node button, else a new one.
-    TNodeButton* TakeNodeButton();
 
     TZPXStyle FZPXStyle = tsCustom;
     std::unique_ptr<TKestTreeNodes> FTreeNodes;
@@ -363,12 +361,7 @@ private:
     int FMaxDropHeight = 150;
     QPointer<TDropForm> FAutoComForm;
     QPointer<TExplorerTreeviewListBox> FAutoComListBox;
-    std::vector<TNodeButton*> FNodeButtons;
-    // Buttons taken off the bar, hidden, for the next rebuild: a rebuild on
-    // every resize then creates no widgets, and a button still handling the
-    // click that replaced it stays alive.
-    std::vector<TNodeButton*> FSpareButtons;
-    TTextWidthCache FTextWidths;
+    std::unique_ptr<TNodeButtonRow> FButtonRow;
     std::unique_ptr<TBitmap> FRefreshGlyph;
     TDbgList FDropDownList;
     // Membership of the history list, so adding stays cheap for large folders.

@@ -7,6 +7,7 @@
 #include "pathbar/DropDownButton.h"
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
+#include "pathbar/NodeButtonRow.h"
 #include "pathbar/RectEdges.h"
 
 #include <QFontMetrics>
@@ -112,17 +113,7 @@ void TCustomExplorerTreeview::UpdateEditRect()
 
 void TCustomExplorerTreeview::ClearNodeButtons()
 {
-    std::vector<TNodeButton*> buttons;
-    buttons.swap(FNodeButtons);
-    for (TNodeButton* b : buttons) {
-        if (IsDestroying()) {
-            delete b;
-        } else {
-            b->hide();
-            b->Reset();
-            FSpareButtons.push_back(b);
-        }
-    }
+    FButtonRow->Clear(IsDestroying());
     if (!IsDestroying()) {
         TCustomEdit::SetText(FText);
         selectAll();
@@ -137,55 +128,18 @@ void TCustomExplorerTreeview::BuildNodeButtons()
     if (!FSelectedNode || IsDestroying() || IsInDestruction(this))
         return;
     const QRect area = GetNodeAreaRect();
-    const int s14 = FDropDownButton->Scaled(14);
-    int available = area.width();
-    if (available < s14)
+    const int overflowWidth = FDropDownButton->Scaled(14);
+    if (area.width() < overflowWidth)
         return;
-    TNodeButtonPlace place;
-    place.Height = area.height();
-    place.Look = FAppearance->ButtonAppearance();
-    place.TextWidths = &FTextWidths;
-    for (TKestTreeNode* node = FSelectedNode; node;) {
-        TNodeButton* button = TakeNodeButton();
-        button->SetVisible(true);
-        place.Index = int(FNodeButtons.size());
-        place.Selected = node == FSelectedNode;
-        button->SetNode(node, place);
-        node = node->Parent();
-        FNodeButtons.push_back(button);
-        if (button->Width() > available || (node && button->Width() > available - s14)) {
-            button->SetScrollButton(true);
-            break;
-        }
-        available -= button->Width();
-    }
+    FButtonRow->Build(FSelectedNode, area, *FAppearance->ButtonAppearance(), overflowWidth);
     PositionNodeButtons();
     UpdateLeftIcon();
     TCustomEdit::SetText(QString());
 }
 
-TNodeButton* TCustomExplorerTreeview::TakeNodeButton()
-{
-    if (FSpareButtons.empty())
-        return new TNodeButton(this);
-    TNodeButton* button = FSpareButtons.back();
-    FSpareButtons.pop_back();
-    // A button taken off the bar in the middle of its own click may have
-    // been pressed again since it was put aside.
-    button->Reset();
-    return button;
-}
+const std::vector<TNodeButton*>& TCustomExplorerTreeview::NodeButtons() const { return FButtonRow->Buttons(); }
 
-void TCustomExplorerTreeview::PositionNodeButtons()
-{
-    const QRect area = GetNodeAreaRect();
-    int x = area.left();
-    for (auto it = FNodeButtons.rbegin(); it != FNodeButtons.rend(); ++it) {
-        TNodeButton* b = *it;
-        b->SetBounds(x, area.top(), b->Width(), area.height());
-        x += b->Width();
-    }
-}
+void TCustomExplorerTreeview::PositionNodeButtons() { FButtonRow->Position(GetNodeAreaRect()); }
 
 void TCustomExplorerTreeview::UpdateLeftIcon()
 {
