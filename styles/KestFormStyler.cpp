@@ -132,13 +132,15 @@ void StyleOne(QObject* styler, TComponent* component, const TApplyStyleEvent& be
     const QPointer<QObject> stylerAlive(styler);
     const QPointer<QObject> componentAlive(component->Object());
     bool allow = true;
-    if (before)
-        before(styler, component->Object(), allow);
+    // A copy: the handler may free the styler that holds it.
+    if (const TApplyStyleEvent handler = before)
+        handler(styler, component->Object(), allow);
     if (!allow || !stylerAlive || !componentAlive)
         return;
+    const TAppliedStyleEvent handler = after;
     apply();
-    if (after && stylerAlive && componentAlive)
-        after(styler, component->Object());
+    if (handler && stylerAlive && componentAlive)
+        handler(styler, component->Object());
 }
 
 }
