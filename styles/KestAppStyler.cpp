@@ -1,31 +1,22 @@
 #include "styles/KestAppStyler.h"
 
 #include "framework/Application.h"
-#include "framework/VersionText.h"
 #include "styles/KestFormStyler.h"
-#include "styles/SystemStyle.h"
-#include "styles/ThemeNotifierWindow.h"
 
 #include <QPointer>
 #include <algorithm>
 
-TKestAppStyler::TKestAppStyler(TComponent* owner) : QObject(nullptr), TComponent(this, owner)
+TKestAppStyler::TKestAppStyler(TComponent* owner) : TKestStyler(owner)
 {
     FStyle = tsCustom;
     FMetroColor = KestStyles::DefaultColorTones().Selected.BrushColor;
     FMetroTextColor = 0x000000;
     FMetroStyle = msLight;
     FAppColor = clNone;
-    if (!(owner && owner->IsDesigning())) {
-        FNotifier = new TThemeNotifierWindow(this);
-        // The main form as it is now; without one the notifier has no window
-        // but still hears theme changes (they reach it through the
-        // application).
-        if (TApplication* application = Application())
-            if (TCustomForm* mainForm = application->MainForm())
-                FNotifier->SetParent(mainForm);
-        FNotifier->OnThemeChange = [this](QObject*) { ThemeChanged(); };
-    }
+    // In the main form as it is now; without one the notifier has no window
+    // but still hears theme changes (they reach it through the application).
+    if (!(owner && owner->IsDesigning()))
+        CreateNotifier(Application() ? Application()->MainForm() : nullptr);
     FEnabled = true;
 }
 
@@ -41,8 +32,6 @@ TKestAppStyler::~TKestAppStyler()
     });
     FForms.clear();
 }
-
-QString TKestAppStyler::Version() const { return VersionText(GetVersionNr()); }
 
 template <typename Action>
 void TKestAppStyler::ForEachFormStyler(Action action)
@@ -139,50 +128,11 @@ void TKestAppStyler::SetAppColor(TColor value)
         Changed();
 }
 
-void TKestAppStyler::SetAutoThemeAdapt(bool value)
-{
-    FAutoThemeAdapt = value;
-    ThemeChanged();
-}
-
-void TKestAppStyler::SetEnabled(bool value)
-{
-    if (value == FEnabled)
-        return;
-    FEnabled = value;
-    if (value)
-        ApplyStyle();
-}
-
 void TKestAppStyler::SetMetro(bool value)
 {
     if (value == FMetro)
         return;
     FMetro = value;
-    UpdateMetro();
-}
-
-void TKestAppStyler::SetMetroColor(TColor value)
-{
-    if (value == FMetroColor)
-        return;
-    FMetroColor = value;
-    UpdateMetro();
-}
-
-void TKestAppStyler::SetMetroTextColor(TColor value)
-{
-    if (value == FMetroTextColor)
-        return;
-    FMetroTextColor = value;
-    UpdateMetro();
-}
-
-void TKestAppStyler::SetMetroStyle(TMetroStyle value)
-{
-    if (value == FMetroStyle)
-        return;
-    FMetroStyle = value;
     UpdateMetro();
 }
 
@@ -197,15 +147,9 @@ void TKestAppStyler::UpdateMetro()
         Changed();
 }
 
-void TKestAppStyler::Changed()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
 void TKestAppStyler::Loaded()
 {
-    TComponent::Loaded();
+    TKestStyler::Loaded();
     if (FAutoThemeAdapt)
         ThemeChanged();
 }
@@ -217,23 +161,15 @@ void TKestAppStyler::Assign(TPersistent* source)
         SetAutoThemeAdapt(other->AutoThemeAdapt());
         return;
     }
-    TComponent::Assign(source);
-}
-
-void TKestAppStyler::ThemeChanged()
-{
-    if (FAutoThemeAdapt)
-        SetStyle(DetectSystemStyle(false));
+    TKestStyler::Assign(source);
 }
 
 void TKestAppStyler::Notification(TComponent* component, TOperation operation)
 {
-    TComponent::Notification(component, operation);
+    TKestStyler::Notification(component, operation);
     if (operation != TOperation::opRemove)
         return;
     FForms.erase(std::remove_if(FForms.begin(), FForms.end(),
                                 [component](TKestFormStyler* f) { return static_cast<TComponent*>(f) == component; }),
                  FForms.end());
-    if (component == static_cast<TComponent*>(FNotifier))
-        FNotifier = nullptr;
 }

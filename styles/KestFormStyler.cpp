@@ -3,11 +3,8 @@
 #include "framework/Form.h"
 #include "framework/Frame.h"
 #include "framework/StringList.h"
-#include "framework/VersionText.h"
 #include "styles/StyleInterfaces.h"
 #include "styles/StyleWalk.h"
-#include "styles/SystemStyle.h"
-#include "styles/ThemeNotifierWindow.h"
 
 namespace {
 
@@ -47,7 +44,7 @@ TColor FormBackground(TZPXStyle style)
 
 }
 
-TKestFormStyler::TKestFormStyler(TComponent* owner) : QObject(nullptr), TComponent(this, owner)
+TKestFormStyler::TKestFormStyler(TComponent* owner) : TKestStyler(owner)
 {
     FStyle = tsCustom;
     FTones = KestStyles::DefaultColorTones();
@@ -57,11 +54,8 @@ TKestFormStyler::TKestFormStyler(TComponent* owner) : QObject(nullptr), TCompone
     const bool designing = owner && owner->IsDesigning();
     if (designing && !owner->IsReading() && !owner->IsLoading())
         FAppColor = 0xE29E00;
-    if (!designing) {
-        FNotifier = new TThemeNotifierWindow(this);
-        FNotifier->SetParent(FirstWindowedOwner(owner));
-        FNotifier->OnThemeChange = [this](QObject*) { ThemeChanged(); };
-    }
+    if (!designing)
+        CreateNotifier(FirstWindowedOwner(owner));
     FEnabled = true;
 }
 
@@ -73,8 +67,6 @@ TKestFormStyler::~TKestFormStyler()
     if (FAppStyle)
         FAppStyle->UnRegisterFormStyler(this);
 }
-
-QString TKestFormStyler::Version() const { return VersionText(GetVersionNr()); }
 
 void TKestFormStyler::ApplyStyle()
 {
@@ -215,12 +207,6 @@ void TKestFormStyler::SetAppStyle(TKestAppStyler* value)
         value->RegisterFormStyler(this);
 }
 
-void TKestFormStyler::SetAutoThemeAdapt(bool value)
-{
-    FAutoThemeAdapt = value;
-    ThemeChanged();
-}
-
 void TKestFormStyler::SetComboBox(TComboBox* value)
 {
     if (value != FComboBox) {
@@ -264,15 +250,6 @@ void TKestFormStyler::ShowStyleInComboBox()
         FComboBox->SetItemIndex(FComboBox->IndexOfObject(StyleObject(FStyle)));
 }
 
-void TKestFormStyler::SetEnabled(bool value)
-{
-    if (value == FEnabled)
-        return;
-    FEnabled = value;
-    if (value)
-        ApplyStyle();
-}
-
 void TKestFormStyler::SetMetro(bool value)
 {
     if (value == FMetro)
@@ -280,30 +257,6 @@ void TKestFormStyler::SetMetro(bool value)
     FMetro = value;
     if (value)
         UpdateMetro();
-}
-
-void TKestFormStyler::SetMetroColor(TColor value)
-{
-    if (value == FMetroColor)
-        return;
-    FMetroColor = value;
-    UpdateMetro();
-}
-
-void TKestFormStyler::SetMetroTextColor(TColor value)
-{
-    if (value == FMetroTextColor)
-        return;
-    FMetroTextColor = value;
-    UpdateMetro();
-}
-
-void TKestFormStyler::SetMetroStyle(TMetroStyle value)
-{
-    if (value == FMetroStyle)
-        return;
-    FMetroStyle = value;
-    UpdateMetro();
 }
 
 void TKestFormStyler::UpdateMetro()
@@ -316,15 +269,9 @@ void TKestFormStyler::UpdateMetro()
         SetColorTones(FTones);
 }
 
-void TKestFormStyler::Changed()
-{
-    if (OnChange)
-        OnChange(this);
-}
-
 void TKestFormStyler::Loaded()
 {
-    TComponent::Loaded();
+    TKestStyler::Loaded();
     if (IsDesigning())
         return;
     if (FAppStyle) {
@@ -351,24 +298,16 @@ void TKestFormStyler::Assign(TPersistent* source)
         SetStyle(other->Style());
         return;
     }
-    TComponent::Assign(source);
-}
-
-void TKestFormStyler::ThemeChanged()
-{
-    if (FAutoThemeAdapt)
-        SetStyle(DetectSystemStyle(false));
+    TKestStyler::Assign(source);
 }
 
 void TKestFormStyler::Notification(TComponent* component, TOperation operation)
 {
-    TComponent::Notification(component, operation);
+    TKestStyler::Notification(component, operation);
     if (operation != TOperation::opRemove)
         return;
     if (component == static_cast<TComponent*>(FAppStyle))
         FAppStyle = nullptr;
     if (component == static_cast<TComponent*>(FComboBox))
         FComboBox = nullptr;
-    if (component == static_cast<TComponent*>(FNotifier))
-        FNotifier = nullptr;
 }
