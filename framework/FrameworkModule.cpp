@@ -1,8 +1,10 @@
 #include "framework/FrameworkModule.h"
 
 #include "framework/Button.h"
+#include "framework/ComboBox.h"
 #include "framework/Events.h"
 #include "framework/Form.h"
+#include "framework/Frame.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/TypeInfo.h"
@@ -18,6 +20,8 @@ void RegisterClasses()
     TypeInfo::RegisterClass<TButton>();
     TypeInfo::RegisterClass<TForm>();
     TypeInfo::RegisterClass<TImageList>();
+    TypeInfo::RegisterClass<TComboBox>();
+    TypeInfo::RegisterClass<TFrame>();
     TypeInfo::RegisterClass<TPopupMenu>();
     TypeInfo::RegisterClass<TMenuItem>();
 }
