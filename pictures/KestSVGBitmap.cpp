@@ -3,6 +3,7 @@
 #include "framework/Exception.h"
 #include "framework/Rounding.h"
 #include "pictures/KestSVGImport.h"
+#include "pictures/RasterSignature.h"
 #include "pictures/StoredByteCount.h"
 #include "utils/KestUtils.h"
 
@@ -137,9 +138,7 @@ void TKestSVGBitmap::SaveToFile(const QString& Filename)
 
 bool TKestSVGBitmap::CanLoadFromStream(TStream& Stream)
 {
-    // ".unknown" is the icon signature; four zero bytes are no picture.
-    QString type = TKestUtils::GetImageType(Stream, false);
-    return type.isEmpty() || type == QLatin1String(".empty");
+    return !RasterSignature::IsRaster(Stream, false);
 }
 
 void TKestSVGBitmap::ReadData(TStream& Stream)
