@@ -22,12 +22,7 @@ const char* const AllocationFailed = "Could not allocate memory for image";
 
 THTMLPicture::THTMLPicture(QObject* parent) : TKestSVGBitmap(parent) { SetTransparent(true); }
 
-THTMLPicture::~THTMLPicture()
-{
-    // The worker posts its result to this picture: it must be done first.
-    if (FDownload)
-        FDownload->wait();
-}
+THTMLPicture::~THTMLPicture() = default;
 
 bool THTMLPicture::GetEmpty() const { return Source().isEmpty() ? FIsEmpty : TKestSVGBitmap::GetEmpty(); }
 
@@ -186,11 +181,10 @@ void THTMLPicture::LoadFromURL(const QString& url)
         return;
     FURL = url;
     FThreadBusy = true;
-    if (FDownload)
-        FDownload->wait();
-    // The worker sees only its copy of the address and posts the outcome
-    // back to the window thread; the picture waits for it when destroyed.
-    FDownload.reset(QThread::create([url, target = this] {
+    // The worker sees only its copy of the address and posts the outcome to
+    // the window thread, where the guard tells whether the picture is still
+    // there. The thread frees itself when done.
+    QThread* worker = QThread::create([url, target = QPointer<THTMLPicture>(this)] {
         QByteArray data;
         QString error;
         try {
@@ -200,10 +194,16 @@ void THTMLPicture::LoadFromURL(const QString& url)
         } catch (const std::exception& e) {
             error = QString::fromLocal8Bit(e.what());
         }
-        QMetaObject::invokeMethod(target, "DownloadFinished", Qt::QueuedConnection, Q_ARG(QByteArray, data),
-                                  Q_ARG(QString, error));
-    }));
-    FDownload->start();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [target, data, error] {
+                if (target)
+                    target->DownloadFinished(data, error);
+            },
+            Qt::QueuedConnection);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
 }
 
 void THTMLPicture::DownloadFinished(const QByteArray& data, const QString& error)

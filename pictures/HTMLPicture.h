@@ -97,7 +97,7 @@ public:
     TDownloadCancelEvent OnDownLoadCancel;
     TDownloadProgressEvent OnDownLoadProgress;
 
-    // Waits for a download in progress to deliver (tests, shut-down);
+    // Waits for a download in progress to deliver (tests);
     // returns false when it did not finish in time.
     bool WaitForDownload(int timeoutMs);
 
@@ -107,7 +107,7 @@ protected:
     int GetHeight() const override;
 
 private:
-    Q_INVOKABLE void DownloadFinished(const QByteArray& data, const QString& error);
+    void DownloadFinished(const QByteArray& data, const QString& error);
     void MeasurePicture();
     void LoadRaw(const QByteArray& bytes);
     void DataChanged();
@@ -142,5 +142,4 @@ private:
     std::unique_ptr<KestGDIP::TGPImage> FDecoded;
     bool FDecodeTried = false;
     std::unique_ptr<TBitmap> FBitmap;
-    std::unique_ptr<QThread> FDownload;
 };
