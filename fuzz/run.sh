@@ -37,6 +37,16 @@ PY
     # beyond n times the path length would take minutes.
     flags=(-max_len=262144 -len_control=0 -timeout=30)
     ;;
+  fuzz_picture_data|fuzz_gif_frames)
+    # Real pictures of every kind the readers take; the decoders see them
+    # too, so each input has a time limit.
+    seeds=("$root/fuzz/seeds/pictures")
+    flags=(-max_len=65536 -timeout=10 -rss_limit_mb=2048)
+    # The drawing library sizes some buffers from the data; a hostile size
+    # is answered as out of memory (a null block), as it is outside the
+    # sanitizer, instead of ending the run.
+    export ASAN_OPTIONS="allocator_may_return_null=1"
+    ;;
   *)
     echo "unknown target $target" >&2; exit 2 ;;
 esac
