@@ -34,6 +34,16 @@ protected:
             OnChanged(FSender);
     }
 
+    // The setters' rule: store and notify only a different value.
+    template <typename T>
+    void Update(T& field, const T& value)
+    {
+        if (!(field == value)) {
+            field = value;
+            DoChanged();
+        }
+    }
+
     // Holds notification back for the scope of a compound change.
     class TUpdateScope {
     public:

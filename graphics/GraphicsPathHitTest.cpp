@@ -5,88 +5,135 @@
 #include <algorithm>
 #include <cmath>
 
-// The flattened polygon split at every move into figures, each with its
-// box; repeats are looked for within a figure only.
-struct THitTestBuilder : KestPathWalk::TPolygonSink {
-    explicit THitTestBuilder(TKestGraphicsPathHitTest& target) : TPolygonSink{target.FVertices}, Target(target) {}
+namespace {
+
+// The flattened polygon, split at every move into figures; repeats are
+// looked for within a figure only.
+struct TFigureSink : KestPathWalk::TPolygonSink {
+    std::vector<size_t> FigureStarts;
 
     void Move(const TPointF& p)
     {
-        EndFigure();
+        DedupFrom = Polygon.size();
+        FigureStarts.push_back(DedupFrom);
         TPolygonSink::Move(p);
     }
-
-    void EndFigure()
-    {
-        const auto& v = Polygon;
-        const size_t end = v.size();
-        if (end > DedupFrom) {
-            TRectF bounds(v[DedupFrom].X, v[DedupFrom].Y, v[DedupFrom].X, v[DedupFrom].Y);
-            for (size_t i = DedupFrom + 1; i < end; ++i) {
-                bounds.Left = std::min(bounds.Left, v[i].X);
-                bounds.Top = std::min(bounds.Top, v[i].Y);
-                bounds.Right = std::max(bounds.Right, v[i].X);
-                bounds.Bottom = std::max(bounds.Bottom, v[i].Y);
-            }
-            Target.FFigures.push_back({int(DedupFrom), int(end), bounds});
-        }
-        DedupFrom = end;
-    }
-
-    TKestGraphicsPathHitTest& Target;
 };
+
+TRectF BoundsOf(const TKestGraphicsPathPolygon& points)
+{
+    if (points.empty())
+        return {};
+    TRectF r(points[0].X, points[0].Y, points[0].X, points[0].Y);
+    for (const TPointF& p : points) {
+        r.Left = std::min(r.Left, p.X);
+        r.Top = std::min(r.Top, p.Y);
+        r.Right = std::max(r.Right, p.X);
+        r.Bottom = std::max(r.Bottom, p.Y);
+    }
+    return r;
+}
+
+// Edges a band holds on average at most; more bands cost memory for edges
+// that span several.
+constexpr size_t EntriesPerEdge = 8;
+
+}
 
 TKestGraphicsPathHitTest::TKestGraphicsPathHitTest(const TKestGraphicsPathPoints& points, double step)
 {
-    THitTestBuilder builder(*this);
-    KestPathWalk::Walk(points, step, builder);
-    builder.EndFigure();
-    if (!FFigures.empty()) {
-        FBounds = FFigures.front().Bounds;
-        for (const TFigure& f : FFigures) {
-            FBounds.Left = std::min(FBounds.Left, f.Bounds.Left);
-            FBounds.Top = std::min(FBounds.Top, f.Bounds.Top);
-            FBounds.Right = std::max(FBounds.Right, f.Bounds.Right);
-            FBounds.Bottom = std::max(FBounds.Bottom, f.Bounds.Bottom);
-        }
+    TFigureSink sink{{FVertices}, {}};
+    KestPathWalk::Walk(points, step, sink);
+    FBounds = BoundsOf(FVertices);
+    FTransposed = double(FBounds.Right) - FBounds.Left > double(FBounds.Bottom) - FBounds.Top;
+    // Points before the first move (a path that starts with a line) make a
+    // figure of their own.
+    if (sink.FigureStarts.empty() || sink.FigureStarts.front() != 0)
+        sink.FigureStarts.insert(sink.FigureStarts.begin(), 0);
+    sink.FigureStarts.push_back(FVertices.size());
+    for (size_t f = 0; f + 1 < sink.FigureStarts.size(); ++f)
+        AddFigureEdges(sink.FigureStarts[f], sink.FigureStarts[f + 1]);
+    BuildBands();
+}
+
+void TKestGraphicsPathHitTest::AddFigureEdges(size_t begin, size_t end)
+{
+    for (size_t i = begin, j = end - 1; i < end; j = i++) {
+        const TPointF& a = FVertices[j];
+        const TPointF& b = FVertices[i];
+        TEdge e = FTransposed ? TEdge{a.Y, a.X, b.Y, b.X} : TEdge{a.X, a.Y, b.X, b.Y};
+        if (e.V0 != e.V1) // an edge along the ray never crosses it
+            FEdges.push_back(e);
     }
 }
 
-namespace {
-
-bool OutsideBox(const TRectF& box, const TPointF& p)
+int TKestGraphicsPathHitTest::BandOf(double v, int bandCount) const
 {
-    return p.X < box.Left || p.X > box.Right || p.Y < box.Top || p.Y > box.Bottom;
+    const double band = std::floor((v - FBandOrigin) / FBandSize);
+    return int(std::clamp(band, 0.0, double(bandCount - 1)));
 }
 
+void TKestGraphicsPathHitTest::BuildBands()
+{
+    if (FEdges.empty())
+        return;
+    double low = FEdges[0].V0, high = low;
+    for (const TEdge& e : FEdges) {
+        low = std::min({low, e.V0, e.V1});
+        high = std::max({high, e.V0, e.V1});
+    }
+    FBandOrigin = low;
+    // Halve the bands until the edges spanning several fit the budget.
+    int bandCount = int(std::clamp<size_t>(FEdges.size() / 2, 1, 1 << 20));
+    size_t entries = 0;
+    for (;; bandCount = std::max(1, bandCount / 2)) {
+        FBandSize = (high - low) / bandCount;
+        if (!(FBandSize > 0) || !std::isfinite(FBandSize)) {
+            bandCount = 1;
+            FBandSize = 1;
+        }
+        entries = 0;
+        for (const TEdge& e : FEdges)
+            entries += size_t(std::abs(BandOf(e.V1, bandCount) - BandOf(e.V0, bandCount))) + 1;
+        if (bandCount == 1 || entries <= EntriesPerEdge * FEdges.size())
+            break;
+    }
+    FBandStart.assign(size_t(bandCount) + 1, 0);
+    auto bandsOf = [&](const TEdge& e) {
+        const int a = BandOf(e.V0, bandCount), b = BandOf(e.V1, bandCount);
+        return std::pair(std::min(a, b), std::max(a, b));
+    };
+    for (const TEdge& e : FEdges) {
+        const auto [first, last] = bandsOf(e);
+        for (int b = first; b <= last; ++b)
+            ++FBandStart[size_t(b) + 1];
+    }
+    for (size_t b = 1; b < FBandStart.size(); ++b)
+        FBandStart[b] += FBandStart[b - 1];
+    FBandEdges.resize(entries);
+    std::vector<int> fill(FBandStart.begin(), FBandStart.end() - 1);
+    for (size_t i = 0; i < FEdges.size(); ++i) {
+        const auto [first, last] = bandsOf(FEdges[i]);
+        for (int b = first; b <= last; ++b)
+            FBandEdges[size_t(fill[size_t(b)]++)] = int(i);
+    }
 }
 
 bool TKestGraphicsPathHitTest::Contains(const TPointF& point) const
 {
-    if (FFigures.empty() || OutsideBox(FBounds, point))
+    if (FVertices.empty() || point.X < FBounds.Left || point.X > FBounds.Right || point.Y < FBounds.Top ||
+        point.Y > FBounds.Bottom || FEdges.empty())
         return false;
+    const double u = FTransposed ? point.Y : point.X;
+    const double v = FTransposed ? point.X : point.Y;
+    const int band = BandOf(v, int(FBandStart.size()) - 1);
     bool inside = false;
-    for (const TFigure& figure : FFigures)
-        // A figure whose box misses the point crosses its ray an even number
-        // of times.
-        if (!OutsideBox(figure.Bounds, point) && FigureCrossingsOdd(figure, point))
+    for (int k = FBandStart[size_t(band)]; k < FBandStart[size_t(band) + 1]; ++k) {
+        const TEdge& e = FEdges[size_t(FBandEdges[size_t(k)])];
+        if ((v < e.V1) != (v < e.V0) && u < (e.U0 - e.U1) * (v - e.V1) / (e.V0 - e.V1) + e.U1)
             inside = !inside;
-    return inside;
-}
-
-bool TKestGraphicsPathHitTest::FigureCrossingsOdd(const TFigure& figure, const TPointF& point) const
-{
-    const double px = point.X, py = point.Y;
-    bool odd = false;
-    for (int i = figure.Begin, j = figure.End - 1; i < figure.End; j = i++) {
-        const double xi = FVertices[i].X, yi = FVertices[i].Y;
-        const double xj = FVertices[j].X, yj = FVertices[j].Y;
-        if (yi == yj)
-            continue;
-        if ((py < yi) != (py < yj) && px < (xj - xi) * (py - yi) / (yj - yi) + xi)
-            odd = !odd;
     }
-    return odd;
+    return inside;
 }
 
 bool TKestGraphicsPathHitTest::AnyVertexIn(const TRectF& rect) const

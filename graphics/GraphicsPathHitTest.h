@@ -1,7 +1,9 @@
 #pragma once
-// A path flattened once for its hit tests: the figures as separate closed
-// polygons, each with its bounding box, so that an unchanged path is not
-// flattened again on every test and figures far from the point cost little.
+// A path flattened once for its hit tests. The edges of every figure (each
+// closed from its last vertex to its first) are sorted into bands across
+// the path's longer side, so that a test reads only the edges of one band:
+// an unchanged path is not flattened again, and a long path is not read
+// whole, on every test.
 
 #include "graphics/GraphicsPath.h"
 
@@ -11,22 +13,30 @@ class TKestGraphicsPathHitTest {
 public:
     TKestGraphicsPathHitTest(const TKestGraphicsPathPoints& points, double step);
 
-    // Even-odd rule over all figures, each closed from its last vertex to
-    // its first; a point on a right or bottom edge is outside.
+    // Even-odd rule over all figures; a point on a right or bottom edge is
+    // outside, on a left or top edge inside.
     bool Contains(const TPointF& point) const;
     // Some vertex lies in rect, left and top edges in, right and bottom out.
     bool AnyVertexIn(const TRectF& rect) const;
 
 private:
-    struct TFigure {
-        int Begin, End; // vertex range [Begin, End)
-        TRectF Bounds;
+    // An edge in band coordinates: u runs along the bands, v across them.
+    struct TEdge {
+        double U0, V0, U1, V1;
     };
-    friend struct THitTestBuilder;
 
-    bool FigureCrossingsOdd(const TFigure& figure, const TPointF& point) const;
+    void AddFigureEdges(size_t begin, size_t end);
+    void BuildBands();
+    int BandOf(double v, int bandCount) const;
 
-    std::vector<TPointF> FVertices;
-    std::vector<TFigure> FFigures;
+    TKestGraphicsPathPolygon FVertices;
     TRectF FBounds;
+    // A wide path is cut into vertical bands and tested with a ray
+    // downwards; a tall one into horizontal bands with a ray to the right.
+    bool FTransposed = false;
+    std::vector<TEdge> FEdges;
+    double FBandOrigin = 0;
+    double FBandSize = 1;
+    std::vector<int> FBandStart; // band b holds FBandEdges[FBandStart[b] .. FBandStart[b + 1])
+    std::vector<int> FBandEdges;
 };

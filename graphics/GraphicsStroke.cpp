@@ -24,13 +24,7 @@ void TKestCustomGraphicsStroke::Assign(TPersistent* source)
     DoChanged();
 }
 
-void TKestCustomGraphicsStroke::SetKind(TKestGraphicsStrokeKind value)
-{
-    if (value != FKind) {
-        FKind = value;
-        DoChanged();
-    }
-}
+void TKestCustomGraphicsStroke::SetKind(TKestGraphicsStrokeKind value) { Update(FKind, value); }
 
 void TKestCustomGraphicsStroke::SetColor(TColor value)
 {
@@ -40,18 +34,6 @@ void TKestCustomGraphicsStroke::SetColor(TColor value)
     }
 }
 
-void TKestCustomGraphicsStroke::SetWidth(float value)
-{
-    if (value != FWidth) {
-        FWidth = value;
-        DoChanged();
-    }
-}
+void TKestCustomGraphicsStroke::SetWidth(float value) { Update(FWidth, value); }
 
-void TKestCustomGraphicsStroke::SetOpacity(float value)
-{
-    if (value != FOpacity) {
-        FOpacity = value;
-        DoChanged();
-    }
-}
+void TKestCustomGraphicsStroke::SetOpacity(float value) { Update(FOpacity, value); }

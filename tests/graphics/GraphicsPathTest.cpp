@@ -259,6 +259,53 @@ TEST(GraphicsPathHitTest, CurvesAndLaterChangesAreSeen)
     ExpectHits(path, {{{1050, 25}, false}});
 }
 
+// The even-odd test read straight off the flattened polygon of a path with
+// one figure, every edge visited.
+bool ReferenceInside(const TKestGraphicsPathPolygon& polygon, const TPointF& p)
+{
+    bool inside = false;
+    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const double xi = polygon[i].X, yi = polygon[i].Y, xj = polygon[j].X, yj = polygon[j].Y;
+        if (yi != yj && (p.Y < yi) != (p.Y < yj) && p.X < (xj - xi) * (p.Y - yi) / (yj - yi) + xi)
+            inside = !inside;
+    }
+    return inside;
+}
+
+TEST(GraphicsPathHitTest, LongWavyFiguresAgreeWithEveryEdgeRead)
+{
+    // A wide and a tall wave of 400 curves each: the kept index must answer
+    // as reading every edge would, inside, outside and near the curves.
+    for (bool tall : {false, true}) {
+        SCOPED_TRACE(tall ? "tall" : "wide");
+        auto at = [tall](float along, float across) { return tall ? TPointF(across, along) : TPointF(along, across); };
+        TKestGraphicsPath path;
+        path.MoveTo(at(0, 0));
+        for (int i = 0; i < 400; ++i) {
+            const float x = i * 10.0f, swing = (i % 2 ? 12.0f : -12.0f) * (1 + i % 3);
+            path.CurveTo(at(x + 3, swing), at(x + 7, -swing), at(x + 10, 0));
+        }
+        path.LineTo(at(4000, 60));
+        path.LineTo(at(0, 60));
+        path.ClosePath();
+        TKestGraphicsPathPolygon polygon;
+        path.FlattenToPolygon(polygon, 0.25f);
+        unsigned seed = 12345;
+        auto next = [&seed](float range) {
+            seed = seed * 1103515245u + 12345u;
+            return float((seed >> 8) % 100000) / 100000.0f * range;
+        };
+        int inside = 0;
+        for (int k = 0; k < 2000; ++k) {
+            const TPointF p = at(next(4020) - 10, next(120) - 40);
+            const bool expected = ReferenceInside(polygon, p);
+            inside += expected;
+            ASSERT_EQ(path.IsPointVisible(p), expected) << p.X << ", " << p.Y;
+        }
+        EXPECT_GT(inside, 200);
+    }
+}
+
 TEST(GraphicsPathHitTest, RectVisibleWhenAVertexLiesInside)
 {
     TKestGraphicsPath path;
