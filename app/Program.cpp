@@ -5,6 +5,7 @@
 #include "framework/Application.h"
 #include "framework/TypeInfo.h"
 #include "pathbar/KestExplorerTreeview.h"
+#include "pictures/KestTypes.h"
 #include "styles/StylesModule.h"
 
 namespace Program {
@@ -12,6 +13,7 @@ namespace Program {
 void RegisterModules()
 {
     KestStyles::RegisterModule();
+    KestTypes::RegisterModule();
     TCustomExplorerTreeview::RegisterModule();
     TypeInfo::RegisterClass<TForm1>();
     TypeInfo::RegisterClass<TForm2>();

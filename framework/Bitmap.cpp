@@ -1,13 +1,15 @@
 #include "framework/Bitmap.h"
 
+#include "framework/Canvas.h"
 #include "framework/Exception.h"
 #include "framework/Filer.h"
 #include "framework/Stream.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 
-TBitmap::TBitmap(QObject* parent) : QObject(parent) {}
+TBitmap::TBitmap(QObject* parent) : TGraphic(parent) {}
 
 TBitmap::~TBitmap() = default;
 
@@ -18,8 +20,11 @@ void TBitmap::Assign(TPersistent* Source)
             return;
         FImage = b->FImage;
         FEncoded = b->FEncoded;
-        FTransparent = b->FTransparent;
-        Changed();
+        // Transparent reports the change when it differs; one report is enough.
+        bool sameTransparency = b->Transparent() == Transparent();
+        SetTransparent(b->Transparent());
+        if (sameTransparency)
+            Changed();
         return;
     }
     if (!Source) {
@@ -29,11 +34,19 @@ void TBitmap::Assign(TPersistent* Source)
     TPersistent::Assign(Source);
 }
 
-void TBitmap::DefineProperties(TFiler* Filer)
+void TBitmap::Draw(TCanvas& ACanvas, const QRect& Rect)
 {
-    Filer->DefineBinaryProperty(
-        QStringLiteral("Data"), [this](TStream& s) { LoadFromStream(s); }, [this](TStream& s) { SaveToStream(s); },
-        !Empty());
+    if (!Empty())
+        ACanvas.DrawImage(Rect, Transparent() ? TransparentImage() : FImage);
+}
+
+bool TBitmap::CanLoadFromStream(TStream& stream)
+{
+    qint64 saved = stream.Position();
+    QByteArray format = QImageReader::imageFormat(&stream.Device());
+    stream.SetPosition(saved);
+    // A vector document is no raster picture, even where a plug-in reads it.
+    return !format.isEmpty() && !format.startsWith("svg");
 }
 
 void TBitmap::SetSize(int width, int height)
@@ -66,16 +79,10 @@ void TBitmap::LoadFromStream(TStream& stream)
     LoadFromBytes(stream.Device().readAll());
 }
 
-void TBitmap::SaveToStream(TStream& stream) const
+void TBitmap::SaveToStream(TStream& stream)
 {
     QByteArray bytes = Encoded();
     stream.WriteBuffer(bytes.constData(), bytes.size());
-}
-
-void TBitmap::LoadFromFile(const QString& fileName)
-{
-    TFileStream stream(fileName, QIODevice::ReadOnly);
-    LoadFromStream(stream);
 }
 
 void TBitmap::LoadFromResourceName(const QString& name)
@@ -113,14 +120,6 @@ QByteArray TBitmap::Encoded() const
     return bytes;
 }
 
-void TBitmap::SetTransparent(bool value)
-{
-    if (value == FTransparent)
-        return;
-    FTransparent = value;
-    Changed();
-}
-
 QRgb TBitmap::TransparentColor() const
 {
     return Empty() ? 0 : FImage.pixel(0, FImage.height() - 1);
@@ -141,8 +140,3 @@ QImage TBitmap::TransparentImage() const
     return image;
 }
 
-void TBitmap::Changed()
-{
-    if (OnChange)
-        OnChange(this);
-}

@@ -2,34 +2,33 @@
 // A bitmap picture. It keeps the encoded file it was loaded from, so that a
 // stored picture is written back byte for byte while it is unchanged.
 
-#include "framework/Events.h"
-#include "framework/Persistent.h"
+#include "framework/Graphic.h"
 
 #include <QByteArray>
 #include <QImage>
-#include <QObject>
 
 class TStream;
 
-class TBitmap : public QObject, public TPersistent {
+class TBitmap : public TGraphic {
     Q_OBJECT
 public:
-    explicit TBitmap(QObject* parent = nullptr);
+    Q_INVOKABLE explicit TBitmap(QObject* parent = nullptr);
     ~TBitmap() override;
 
     void Assign(TPersistent* Source) override;
-    void DefineProperties(TFiler* Filer) override;
 
-    bool Empty() const { return FImage.isNull(); }
-    int Width() const { return FImage.width(); }
-    int Height() const { return FImage.height(); }
+    void Draw(TCanvas& ACanvas, const QRect& Rect) override;
     void SetSize(int width, int height);
+    void SetWidth(int Value) override { SetSize(Value, Height()); }
+    void SetHeight(int Value) override { SetSize(Width(), Value); }
 
-    // Bitmap files (and any format Qt reads); raises EReadError when the
-    // data is not a picture.
-    void LoadFromStream(TStream& stream);
-    void SaveToStream(TStream& stream) const;
-    void LoadFromFile(const QString& fileName);
+    // Bitmap files (and any raster format Qt reads); raises EReadError when
+    // the data is not a picture. Stored as "Data": the encoded file's bytes.
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
+    // Whether the data from the stream's position is a raster picture Qt
+    // reads; the position is kept.
+    static bool CanLoadFromStream(TStream& stream);
     // The bitmap resource of that name among the program's resources.
     void LoadFromResourceName(const QString& name);
     void Clear();
@@ -39,20 +38,20 @@ public:
     // The encoded bytes as loaded, or the picture encoded as a bitmap file.
     QByteArray Encoded() const;
 
-    bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
     // The colour shown as transparent: the bottom-left pixel's.
     QRgb TransparentColor() const;
     // The picture with its transparent colour cleared, ready to draw.
     QImage TransparentImage() const;
 
-    TNotifyEvent OnChange;
+protected:
+    bool GetEmpty() const override { return FImage.isNull(); }
+    int GetWidth() const override { return FImage.width(); }
+    int GetHeight() const override { return FImage.height(); }
 
 private:
-    void Changed();
+    void Changed() { TGraphic::Changed(this); }
     void LoadFromBytes(const QByteArray& bytes);
 
     QImage FImage;
     QByteArray FEncoded;
-    bool FTransparent = false;
 };

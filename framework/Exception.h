@@ -53,6 +53,9 @@ KEST_DECLARE_EXCEPTION(EResNotFound, Exception)
 KEST_DECLARE_EXCEPTION(EInvalidOperation, Exception)
 KEST_DECLARE_EXCEPTION(EClassNotFound, Exception)
 KEST_DECLARE_EXCEPTION(EPropertyError, Exception)
+KEST_DECLARE_EXCEPTION(EInvalidGraphic, Exception)
+KEST_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
+KEST_DECLARE_EXCEPTION(EInvalidCast, Exception)
 // A malformed stored window layout; the message names the line.
 KEST_DECLARE_EXCEPTION(ELayoutError, EReadError)
 
@@ -68,4 +71,9 @@ inline constexpr const char* ResNotFound = "Resource %s not found";
 inline constexpr const char* FileOpen = "Cannot open file \"%s\"";
 inline constexpr const char* FileCreate = "Cannot create file \"%s\"";
 inline constexpr const char* NegativeValue = "%s must not be negative";
+inline constexpr const char* InvalidCast = "Invalid class typecast";
+inline constexpr const char* UnknownPictureExtension = "Unknown picture file extension (.%s)";
+inline constexpr const char* UnknownPictureFormat = "Unsupported picture format";
+inline constexpr const char* UnknownPictureClass = "Unknown picture class %s";
+inline constexpr const char* GraphicSizeUnsupported = "The size of this picture cannot be set";
 }

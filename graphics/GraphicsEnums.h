@@ -2,7 +2,7 @@
 // The enumerations shared by the graphics library, the sets built on them
 // and the small array types of paths and matrices.
 
-#include "framework/GeometryF.h"
+#include "framework/FloatGeometry.h"
 
 #include <QObject>
 #include <array>

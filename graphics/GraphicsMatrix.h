@@ -3,7 +3,7 @@
 // multiplied on the left: x' = x*m11 + y*m21 + m31, y' = x*m12 + y*m22 + m32.
 // Arithmetic runs in double precision; every stored element is a float.
 
-#include "framework/GeometryF.h"
+#include "framework/FloatGeometry.h"
 
 #include <array>
 

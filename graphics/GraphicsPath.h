@@ -3,7 +3,7 @@
 // (three entries: two control points and the end) or close, with building
 // operations, bounds, hit tests, transformation and flattening.
 
-#include "framework/GeometryF.h"
+#include "framework/FloatGeometry.h"
 #include "framework/Persistent.h"
 #include "graphics/GraphicsEnums.h"
 #include "graphics/GraphicsMatrix.h"

@@ -1,6 +1,7 @@
 #include "graphics/GraphicsStroke.h"
 
 #include "graphics/GraphicsColors.h"
+#include "graphics/GraphicsFill.h"
 
 TKestCustomGraphicsStroke::TKestCustomGraphicsStroke(TKestGraphicsStrokeKind kind, TColor color, QObject* parent)
     : QObject(parent), TKestGraphicsChangeNotifier(this), FKind(kind), FColor(color)
@@ -20,6 +21,11 @@ void TKestCustomGraphicsStroke::Assign(TPersistent* source)
         FKind = stroke->FKind;
         FOpacity = stroke->FOpacity;
         FWidth = stroke->FWidth;
+    } else if (auto* fill = dynamic_cast<TKestCustomGraphicsFill*>(source)) {
+        FColor = fill->Color();
+        FKind = gskSolid;
+        FOpacity = 1;
+        FWidth = 1;
     }
     DoChanged();
 }

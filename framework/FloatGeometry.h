@@ -1,6 +1,7 @@
 #pragma once
-// Float geometry in pixels, y growing downwards: points, sizes and
-// rectangles (left, top, right, bottom) of 32-bit floats.
+// Float geometry shared by the picture and graphics libraries: points,
+// rectangles (left, top, right, bottom) and sizes in 32-bit floats, pixels,
+// y growing downwards.
 
 struct TPointF {
     float X = 0;
@@ -13,6 +14,8 @@ struct TPointF {
 struct TSizeF {
     float Width = 0;
     float Height = 0;
+    constexpr TSizeF() = default;
+    constexpr TSizeF(float width, float height) : Width(width), Height(height) {}
     friend constexpr bool operator==(const TSizeF&, const TSizeF&) = default;
 };
 
@@ -23,7 +26,9 @@ struct TRectF {
     float Bottom = 0;
     constexpr TRectF() = default;
     constexpr TRectF(float left, float top, float right, float bottom)
-        : Left(left), Top(top), Right(right), Bottom(bottom) {}
+        : Left(left), Top(top), Right(right), Bottom(bottom)
+    {
+    }
     constexpr float Width() const { return Right - Left; }
     constexpr float Height() const { return Bottom - Top; }
     friend constexpr bool operator==(const TRectF&, const TRectF&) = default;

@@ -1,0 +1,64 @@
+#pragma once
+// An ordered collection of items of one class. The collection owns its
+// items, keeps an update counter (BeginUpdate/EndUpdate) and reports every
+// change through Update once no update is pending.
+
+#include "framework/CollectionItem.h"
+#include "framework/Persistent.h"
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+enum class TCollectionNotification { cnAdded, cnExtracting, cnDeleting };
+
+class TCollection : public QObject, public TPersistent {
+    Q_OBJECT
+public:
+    explicit TCollection(TCollectionItemClass ItemClass);
+    ~TCollection() override;
+
+    TCollectionItem* Add();
+    TCollectionItem* Insert(int Index);
+    void Delete(int Index);
+    void Clear();
+    int Count() const { return int(FItems.size()); }
+    // Raises "List index out of bounds (%d)" outside 0 .. Count - 1.
+    TCollectionItem* Items(int Index) const;
+    // Copies Value into the item at Index.
+    void SetItems(int Index, TCollectionItem* Value);
+    TCollectionItem* FindItemID(int ID) const;
+    int IndexOf(const TCollectionItem* Item) const;
+
+    void BeginUpdate();
+    // An unmatched EndUpdate is ignored: the counter never goes below 0,
+    // so notifications keep working.
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+
+    // From another collection: the items are replaced by copies of the
+    // source's items. Assigning a collection to itself changes nothing.
+    void Assign(TPersistent* Source) override;
+
+    virtual TCollectionItemClass GetItemClass() const { return FItemClass; }
+    // The object that holds the collection, for names and stored layouts.
+    virtual TPersistent* GetOwner() const { return nullptr; }
+
+protected:
+    // After every change once no update is pending; Item is the changed
+    // item, or none when the collection as a whole changed.
+    virtual void Update(TCollectionItem* Item);
+    virtual void Notify(TCollectionItem* Item, TCollectionNotification Action);
+    void Changed();
+
+private:
+    friend class TCollectionItem;
+    void ItemChanged(TCollectionItem* Item);
+    void MoveItem(int from, int to);
+    void CheckIndex(int Index) const;
+
+    TCollectionItemClass FItemClass;
+    std::vector<std::unique_ptr<TCollectionItem>> FItems;
+    int FUpdateCount = 0;
+    int FNextID = 0;
+};

@@ -1,0 +1,75 @@
+#include "framework/PictureFormats.h"
+
+#include "framework/Bitmap.h"
+
+#include <algorithm>
+
+namespace PictureFormats {
+
+namespace {
+
+std::vector<TPictureFormat> MakeBuiltIn()
+{
+    std::vector<TPictureFormat> formats;
+    const TGraphicClass bitmap = TGraphicClass::Of<TBitmap>();
+    const char* const extensions[][2] = {
+        {"bmp", "Bitmaps"}, {"png", "Portable Network Graphics"}, {"gif", "GIF Images"},
+        {"jpg", "JPEG Images"}, {"jpeg", "JPEG Images"}, {"ico", "Icons"}, {"tif", "TIFF Images"},
+        {"tiff", "TIFF Images"}};
+    for (const auto& entry : extensions)
+        formats.push_back({QString::fromLatin1(entry[0]), QString::fromLatin1(entry[1]), bitmap});
+    return formats;
+}
+
+std::vector<TPictureFormat>& List()
+{
+    static std::vector<TPictureFormat> formats = MakeBuiltIn();
+    return formats;
+}
+
+}
+
+void Register(const QString& Extension, const QString& Description, const TGraphicClass& GraphicClass)
+{
+    auto& formats = List();
+    QString extension = Extension.startsWith(QLatin1Char('.')) ? Extension.mid(1) : Extension;
+    // A later registration of an extension replaces the earlier one.
+    std::erase_if(formats, [&](const TPictureFormat& f) {
+        return f.Extension.compare(extension, Qt::CaseInsensitive) == 0;
+    });
+    formats.push_back({extension, Description, GraphicClass});
+}
+
+void Unregister(const TGraphicClass& GraphicClass)
+{
+    std::erase_if(List(), [&](const TPictureFormat& f) { return f.GraphicClass == GraphicClass; });
+}
+
+const TPictureFormat* FindExtension(const QString& Extension)
+{
+    QString extension = Extension.startsWith(QLatin1Char('.')) ? Extension.mid(1) : Extension;
+    for (const TPictureFormat& f : List())
+        if (f.Extension.compare(extension, Qt::CaseInsensitive) == 0)
+            return &f;
+    return nullptr;
+}
+
+const TGraphicClass* FindClassName(const QString& ClassName)
+{
+    for (const TPictureFormat& f : List())
+        if (ClassName.compare(QLatin1String(f.GraphicClass.Meta->className()), Qt::CaseInsensitive) == 0)
+            return &f.GraphicClass;
+    return nullptr;
+}
+
+const TGraphicClass* FindForStream(TStream& Stream)
+{
+    for (const TPictureFormat& f : List())
+        if (f.GraphicClass.CanLoadFromStream && f.GraphicClass.CanLoadFromStream(Stream))
+            return &f.GraphicClass;
+    return nullptr;
+}
+
+const std::vector<TPictureFormat>& Formats() { return List(); }
+
+}

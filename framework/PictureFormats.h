@@ -1,0 +1,47 @@
+#pragma once
+// The registry of picture formats: which graphic class reads files of an
+// extension, and which classes a picture holder asks, in registration order,
+// whether they read a stream. The framework's bitmap is registered from the
+// start for the raster formats it reads; modules add their own at start-up.
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TGraphic;
+class TStream;
+struct QMetaObject;
+
+struct TGraphicClass {
+    const QMetaObject* Meta = nullptr;
+    std::unique_ptr<TGraphic> (*Create)() = nullptr;
+    bool (*CanLoadFromStream)(TStream& Stream) = nullptr;
+
+    template <typename T>
+    static TGraphicClass Of()
+    {
+        return {&T::staticMetaObject, []() -> std::unique_ptr<TGraphic> { return std::make_unique<T>(); },
+                &T::CanLoadFromStream};
+    }
+    bool operator==(const TGraphicClass& other) const { return Meta == other.Meta; }
+};
+
+struct TPictureFormat {
+    QString Extension; // without the dot, compared ignoring case
+    QString Description;
+    TGraphicClass GraphicClass;
+};
+
+namespace PictureFormats {
+
+void Register(const QString& Extension, const QString& Description, const TGraphicClass& GraphicClass);
+// Removes every extension of the class.
+void Unregister(const TGraphicClass& GraphicClass);
+const TPictureFormat* FindExtension(const QString& Extension);
+// The registered class of that class name (as stored with a picture).
+const TGraphicClass* FindClassName(const QString& ClassName);
+// The first registered class that reads the stream's data.
+const TGraphicClass* FindForStream(TStream& Stream);
+const std::vector<TPictureFormat>& Formats();
+
+}
