@@ -37,6 +37,12 @@ PY
     # beyond n times the path length would take minutes.
     flags=(-max_len=262144 -len_control=0 -timeout=30)
     ;;
+  fuzz_path_building)
+    # Numbers, not text: no seeds needed. A slow input (a path flattened
+    # into millions of points) is a finding; so is one taking much memory.
+    seeds=()
+    flags=(-max_len=4096 -timeout=10 -rss_limit_mb=2048)
+    ;;
   *)
     echo "unknown target $target" >&2; exit 2 ;;
 esac

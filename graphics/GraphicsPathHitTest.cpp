@@ -70,7 +70,9 @@ void TKestGraphicsPathHitTest::AddFigureEdges(size_t begin, size_t end)
 int TKestGraphicsPathHitTest::BandOf(double v, int bandCount) const
 {
     const double band = std::floor((v - FBandOrigin) / FBandSize);
-    return int(std::clamp(band, 0.0, double(bandCount - 1)));
+    if (!(band > 0)) // NaN too
+        return 0;
+    return int(std::min(band, double(bandCount - 1)));
 }
 
 void TKestGraphicsPathHitTest::BuildBands()
@@ -121,7 +123,8 @@ void TKestGraphicsPathHitTest::BuildBands()
 
 bool TKestGraphicsPathHitTest::Contains(const TPointF& point) const
 {
-    if (FVertices.empty() || point.X < FBounds.Left || point.X > FBounds.Right || point.Y < FBounds.Top ||
+    // A NaN coordinate lies nowhere.
+    if (FVertices.empty() || std::isnan(point.X) || std::isnan(point.Y) || point.X < FBounds.Left || point.X > FBounds.Right || point.Y < FBounds.Top ||
         point.Y > FBounds.Bottom || FEdges.empty())
         return false;
     const double u = FTransposed ? point.Y : point.X;

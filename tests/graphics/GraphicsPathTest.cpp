@@ -219,7 +219,8 @@ TEST(GraphicsPathHitTest, RectangleEdgesAndCentre)
     TKestGraphicsPath path;
     path.AddRectangle({0, 0, 10, 10});
     ExpectHits(path, {{{5, 5}, true}, {{10, 5}, false}, {{0, 5}, true}, {{5, 10}, false}, {{-1, 5}, false},
-                      {{5, -0.5f}, false}, {{9.99f, 9.99f}, true}});
+                      {{5, -0.5f}, false}, {{9.99f, 9.99f}, true}, {{NaN, 5}, false}, {{5, NaN}, false},
+                      {{Inf, 5}, false}});
 }
 
 TEST(GraphicsPathHitTest, SeparateOpenFiguresMakeNoRegionBetweenThem)
