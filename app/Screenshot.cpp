@@ -2,6 +2,9 @@
 
 #include "app/Form1.h"
 #include "app/Form2.h"
+#include "app/StylerOption.h"
+#include "framework/ComboBox.h"
+#include "styles/KestFormStyler.h"
 #include "framework/Application.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/NodeButton.h"
@@ -52,6 +55,41 @@ void ApplyStyleAndFolder(TKestExplorerTreeview* bar, const QStringList& args)
     const QString folder = Option(args, QStringLiteral("--folder"));
     if (!folder.isEmpty())
         bar->SetSelectedFolder(folder, true);
+}
+
+// Picks a style in the styler's combo box, or gives the styler Metro tones.
+void ApplyStyler(TForm2* form2, const QStringList& args)
+{
+    TKestFormStyler* styler = StylerOption::FormStyler(form2);
+    const QString pick = Option(args, QStringLiteral("--pick"));
+    const QString tones = Option(args, QStringLiteral("--tones"));
+    if (!styler) {
+        if (!pick.isEmpty() || !tones.isEmpty())
+            std::fprintf(stderr, "--pick and --tones need --styler\n");
+        return;
+    }
+    if (!pick.isEmpty()) {
+        TComboBox* combo = styler->ComboBox();
+        const int index = combo->findText(pick);
+        if (index < 0) {
+            std::fprintf(stderr, "No offered style %s\n", qPrintable(pick));
+        } else {
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+        }
+    }
+    if (!tones.isEmpty()) {
+        const QString kind = tones.section(u':', 0, 0);
+        const QColor accent(tones.section(u':', 1));
+        if (!accent.isValid() || (kind != QLatin1String("light") && kind != QLatin1String("dark"))) {
+            std::fprintf(stderr, "--tones takes light:#RRGGBB or dark:#RRGGBB\n");
+            return;
+        }
+        styler->SetStyle(tsCustom);
+        styler->SetMetroStyle(kind == QLatin1String("light") ? msLight : msDark);
+        styler->SetMetroColor(QColorToColor(accent));
+        styler->SetMetro(true);
+    }
 }
 
 // Types text as a user would: each key goes where the keyboard is, the bar
@@ -117,6 +155,7 @@ void ScheduleScreenshot(TForm1* Main, const QString& File, const QStringList& Ar
             if (!Main->form2)
                 return;
             TKestExplorerTreeview* bar = Main->form2->kestTree;
+            ApplyStyler(Main->form2, Args);
             ApplyStyleAndFolder(bar, Args);
             if (TNodeButton* b = HoveredButton(bar, Args); b && Args.contains(QStringLiteral("--hover")))
                 SendMouse(b, QEvent::MouseMove, QPointF(b->width() - 4, b->height() / 2.0));

@@ -12,6 +12,10 @@
 //                       the selection), "overflow" (the overflow button's
 //                       menu), "history" (the history window)
 //   --type TEXT         editing on, TEXT typed into the bar (auto-complete)
+//   --pick NAME         (with --styler) the offered style NAME chosen in the
+//                       form styler's combo box, as a user chooses it
+//   --tones KIND:COLOR  (with --styler) Metro colour tones, KIND "light" or
+//                       "dark", around the accent COLOR (#RRGGBB)
 //
 // With --open or --type the picture is taken from the screen, so that the
 // pop-up windows are in it; otherwise it is the second window alone.

@@ -1,10 +1,12 @@
 #include "framework/TypeInfo.h"
 
 #include "framework/Button.h"
+#include "framework/ComboBox.h"
 #include "framework/Color.h"
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Form.h"
+#include "framework/Frame.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
 #include "framework/Persistent.h"
@@ -35,6 +37,8 @@ void RegisterBuiltIns(Registry& r)
     add(&TButton::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TButton(owner); });
     add(&TForm::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TForm(owner); });
     add(&TImageList::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TImageList(owner); });
+    add(&TComboBox::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TComboBox(owner); });
+    add(&TFrame::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TFrame(owner); });
     add(&TPopupMenu::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); });
     add(&TMenuItem::staticMetaObject, [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); });
     // A handler method takes the event's arguments, references as pointers:

@@ -17,24 +17,24 @@ TColorTones DefaultColorTones()
     };
 }
 
-TColorTones MakeMetroTones(bool Light, TColor AccentColor, TColor)
+TColorTones MakeMetroTones(bool light, TColor accentColor, TColor)
 {
-    const TColor hover = DarkerColor(AccentColor, 20);
+    const TColor hover = DarkerColor(accentColor, 20);
     return {
-        {Light ? 0xFFFFFF : 0x000000, AccentColor, Light ? 0x000000 : 0xFFFFFF},
+        {light ? 0xFFFFFF : 0x000000, accentColor, light ? 0x000000 : 0xFFFFFF},
         {0xC0C0C0, 0xC0C0C0, 0x000000},
-        {AccentColor, AccentColor, 0xFFFFFF},
+        {accentColor, accentColor, 0xFFFFFF},
         {hover, hover, 0xFFFFFF},
         {0xC0C0C0, 0x808080, 0x808080},
     };
 }
 
-TColor DarkerColor(TColor AColor, int Percent)
+TColor DarkerColor(TColor color, int percent)
 {
-    const TColor rgb = ColorToRGB(AColor);
+    const TColor rgb = ColorToRGB(color);
     // A percentage above 100 would go below black; keep the channel at 0
     // instead of letting it wrap into the neighbouring byte.
-    auto scale = [Percent](int channel) { return std::clamp(Kest::Round(channel * (100.0 - Percent) / 100.0), 0, 255); };
+    auto scale = [percent](int channel) { return std::clamp(Kest::Round(channel * (100.0 - percent) / 100.0), 0, 255); };
     return RGB(scale(GetRValue(rgb)), scale(GetGValue(rgb)), scale(GetBValue(rgb)));
 }
 

@@ -26,12 +26,12 @@ struct TColorTones {
 TColorTones DefaultColorTones();
 // The flat look's tones around an accent colour. The text colour is part of
 // the signature stylers call with but does not enter the result.
-TColorTones MakeMetroTones(bool Light, TColor AccentColor, TColor TextColor);
+TColorTones MakeMetroTones(bool light, TColor accentColor, TColor textColor);
 
-// Each of red, green and blue scaled by (100 - Percent) / 100, rounded to
+// Each of red, green and blue scaled by (100 - percent) / 100, rounded to
 // the nearest (halves to even) and kept within 0..255; a system colour is
 // resolved first.
-TColor DarkerColor(TColor AColor, int Percent);
+TColor DarkerColor(TColor color, int percent);
 
 }
 

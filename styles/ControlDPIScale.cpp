@@ -10,21 +10,21 @@ namespace KestStyles {
 
 namespace {
 
-double Scale(const QWidget* Control, const QPainter* Canvas)
+double Scale(const QWidget* control, const QPainter* canvas)
 {
-    if (Control)
-        if (const auto* form = dynamic_cast<const TCustomForm*>(Control->window()))
+    if (control)
+        if (const auto* form = dynamic_cast<const TCustomForm*>(control->window()))
             return form->Scaled() ? Platform::ScreenDpi().WidgetDpi(*form) / 96.0 : 1.0;
-    if (Canvas && Canvas->isActive() && Canvas->device())
-        return Canvas->device()->logicalDpiY() / 96.0;
+    if (canvas && canvas->isActive() && canvas->device())
+        return canvas->device()->logicalDpiY() / 96.0;
     return Platform::ScreenDpi().ScreenDpiX() / 96.0;
 }
 
 }
 
-double GetControlDPIScale(const QWidget* Control, const QPainter* Canvas)
+double GetControlDPIScale(const QWidget* control, const QPainter* canvas)
 {
-    const double scale = Scale(Control, Canvas);
+    const double scale = Scale(control, canvas);
     return scale == 0.0 ? 1.0 : scale;
 }
 

@@ -9,7 +9,7 @@ namespace KestStyles {
 // For a control on a form: 1.0 when the form does not scale, else its
 // screen's resolution over 96. Without a form: the active canvas's device,
 // else the primary screen. Never 0 (an unknown resolution counts as 96).
-double GetControlDPIScale(const QWidget* Control, const QPainter* Canvas);
+double GetControlDPIScale(const QWidget* control, const QPainter* canvas);
 
 }
 

@@ -10,8 +10,8 @@ namespace KestStyles {
 // The style of the first enabled form styler, with a style other than
 // tsCustom, among the components the form owns. A form is searched itself,
 // a control through its top-level form; anything else, or no such styler,
-// gives ADefault.
-TZPXStyle GetFormStylerStyle(TComponent* AComponent, TZPXStyle ADefault);
+// gives defaultStyle.
+TZPXStyle GetFormStylerStyle(TComponent* component, TZPXStyle defaultStyle);
 
 }
 

@@ -100,7 +100,7 @@ TZPXStyle PlatformStyle()
 
 TZPXStyle GetWindows10Style() { return ReadAppsUseLightTheme() == 0 ? tsOffice2019Black : tsWindows10; }
 
-TZPXStyle DetectSystemStyle(bool PreferVisualTheme)
+TZPXStyle DetectSystemStyle(bool preferVisualTheme)
 {
     if (auto style = Office2016Style())
         return *style;
@@ -110,7 +110,7 @@ TZPXStyle DetectSystemStyle(bool PreferVisualTheme)
         return *style;
     if (auto style = OfficeThemeStyle(kOffice12, tsOffice2007Luna, tsOffice2007Silver, tsOffice2007Obsidian))
         return *style;
-    if (PreferVisualTheme)
+    if (preferVisualTheme)
         return VisualThemeStyle();
     return PlatformStyle();
 }

@@ -9,7 +9,7 @@ namespace KestStyles {
 
 // Registry reads may raise ERegistryError (an office "Theme" value stored as
 // text); it reaches the caller.
-TZPXStyle DetectSystemStyle(bool PreferVisualTheme);
+TZPXStyle DetectSystemStyle(bool preferVisualTheme);
 // tsOffice2019Black when applications use the dark theme, else tsWindows10.
 TZPXStyle GetWindows10Style();
 

@@ -43,23 +43,23 @@ constexpr std::array<TOffer, ZPXStyleCount> kOffers{{
     {"Office 2019 Black", 24},
 }};
 
-const TOffer* Offer(TZPXStyle AStyle)
+const TOffer* Offer(TZPXStyle style)
 {
-    const int index = int(AStyle);
+    const int index = int(style);
     return index >= 0 && index < ZPXStyleCount ? &kOffers[size_t(index)] : nullptr;
 }
 
 }
 
-QString StyleOfferedName(TZPXStyle AStyle)
+QString StyleOfferedName(TZPXStyle style)
 {
-    const TOffer* offer = Offer(AStyle);
+    const TOffer* offer = Offer(style);
     return offer ? QString::fromLatin1(offer->Name) : QString();
 }
 
-int StyleOfferedPosition(TZPXStyle AStyle)
+int StyleOfferedPosition(TZPXStyle style)
 {
-    const TOffer* offer = Offer(AStyle);
+    const TOffer* offer = Offer(style);
     return offer ? offer->Position : -1;
 }
 

@@ -47,8 +47,8 @@ Q_ENUM_NS(TMetroStyle)
 
 // The text under which style lists offer a style, and its place there;
 // tsWhidbey is not offered (empty text, position -1).
-QString StyleOfferedName(TZPXStyle AStyle);
-int StyleOfferedPosition(TZPXStyle AStyle);
+QString StyleOfferedName(TZPXStyle style);
+int StyleOfferedPosition(TZPXStyle style);
 // The offered styles in list order.
 std::vector<TZPXStyle> OfferedStyles();
 

@@ -1,3 +1,11 @@
 #include "styles/StylesModule.h"
 
-void KestTestModuleInit() { KestStyles::RegisterModule(); }
+#include "framework/TypeInfo.h"
+
+#include "StyleProbes.h"
+
+void KestTestModuleInit()
+{
+    KestStyles::RegisterModule();
+    TypeInfo::RegisterClass<TStyleProbe>();
+}
