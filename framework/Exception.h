@@ -46,6 +46,7 @@ KEST_DECLARE_EXCEPTION(EReadError, EStreamError)
 KEST_DECLARE_EXCEPTION(EWriteError, EStreamError)
 KEST_DECLARE_EXCEPTION(EFOpenError, EStreamError)
 KEST_DECLARE_EXCEPTION(EListError, Exception)
+KEST_DECLARE_EXCEPTION(EArgumentOutOfRangeException, Exception)
 KEST_DECLARE_EXCEPTION(EStringListError, Exception)
 KEST_DECLARE_EXCEPTION(EConvertError, Exception)
 KEST_DECLARE_EXCEPTION(EResNotFound, Exception)
@@ -62,6 +63,7 @@ namespace Messages {
 inline constexpr const char* StreamRead = "Stream read error";
 inline constexpr const char* StreamWrite = "Stream write error";
 inline constexpr const char* ListIndex = "List index out of bounds (%d)";
+inline constexpr const char* ArgumentOutOfRange = "Argument out of range";
 inline constexpr const char* Assign = "Cannot assign a %s to a %s";
 inline constexpr const char* DuplicateString = "String list does not allow duplicates";
 inline constexpr const char* SortedListError = "Operation not allowed on sorted list";

@@ -47,6 +47,12 @@ PY
     # sanitizer, instead of ending the run.
     export ASAN_OPTIONS="allocator_may_return_null=1"
     ;;
+  fuzz_path_building)
+    # Numbers, not text: no seeds needed. A slow input (a path flattened
+    # into millions of points) is a finding; so is one taking much memory.
+    seeds=()
+    flags=(-max_len=4096 -timeout=10 -rss_limit_mb=2048)
+    ;;
   *)
     echo "unknown target $target" >&2; exit 2 ;;
 esac

@@ -1,0 +1,21 @@
+#pragma once
+// The value object of each entry of the colour-name list.
+
+#include "framework/Color.h"
+
+#include <QObject>
+
+class TKestGraphicsColorObject : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+
+public:
+    explicit TKestGraphicsColorObject(TColor color, QObject* parent = nullptr);
+    ~TKestGraphicsColorObject() override;
+
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value) { FColor = value; }
+
+private:
+    TColor FColor;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// The font of the graphics library: the framework font with the change
+// pattern of the other value objects.
+
+#include "framework/Font.h"
+#include "graphics/GraphicsChangeNotifier.h"
+
+class TKestGraphicsFont : public TFont, public TKestGraphicsChangeNotifier {
+    Q_OBJECT
+
+public:
+    explicit TKestGraphicsFont(QObject* parent = nullptr);
+    ~TKestGraphicsFont() override;
+
+    // The framework font's assignment, reported as one change; assigning a
+    // font to itself changes nothing.
+    void Assign(TPersistent* source) override;
+    void AssignSource(TPersistent* source) { Assign(source); }
+
+private:
+    void FontChanged(QObject* sender);
+};

@@ -1,0 +1,42 @@
+#pragma once
+// A path flattened once for its hit tests. The edges of every figure (each
+// closed from its last vertex to its first) are sorted into bands across
+// the path's longer side, so that a test reads only the edges of one band:
+// an unchanged path is not flattened again, and a long path is not read
+// whole, on every test.
+
+#include "graphics/GraphicsPath.h"
+
+#include <vector>
+
+class TKestGraphicsPathHitTest {
+public:
+    TKestGraphicsPathHitTest(const TKestGraphicsPathPoints& points, double step);
+
+    // Even-odd rule over all figures; a point on a right or bottom edge is
+    // outside, on a left or top edge inside.
+    bool Contains(const TPointF& point) const;
+    // Some vertex lies in rect, left and top edges in, right and bottom out.
+    bool AnyVertexIn(const TRectF& rect) const;
+
+private:
+    // An edge in band coordinates: u runs along the bands, v across them.
+    struct TEdge {
+        double U0, V0, U1, V1;
+    };
+
+    void AddFigureEdges(size_t begin, size_t end);
+    void BuildBands();
+    int BandOf(double v, int bandCount) const;
+
+    TKestGraphicsPathPolygon FVertices;
+    TRectF FBounds;
+    // A wide path is cut into vertical bands and tested with a ray
+    // downwards; a tall one into horizontal bands with a ray to the right.
+    bool FTransposed = false;
+    std::vector<TEdge> FEdges;
+    double FBandOrigin = 0;
+    double FBandSize = 1;
+    std::vector<int> FBandStart; // band b holds FBandEdges[FBandStart[b] .. FBandStart[b + 1])
+    std::vector<int> FBandEdges;
+};
