@@ -7,6 +7,7 @@
 
 class TKestGraphicsColorObject : public QObject {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
 
 public:

@@ -99,6 +99,7 @@ private:
 
 class TKestGraphicsFill : public TKestCustomGraphicsFill {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TNotifyEvent OnChanged READ GetOnChanged WRITE SetOnChanged)
     Q_PROPERTY(KestGraphicsEnums::TKestGraphicsFillKind Kind READ Kind WRITE SetKind)
     Q_PROPERTY(KestGraphicsEnums::TKestGraphicsFillOrientation Orientation READ Orientation WRITE SetOrientation)

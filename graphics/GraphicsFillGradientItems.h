@@ -11,6 +11,7 @@ class TKestCustomGraphicsFill;
 
 class TKestGraphicsFillGradientItem : public TCollectionItem {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(float Opacity READ Opacity WRITE SetOpacity)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)
     Q_PROPERTY(float Position READ Position WRITE SetPosition)

@@ -39,6 +39,7 @@ private:
 
 class TKestGraphicsStroke : public TKestCustomGraphicsStroke {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TNotifyEvent OnChanged READ GetOnChanged WRITE SetOnChanged)
     Q_PROPERTY(KestGraphicsEnums::TKestGraphicsStrokeKind Kind READ Kind WRITE SetKind)
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)

@@ -32,6 +32,7 @@ using TDownloadErrorEvent = std::function<void(QObject* Sender, const QString& e
 
 class THTMLPicture : public TKestSVGBitmap {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(bool Stretch READ Stretch WRITE SetStretch)
     Q_PROPERTY(int Frame READ Frame WRITE SetFrame)
     Q_CLASSINFO("Default:Stretch", "false")

@@ -14,6 +14,7 @@ class TKestSVGImport;
 
 class TKestSVGBitmap : public TGraphic {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
 public:
     Q_INVOKABLE explicit TKestSVGBitmap(QObject* parent = nullptr);

@@ -18,6 +18,7 @@ class TStream;
 
 class TKestSVGImport : public QObject, public TPersistent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(bool GrayScale READ GrayScale WRITE SetGrayScale)
     Q_PROPERTY(TColor CustomFillColor READ CustomFillColor WRITE SetCustomFillColor)
     Q_PROPERTY(TColor CustomStrokeColor READ CustomStrokeColor WRITE SetCustomStrokeColor)

@@ -9,6 +9,7 @@
 
 class TKestScaledBitmap : public TCollectionItem {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TKestBitmap* Bitmap READ Bitmap WRITE SetBitmap)
     Q_PROPERTY(QString BitmapName READ BitmapName WRITE SetBitmapName)
     Q_PROPERTY(float Scale READ Scale WRITE SetScale)

@@ -15,6 +15,7 @@ class TGraphic;
 
 class TPictureContainer : public QObject, public TComponent {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TPictureCollection* Items READ Items WRITE SetItems)
     Q_PROPERTY(QString Version READ Version)
 public:

@@ -12,6 +12,7 @@ class TPictureContainer;
 
 class TPictureItem : public TCollectionItem {
     Q_OBJECT
+    Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TGraphic* Picture READ Picture WRITE SetPicture)
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(qint64 Tag READ Tag WRITE SetTag)
