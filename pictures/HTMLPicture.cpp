@@ -300,6 +300,19 @@ bool THTMLPicture::Step()
     return true;
 }
 
+namespace {
+
+// The drawing library's surfaces take no side longer than this; a picture
+// that claims more (hostile data does) crashes it when drawn.
+constexpr unsigned MaxSurfaceSide = 32767;
+
+bool FitsDrawingSurface(KestGDIP::TGPImage& image)
+{
+    return image.GetWidth() <= MaxSurfaceSide && image.GetHeight() <= MaxSurfaceSide;
+}
+
+}
+
 KestGDIP::TGPImage* THTMLPicture::Decoded()
 {
     if (!FDecodeTried) {
@@ -307,7 +320,7 @@ KestGDIP::TGPImage* THTMLPicture::Decoded()
         try {
             TMemoryStream stream(FDatastream.Bytes());
             auto image = std::make_unique<KestGDIP::TGPImage>(stream);
-            if (image->GetLastStatus() == GdiplusFlat::Ok)
+            if (image->GetLastStatus() == GdiplusFlat::Ok && FitsDrawingSurface(*image))
                 FDecoded = std::move(image);
         } catch (const std::bad_alloc&) {
             throw Exception(QString::fromLatin1(AllocationFailed));

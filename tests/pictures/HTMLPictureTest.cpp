@@ -220,3 +220,16 @@ TEST(HTMLPicture, ReferencesLoadFromResourcesAndFilesAndOtherSchemesOnlyRecordWh
     EXPECT_FALSE(recorded.Busy());
     EXPECT_TRUE(recorded.Empty());
 }
+
+// A frame placed far outside the picture's screen made the drawing library
+// write outside its frame buffer; such a picture draws nothing instead.
+TEST(HTMLPicture, GifWithAFrameOutsideItsScreenIsNotHandedToTheDecoder)
+{
+    TDeviceContext dc(16, 16);
+    TCanvas canvas(dc);
+    auto gif = Loaded(Fixtures::Bytes("frame-outside-screen.gif"));
+    gif->Draw(canvas, QRect(0, 0, 16, 16));
+    for (int i = 0; i < 8; ++i)
+        gif->Step();
+    EXPECT_EQ(qAlpha(dc.Pixel(1, 1)), 0);
+}
