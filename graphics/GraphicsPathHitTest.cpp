@@ -51,6 +51,7 @@ TKestGraphicsPathHitTest::TKestGraphicsPathHitTest(const TKestGraphicsPathPoints
     if (sink.FigureStarts.empty() || sink.FigureStarts.front() != 0)
         sink.FigureStarts.insert(sink.FigureStarts.begin(), 0);
     sink.FigureStarts.push_back(FVertices.size());
+    FEdges.reserve(FVertices.size()); // one edge a vertex at most
     for (size_t f = 0; f + 1 < sink.FigureStarts.size(); ++f)
         AddFigureEdges(sink.FigureStarts[f], sink.FigureStarts[f + 1]);
     BuildBands();
