@@ -16,13 +16,13 @@
 #include <cmath>
 
 // The off-screen bitmap of a bitmap canvas: the pixels drawn on, their
-// framework canvas, and the bitmap handed out with a copy of them.
+// framework canvas, and the bitmap handed out with a copy of them. The
+// pixels start transparent, so what is drawn keeps its own alpha (a white
+// glyph stays white, a cut-out part of a picture keeps its transparency).
 struct TKestGraphics::TBitmapSurface {
     TBitmapSurface(int width, int height)
         : Surface(std::max(width, 1), std::max(height, 1)), Canvas(Surface), Bitmap(std::make_unique<TBitmap>())
     {
-        // An unpainted bitmap starts white, as the framework's bitmaps do.
-        Surface.Fill(0xFFFFFFFFu);
     }
     TDeviceContext Surface;
     TCanvas Canvas;
