@@ -6,7 +6,7 @@
 
 #include "graphics/GraphicsFill.h"
 #include "graphics/GraphicsPath.h"
-#include "graphics/GraphicsRoundRectPath.h"
+#include "graphics/GraphicsCornerPath.h"
 #include "graphics/GraphicsStroke.h"
 #include "graphics/win/WinBrush.h"
 #include "graphics/win/WinColor.h"
@@ -126,7 +126,7 @@ void TKestGraphicsContextWin::FillRoundRect(TKestGraphicsFill* fill, const TRect
     if (!FGPGraphics)
         return;
     TKestGraphicsPath path;
-    AddRoundRectanglePath(path, rect, rounding, corners);
+    AddCornerRectangle(path, rect, rounding, corners);
     FillPath(fill, &path, pdmPolygon);
 }
 
@@ -218,7 +218,7 @@ void TKestGraphicsContextWin::DrawRoundRect(TKestGraphicsStroke* stroke, const T
     if (!FGPGraphics)
         return;
     TKestGraphicsPath path;
-    AddRoundRectanglePath(path, TRectF(rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1), rounding, corners);
+    AddCornerRectangle(path, TRectF(rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1), rounding, corners);
     DrawPath(stroke, &path, pdmPolygon);
 }
 
