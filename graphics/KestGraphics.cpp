@@ -13,6 +13,7 @@
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphicsContext.h"
 
+#include <algorithm>
 #include <cmath>
 
 // The off-screen bitmap of a bitmap canvas: the pixels drawn on, their
@@ -187,7 +188,8 @@ void TKestGraphics::SetFontSize(float size)
 {
     Guarded([&] {
         Context()->SetFontSize(size);
-        FFont->SetSize(int(std::lround(size)));
+        // The font refuses sizes it cannot draw; keep the rounding defined.
+        FFont->SetSize(int(std::lround(std::clamp(size, -1e9f, 1e9f))));
     });
 }
 
