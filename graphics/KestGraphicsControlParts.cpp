@@ -197,7 +197,9 @@ void TKestGraphics::DrawProgressBar(const TRectF& rect, float value, const QStri
     bar.Right = inner.Left + inner.Width() * v / max;
     SetFillColor(color);
     SetStrokeColor(color);
-    DrawRectangle(bar, gcrmShrinkAll);
+    // A bar of no width would still show its outline as a line.
+    if (v > 0)
+        DrawRectangle(bar, gcrmShrinkAll);
     if (!showText)
         return;
     const TColor fontColor = FFont->Color();
