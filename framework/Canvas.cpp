@@ -176,8 +176,20 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     // (one-pixel strips of gradients are drawn this way).
     const bool outlineShows = PenVisible() && !(BrushVisible() && FPen.Style() == psSolid && FPen.Width() <= 1 &&
                                                 ColorToRGB(FPen.Color()) == ColorToRGB(FBrush.Color()));
-    if (outlineShows)
+    if (!outlineShows)
+        return;
+    if (FPen.Width() > 1) {
+        painter->setBrush(Qt::NoBrush);
         painter->drawRect(OutlineBox(r));
+        return;
+    }
+    // Corner to corner clockwise, so a pattern runs on round the corners.
+    const int R = r.Right - 1, B = r.Bottom - 1;
+    if (R == r.Left || B == r.Top)
+        StrokeFigure(QPolygon({QPoint(r.Left, r.Top), QPoint(R, B), QPoint(R + 1, B + 1)}));
+    else
+        StrokeFigure(QPolygon({QPoint(r.Left, r.Top), QPoint(R, r.Top), QPoint(R, B), QPoint(r.Left, B),
+                               QPoint(r.Left, r.Top)}));
 }
 
 void TCanvas::FillRect(const TRect& rect)

@@ -1,7 +1,10 @@
 #include "graphics/KestGraphicsContext.h"
+#include "graphics/KestGraphicsContextGeneral.h"
 
 const TKestGraphicsContextClasses& KestGraphicsContextClasses()
 {
-    static const TKestGraphicsContextClasses classes{};
+    static const TKestGraphicsContextClasses classes{
+        .General = &TKestGraphicsContextGeneral::Make,
+    };
     return classes;
 }
