@@ -19,6 +19,7 @@ void TFont::Assign(TPersistent* Source)
         FHeight = f->FHeight;
         FName = f->FName;
         FStyle = f->FStyle;
+        FOrientation = f->FOrientation;
         Changed();
         return;
     }
@@ -69,6 +70,14 @@ void TFont::SetStyle(TFontStyles value)
 {
     if (value != FStyle) {
         FStyle = value;
+        Changed();
+    }
+}
+
+void TFont::SetOrientation(int value)
+{
+    if (value != FOrientation) {
+        FOrientation = value;
         Changed();
     }
 }
