@@ -4,6 +4,7 @@
 
 #include "framework/Exception.h"
 #include "framework/FormatString.h"
+#include "graphics/GraphicsColors.h"
 #include "graphics/KestGraphics.h"
 
 #include <cstddef>
