@@ -15,7 +15,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -33,9 +36,32 @@ void SendMouse(QWidget* target, QEvent::Type type, QPointF at)
     QCoreApplication::sendEvent(target, &e);
 }
 
+// The bar's node buttons on show as the user sees them, the rightmost (the
+// selection's) first.
+std::vector<TNodeButton*> ShownNodeButtons(TKestExplorerTreeview* bar)
+{
+    std::vector<TNodeButton*> buttons;
+    for (TNodeButton* b : bar->findChildren<TNodeButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisibleTo(bar))
+            buttons.push_back(b);
+    std::sort(buttons.begin(), buttons.end(), [](const TNodeButton* a, const TNodeButton* b) { return a->x() > b->x(); });
+    return buttons;
+}
+
+// The history button: the leftmost of the buttons at the right end (the
+// refresh button, when there is one, is right of it).
+TDropDownButton* HistoryButton(TKestExplorerTreeview* bar)
+{
+    TDropDownButton* history = nullptr;
+    for (TDropDownButton* b : bar->findChildren<TDropDownButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisibleTo(bar) && (!history || b->x() < history->x()))
+            history = b;
+    return history;
+}
+
 TNodeButton* HoveredButton(TKestExplorerTreeview* bar, const QStringList& args)
 {
-    const auto& buttons = bar->NodeButtons();
+    const std::vector<TNodeButton*> buttons = ShownNodeButtons(bar);
     const QString hover = Option(args, QStringLiteral("--hover"));
     const int index = hover.isEmpty() ? 0 : hover.toInt();
     return index >= 0 && index < int(buttons.size()) ? buttons[size_t(index)] : nullptr;
@@ -120,10 +146,11 @@ void OpenWhatWasAsked(TKestExplorerTreeview* bar, const QStringList& args)
     if (!typed.isEmpty())
         TypeInto(bar, typed);
     if (open == QLatin1String("history")) {
-        TDropDownButton* button = bar->DropDownButtonControl();
-        SendMouse(button, QEvent::MouseButtonPress, QPointF(button->width() / 2.0, button->height() / 2.0));
-    } else if (open == QLatin1String("overflow") && !bar->NodeButtons().empty()) {
-        TNodeButton* first = bar->NodeButtons().back();
+        TDropDownButton* button = HistoryButton(bar);
+        if (button)
+            SendMouse(button, QEvent::MouseButtonPress, QPointF(button->width() / 2.0, button->height() / 2.0));
+    } else if (open == QLatin1String("overflow") && !ShownNodeButtons(bar).empty()) {
+        TNodeButton* first = ShownNodeButtons(bar).back();
         if (!first->ScrollButton())
             std::fprintf(stderr, "The path fits; there is no overflow button\n");
         SendMouse(first, QEvent::MouseButtonPress, QPointF(first->width() / 2.0, first->height() / 2.0));

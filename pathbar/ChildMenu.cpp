@@ -1,6 +1,7 @@
 #include "pathbar/ChildMenu.h"
 
 #include "framework/ImageList.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/ChildMenuList.h"
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/NodeButton.h"
@@ -94,7 +95,7 @@ std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& Button)
 
 std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& Button)
 {
-    const TCustomImageList* images = Button.ExplorerTreeview()->GetImageList();
+    const TCustomImageList* images = TBarChildAccess::ImageList(*Button.ExplorerTreeview());
     auto list = std::make_unique<TChildMenuList>(ChildMenuRows(Button), images, MenuStyle());
     if (!FitsOnScreen(*list, Button))
         return list;
@@ -181,12 +182,12 @@ void TChildMenuHook::MouseMovedTo(const QPoint& Global)
 
 void TChildMenuHook::MoveToNeighbour(int Key)
 {
-    if (!FBar || FButtonIndex < 0 || FButtonIndex >= int(FBar->NodeButtons().size()))
+    if (!FBar || FButtonIndex < 0 || FButtonIndex >= int(TBarChildAccess::NodeButtons(*FBar).size()))
         return;
-    const int from = FBar->NodeButtons()[size_t(FButtonIndex)]->x();
+    const int from = TBarChildAccess::NodeButtons(*FBar)[size_t(FButtonIndex)]->x();
     // The nearest button with a menu on that side.
     TNodeButton* next = nullptr;
-    for (TNodeButton* b : FBar->NodeButtons()) {
+    for (TNodeButton* b : TBarChildAccess::NodeButtons(*FBar)) {
         if (!b->isVisible() || !b->isEnabled() || !b->HasDropDown())
             continue;
         const bool side = Key == Qt::Key_Left ? b->x() < from : b->x() > from;

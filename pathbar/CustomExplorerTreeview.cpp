@@ -1,5 +1,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "pathbar/CustomExplorerTreeview_p.h"
+
 #include "framework/Filer.h"
 #include "framework/Form.h"
 #include "framework/ImageList.h"
@@ -12,7 +14,6 @@
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodePath.h"
 #include "pathbar/NodeButton.h"
-#include "pathbar/NodeButtonRow.h"
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"
 
@@ -23,34 +24,34 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
     // Tab reaches the bar; a click focuses it only on the bar itself, not on
     // its child buttons (mousePressEvent).
     setFocusPolicy(Qt::TabFocus);
-    FButtonRow = std::make_unique<TNodeButtonRow>(*this);
-    FTreeNodes.reset(CreateNodes());
+    FPrivate = std::make_unique<TCustomExplorerTreeviewPrivate>(*this);
+    FPrivate->FTreeNodes.reset(CreateNodes());
     QLineEdit::setText(QString());
     SetEditorEnabled(false);
     setReadOnly(true);
-    FText = QLineEdit::text();
+    FPrivate->FText = QLineEdit::text();
 
-    FAppearance = std::make_unique<TExpTreeviewAppearance>();
-    FAppearance->OnChange = [this](QObject*) { AppearanceChanged(); };
+    FPrivate->FAppearance = std::make_unique<TExpTreeviewAppearance>();
+    FPrivate->FAppearance->OnChange = [this](QObject*) { AppearanceChanged(); };
 
-    FRefreshGlyph = std::make_unique<TBitmap>();
-    FRefreshGlyph->LoadFromResourceName(QStringLiteral("REFRESH_BTN"));
-    FRefreshGlyph->OnChange = [this](QObject*) {
-        if (FRefreshBtn)
-            FRefreshBtn->SetGlyph(FRefreshGlyph.get());
+    FPrivate->FRefreshGlyph = std::make_unique<TBitmap>();
+    FPrivate->FRefreshGlyph->LoadFromResourceName(QStringLiteral("REFRESH_BTN"));
+    FPrivate->FRefreshGlyph->OnChange = [this](QObject*) {
+        if (FPrivate->FRefreshBtn)
+            FPrivate->FRefreshBtn->SetGlyph(FPrivate->FRefreshGlyph.get());
     };
 
-    FRefreshImageIndex = -1;
+    FPrivate->FRefreshImageIndex = -1;
     SetRefreshButton(true);
 
-    FDropDownButton = new TDropDownButton(this);
-    FDropDownButton->OnMouseDown = [this](QObject*) { DropDownButtonMouseDown(); };
-    FDropDownButton->SetVisible(true);
+    FPrivate->FDropDownButton = new TDropDownButton(this);
+    FPrivate->FDropDownButton->OnMouseDown = [this](QObject*) { DropDownButtonMouseDown(); };
+    FPrivate->FDropDownButton->SetVisible(true);
     UpdateLayout();
 
-    FLeftIcon = new TLeftIcon(this);
-    FLeftIcon->OnClick = [this](QObject*) { SetEditMode(false); };
-    FLeftIcon->SetVisible(true);
+    FPrivate->FLeftIcon = new TLeftIcon(this);
+    FPrivate->FLeftIcon->OnClick = [this](QObject*) { SetEditMode(false); };
+    FPrivate->FLeftIcon->SetVisible(true);
     SetShowImage(true);
 
     SetBounds(Left(), Top(), 300, 25);
@@ -58,41 +59,33 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
     // still stored as a custom one.
     if (AOwner && AOwner->IsDesigning() && !AOwner->IsReading() && !AOwner->IsLoading())
         SetComponentStyle(GetFormStylerStyle(AOwner, tsOffice2019White));
-    FZPXStyle = tsCustom;
+    FPrivate->FZPXStyle = tsCustom;
 }
 
 TCustomExplorerTreeview::~TCustomExplorerTreeview()
 {
     Destroying();
-    FButtonRow->DeleteSpareButtons();
+    FPrivate->FButtonRow.DeleteSpareButtons();
     // Open drop-down windows go now, before the bar they report to.
-    for (TDropForm* form : {FDropForm.data(), FAutoComForm.data()}) {
-        if (form) {
-            form->OnDeactivate = nullptr;
-            delete form;
-        }
-    }
+    FPrivate->FDropDowns.DeleteWindows();
     ClearNodeButtons();
-    FTreeNodes->Clear();
-    FSelectedNode = nullptr;
-    delete FRefreshBtn;
-    FRefreshBtn = nullptr;
-    delete FDropDownButton;
-    FDropDownButton = nullptr;
-    FAppearance.reset();
-    delete FLeftIcon;
-    FLeftIcon = nullptr;
-    FRefreshGlyph.reset();
-    FDropDownList.Clear();
-    FAutoCompleteList.Clear();
-    delete FInternalImages;
-    FInternalImages = nullptr;
-    FTreeNodes.reset();
+    FPrivate->FTreeNodes->Clear();
+    FPrivate->FSelectedNode = nullptr;
+    delete FPrivate->FRefreshBtn;
+    FPrivate->FRefreshBtn = nullptr;
+    delete FPrivate->FDropDownButton;
+    FPrivate->FDropDownButton = nullptr;
+    FPrivate->FAppearance.reset();
+    delete FPrivate->FLeftIcon;
+    FPrivate->FLeftIcon = nullptr;
+    FPrivate->FRefreshGlyph.reset();
+    FPrivate->FDropDowns.ClearLists();
+    FPrivate->FTreeNodes.reset();
 }
 
 quint32 TCustomExplorerTreeview::GetVersionNr() const { return 0x01050101; }
 
-TKestTreeNode* TCustomExplorerTreeview::CreateNode() { return new TKestTreeNode(FTreeNodes.get()); }
+TKestTreeNode* TCustomExplorerTreeview::CreateNode() { return new TKestTreeNode(FPrivate->FTreeNodes.get()); }
 
 TKestTreeNodes* TCustomExplorerTreeview::CreateNodes() { return new TKestTreeNodes(this); }
 
@@ -120,19 +113,19 @@ void TCustomExplorerTreeview::DefineProperties(TFiler* Filer)
 void TCustomExplorerTreeview::Loaded()
 {
     TCustomEdit::Loaded();
-    if (!IsDesigning() && !hasFocus() && FAppearance->FocusColor() != clNone)
-        ApplyColor(FAppearance->Color());
+    if (!IsDesigning() && !hasFocus() && FPrivate->FAppearance->FocusColor() != clNone)
+        ApplyColor(FPrivate->FAppearance->Color());
     if (!IsDesigning()) {
-        if (FMode == aeSystem)
+        if (FPrivate->FMode == aeSystem)
             LoadDirectoryStructure(bnDesktop, QString(), true);
-        else if (FMode == aeFolder && !FFolderPath.isEmpty())
-            LoadDirectoryStructure(bnFolder, FFolderPath, true);
+        else if (FPrivate->FMode == aeFolder && !FPrivate->FFolderPath.isEmpty())
+            LoadDirectoryStructure(bnFolder, FPrivate->FFolderPath, true);
     }
-    if (FAutoComplete && !IsDesigning())
+    if (FPrivate->FAutoComplete && !IsDesigning())
         PopulateAutoCompleteList();
-    if (!FSelectedNode && Text().isEmpty())
-        SetSelectedNode(FTreeNodes->GetFirstNode());
-    if (FAutoDropDownFill && !IsDesigning()) {
+    if (!FPrivate->FSelectedNode && Text().isEmpty())
+        SetSelectedNode(FPrivate->FTreeNodes->GetFirstNode());
+    if (FPrivate->FAutoDropDownFill && !IsDesigning()) {
         SetAutoDropDownFill(false);
         SetAutoDropDownFill(true);
     }
@@ -141,8 +134,8 @@ void TCustomExplorerTreeview::Loaded()
 void TCustomExplorerTreeview::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && FImages && AComponent == static_cast<TComponent*>(FImages)) {
-        FImages = nullptr;
+    if (Operation == TOperation::opRemove && FPrivate->FImages && AComponent == static_cast<TComponent*>(FPrivate->FImages)) {
+        FPrivate->FImages = nullptr;
         SetRefreshImageIndex(-1);
     }
 }
@@ -160,14 +153,14 @@ QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* Node, bool UseFold
 
 QString TCustomExplorerTreeview::FolderPrefix() const
 {
-    if (FMode != aeFolder || FFolderPath.isEmpty())
+    if (FPrivate->FMode != aeFolder || FPrivate->FFolderPath.isEmpty())
         return QString();
-    return FFolderPath.endsWith(kPathSeparator) ? FFolderPath : FFolderPath + kPathSeparator;
+    return FPrivate->FFolderPath.endsWith(kPathSeparator) ? FPrivate->FFolderPath : FPrivate->FFolderPath + kPathSeparator;
 }
 
 QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* Node) const
 {
-    if (FMode == aeFolder && Node && Node == FTreeNodes->GetFirstNode())
+    if (FPrivate->FMode == aeFolder && Node && Node == FPrivate->FTreeNodes->GetFirstNode())
         return QString();
     return BuildNodePath(Node, false);
 }
@@ -176,76 +169,61 @@ QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* Node) const
 
 void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
 {
-    if (Value == FSelectedNode)
+    if (Value == FPrivate->FSelectedNode)
         return;
     ClearNodeButtons();
-    FSelectedNode = Value;
+    FPrivate->FSelectedNode = Value;
     SetInternalText(ShownPath(Value));
-    const bool folderMode = IsFolderMode();
+    const bool folderMode = FPrivate->IsFolderMode();
     if (Value && !Value->HasChildren() && folderMode) {
         QPointer<TCustomExplorerTreeview> self(this);
-        quint64 generation = FTreeGeneration;
-        AddSubFolders(FolderOfNode(Value), Value);
+        quint64 generation = FPrivate->FFolders.Generation();
+        AddSubFolders(FPrivate->FFolders.FolderOfNode(Value), Value);
         // Input handled during the listing may have replaced the selection,
         // freed the node or the bar.
-        if (!self || FSelectedNode != Value || generation != FTreeGeneration)
+        if (!self || FPrivate->FSelectedNode != Value || generation != FPrivate->FFolders.Generation())
             return;
     }
     if (!IsUpdating()) {
-        if (IsEditorFocused() && FEditMode)
+        if (FPrivate->IsEditorFocused() && FPrivate->FEditMode)
             UpdateLeftIcon();
         else
             BuildNodeButtons();
     }
-    if (Value && FAutoDropDownFill && folderMode)
-        AddWithChildrenToDropDownList(Value);
-    if (Value && OnSelect && !IsUpdating() && !FIsInternal)
+    if (Value && FPrivate->FAutoDropDownFill && folderMode)
+        FPrivate->FDropDowns.AddWithChildrenToHistory(Value);
+    if (Value && OnSelect && !IsUpdating() && !FPrivate->FIsInternal)
         OnSelect(this, Value);
 }
 
 void TCustomExplorerTreeview::Reselect()
 {
-    TKestTreeNode* node = FSelectedNode;
+    TKestTreeNode* node = FPrivate->FSelectedNode;
     SetSelectedNode(nullptr);
     SetSelectedNode(node);
 }
 
 void TCustomExplorerTreeview::SetInternalText(const QString& Value)
 {
-    FText = Value;
+    FPrivate->FText = Value;
     // While node buttons are shown the edit stays empty: the text would show
-    // beneath them. Clearing the buttons brings FText back.
-    if (FButtonRow->IsEmpty())
+    // beneath them. Clearing the buttons brings FPrivate->FText back.
+    if (FPrivate->FButtonRow.IsEmpty())
         TCustomEdit::SetText(Value);
-}
-
-bool TCustomExplorerTreeview::HasFocusLook() const
-{
-    // An open list of the bar has the keys, but they edit the bar's text.
-    return hasFocus() || (FFocusInPopup && (FDropForm || FAutoComForm));
-}
-
-bool TCustomExplorerTreeview::IsEditorFocused() const
-{
-    if (!FEditorEnabled)
-        return false;
-    auto focused = [](const auto& w) { return w && w->hasFocus(); };
-    return hasFocus() || focused(FDropForm) || focused(FListBox) || focused(FAutoComForm) ||
-           focused(FAutoComListBox);
 }
 
 void TCustomExplorerTreeview::BeginUpdate()
 {
     // The control's own Visible property, not whether its window is shown.
     if (Visible())
-        ++FUpdateCount;
+        ++FPrivate->FUpdateCount;
 }
 
 void TCustomExplorerTreeview::EndUpdate()
 {
-    if (!Visible() || FUpdateCount <= 0)
+    if (!Visible() || FPrivate->FUpdateCount <= 0)
         return;
-    if (--FUpdateCount == 0) {
+    if (--FPrivate->FUpdateCount == 0) {
         Reselect();
         update();
     }
@@ -254,101 +232,101 @@ void TCustomExplorerTreeview::EndUpdate()
 void TCustomExplorerTreeview::Clear()
 {
     QLineEdit::clear();
-    FTreeNodes->Clear();
+    FPrivate->FTreeNodes->Clear();
 }
 
 void TCustomExplorerTreeview::SetItems(TKestTreeNodes* Value)
 {
     if (Value)
-        FTreeNodes->Assign(Value);
+        FPrivate->FTreeNodes->Assign(Value);
 }
 
-QString TCustomExplorerTreeview::Text() const { return FEditMode ? QLineEdit::text() : FText; }
+QString TCustomExplorerTreeview::Text() const { return FPrivate->FEditMode ? QLineEdit::text() : FPrivate->FText; }
 
 void TCustomExplorerTreeview::SetText(const QString& Value)
 {
-    if (!FEditorEnabled || FEditStyle != esEdit || IsDesigning())
+    if (!FPrivate->FEditorEnabled || FPrivate->FEditStyle != esEdit || IsDesigning())
         return;
-    if (!FSelectedNode) {
+    if (!FPrivate->FSelectedNode) {
         SetInternalText(Value);
         return;
     }
-    if (Value.toUpper() == ShownPath(FSelectedNode).toUpper())
+    if (Value.toUpper() == ShownPath(FPrivate->FSelectedNode).toUpper())
         return;
     SetInternalText(Value);
     ClearNodeButtons();
-    FSelectedNode = nullptr;
+    FPrivate->FSelectedNode = nullptr;
 }
 
 // --- Properties -------------------------------------------------------------
 
-void TCustomExplorerTreeview::SetAppearance(TExpTreeviewAppearance* Value) { FAppearance->Assign(Value); }
+void TCustomExplorerTreeview::SetAppearance(TExpTreeviewAppearance* Value) { FPrivate->FAppearance->Assign(Value); }
 
 void TCustomExplorerTreeview::SetAutoComplete(bool Value)
 {
-    if (Value == FAutoComplete)
+    if (Value == FPrivate->FAutoComplete)
         return;
-    FAutoComplete = Value;
+    FPrivate->FAutoComplete = Value;
     if (Value && !IsDesigning() && !IsLoading())
         PopulateAutoCompleteList();
 }
 
 void TCustomExplorerTreeview::SetAutoDropDownFill(bool Value)
 {
-    if (Value == FAutoDropDownFill)
+    if (Value == FPrivate->FAutoDropDownFill)
         return;
-    FAutoDropDownFill = Value;
-    if (Value && FSelectedNode && IsFolderMode() && !IsDesigning() && !IsLoading())
-        AddWithChildrenToDropDownList(FSelectedNode);
+    FPrivate->FAutoDropDownFill = Value;
+    if (Value && FPrivate->FSelectedNode && FPrivate->IsFolderMode() && !IsDesigning() && !IsLoading())
+        FPrivate->FDropDowns.AddWithChildrenToHistory(FPrivate->FSelectedNode);
 }
 
-bool TCustomExplorerTreeview::DropDownButton() const { return FDropDownButton->Visible(); }
+bool TCustomExplorerTreeview::DropDownButton() const { return FPrivate->FDropDownButton->Visible(); }
 
 void TCustomExplorerTreeview::SetDropDownButton(bool Value)
 {
-    if (FDropDownButton->Visible() == Value)
+    if (FPrivate->FDropDownButton->Visible() == Value)
         return;
-    FDropDownButton->SetVisible(Value);
+    FPrivate->FDropDownButton->SetVisible(Value);
     // Fixed steps; the next full layout uses the scaled rectangles.
     if (Value) {
-        FDropDownButton->SetWidth(15);
-        FDropDownButton->SetLeft(FDropDownButton->Left() - 15);
+        FPrivate->FDropDownButton->SetWidth(15);
+        FPrivate->FDropDownButton->SetLeft(FPrivate->FDropDownButton->Left() - 15);
     } else {
-        FDropDownButton->SetLeft(FDropDownButton->Left() + FDropDownButton->Width());
-        FDropDownButton->SetWidth(0);
+        FPrivate->FDropDownButton->SetLeft(FPrivate->FDropDownButton->Left() + FPrivate->FDropDownButton->Width());
+        FPrivate->FDropDownButton->SetWidth(0);
     }
 }
 
 void TCustomExplorerTreeview::SetEditorEnabled(bool Value)
 {
-    if (Value == FEditorEnabled)
+    if (Value == FPrivate->FEditorEnabled)
         return;
-    FEditorEnabled = Value;
+    FPrivate->FEditorEnabled = Value;
     setReadOnly(!Value);
 }
 
 void TCustomExplorerTreeview::SetImages(TCustomImageList* Value)
 {
-    if (Value == FImages)
+    if (Value == FPrivate->FImages)
         return;
-    if (FImages)
-        RemoveFreeNotification(FImages);
-    FImages = Value;
-    if (FImages)
-        FreeNotification(FImages);
+    if (FPrivate->FImages)
+        RemoveFreeNotification(FPrivate->FImages);
+    FPrivate->FImages = Value;
+    if (FPrivate->FImages)
+        FreeNotification(FPrivate->FImages);
 }
 
 void TCustomExplorerTreeview::SetMaxDropHeight(int Value)
 {
     if (Value > 50)
-        FMaxDropHeight = Value;
+        FPrivate->FMaxDropHeight = Value;
 }
 
 void TCustomExplorerTreeview::SetFolderPath(const QString& Value)
 {
-    if (Value == FFolderPath)
+    if (Value == FPrivate->FFolderPath)
         return;
-    FFolderPath = Value;
+    FPrivate->FFolderPath = Value;
     if (IsDesigning() || IsLoading())
         return;
     Clear();
@@ -357,13 +335,13 @@ void TCustomExplorerTreeview::SetFolderPath(const QString& Value)
 
 void TCustomExplorerTreeview::SetRefreshButton(bool Value)
 {
-    if (Value == FRefreshButton)
+    if (Value == FPrivate->FRefreshButton)
         return;
-    FRefreshButton = Value;
+    FPrivate->FRefreshButton = Value;
     if (!Value) {
-        delete FRefreshBtn;
-        FRefreshBtn = nullptr;
-    } else if (!FRefreshBtn) {
+        delete FPrivate->FRefreshBtn;
+        FPrivate->FRefreshBtn = nullptr;
+    } else if (!FPrivate->FRefreshBtn) {
         CreateRefreshButton();
     }
     UpdateButtonPositions();
@@ -373,50 +351,158 @@ void TCustomExplorerTreeview::SetRefreshButton(bool Value)
 
 void TCustomExplorerTreeview::CreateRefreshButton()
 {
-    FRefreshBtn = new TDropDownButton(this);
-    FRefreshBtn->OnClick = [this](QObject*) {
+    FPrivate->FRefreshBtn = new TDropDownButton(this);
+    FPrivate->FRefreshBtn->OnClick = [this](QObject*) {
         SetEditMode(false);
         if (OnRefreshClick)
             OnRefreshClick(this);
     };
-    FRefreshBtn->SetVisible(true);
-    FRefreshBtn->SetGlyph(FRefreshGlyph.get());
-    FRefreshBtn->SetImageIndex(FRefreshImageIndex);
+    FPrivate->FRefreshBtn->SetVisible(true);
+    FPrivate->FRefreshBtn->SetGlyph(FPrivate->FRefreshGlyph.get());
+    FPrivate->FRefreshBtn->SetImageIndex(FPrivate->FRefreshImageIndex);
 }
 
-void TCustomExplorerTreeview::SetRefreshGlyph(TBitmap* Value) { FRefreshGlyph->Assign(Value); }
+void TCustomExplorerTreeview::SetRefreshGlyph(TBitmap* Value) { FPrivate->FRefreshGlyph->Assign(Value); }
 
 void TCustomExplorerTreeview::SetRefreshImageIndex(int Value)
 {
-    if (Value == FRefreshImageIndex)
+    if (Value == FPrivate->FRefreshImageIndex)
         return;
-    FRefreshImageIndex = Value;
-    if (FRefreshBtn)
-        FRefreshBtn->SetImageIndex(Value);
+    FPrivate->FRefreshImageIndex = Value;
+    if (FPrivate->FRefreshBtn)
+        FPrivate->FRefreshBtn->SetImageIndex(Value);
 }
 
 void TCustomExplorerTreeview::SetShowImage(bool Value)
 {
-    if (Value == FShowImage)
+    if (Value == FPrivate->FShowImage)
         return;
-    FShowImage = Value;
+    FPrivate->FShowImage = Value;
     UpdateEditRect();
     UpdateLeftIconPosition();
-    PositionNodeButtons();
-}
-
-TCustomImageList* TCustomExplorerTreeview::GetImageList() const
-{
-    return FMode == aeCustom ? FImages : FInternalImages;
+    FPrivate->PositionNodeButtons();
 }
 
 void TCustomExplorerTreeview::SetComponentStyle(TZPXStyle AStyle)
 {
-    FZPXStyle = AStyle;
+    FPrivate->FZPXStyle = AStyle;
     if (AStyle == tsCustom)
         return;
     // Old common controls draw the frame black; without the module (or its
     // version) the presets keep their blue-grey line.
     const TColor frame = IsCommonControlsV6() ? TColor(0xB99D7F) : clBlack;
-    ApplyAppearancePreset(*FAppearance, AStyle, frame);
+    ApplyAppearancePreset(*FPrivate->FAppearance, AStyle, frame);
 }
+
+// --- Plain reads and stores ---------------------------------------------------
+
+TKestTreeNodes* TCustomExplorerTreeview::Items() const { return FPrivate->FTreeNodes.get(); }
+TKestTreeNode* TCustomExplorerTreeview::SelectedNode() const { return FPrivate->FSelectedNode; }
+bool TCustomExplorerTreeview::IsUpdating() const { return FPrivate->FUpdateCount > 0; }
+TZPXStyle TCustomExplorerTreeview::GetComponentStyle() const { return FPrivate->FZPXStyle; }
+TZPXStyle TCustomExplorerTreeview::UIStyle() const { return FPrivate->FZPXStyle; }
+TExpTreeviewAppearance* TCustomExplorerTreeview::Appearance() const { return FPrivate->FAppearance.get(); }
+bool TCustomExplorerTreeview::AutoComplete() const { return FPrivate->FAutoComplete; }
+bool TCustomExplorerTreeview::AutoDropDownFill() const { return FPrivate->FAutoDropDownFill; }
+bool TCustomExplorerTreeview::EditorEnabled() const { return FPrivate->FEditorEnabled; }
+TEditStyle TCustomExplorerTreeview::EditStyle() const { return FPrivate->FEditStyle; }
+void TCustomExplorerTreeview::SetEditStyle(TEditStyle Value) { FPrivate->FEditStyle = Value; }
+TCustomImageList* TCustomExplorerTreeview::Images() const { return FPrivate->FImages; }
+int TCustomExplorerTreeview::MaxDropHeight() const { return FPrivate->FMaxDropHeight; }
+TKestExplorerTreeviewMode TCustomExplorerTreeview::Mode() const { return FPrivate->FMode; }
+void TCustomExplorerTreeview::SetMode(TKestExplorerTreeviewMode Value) { FPrivate->FMode = Value; }
+QString TCustomExplorerTreeview::FolderPath() const { return FPrivate->FFolderPath; }
+bool TCustomExplorerTreeview::RefreshButton() const { return FPrivate->FRefreshButton; }
+TBitmap* TCustomExplorerTreeview::RefreshGlyph() const { return FPrivate->FRefreshGlyph.get(); }
+int TCustomExplorerTreeview::RefreshImageIndex() const { return FPrivate->FRefreshImageIndex; }
+bool TCustomExplorerTreeview::ShowImage() const { return FPrivate->FShowImage; }
+bool TCustomExplorerTreeview::ShowHiddenFolders() const { return FPrivate->FShowHiddenFolders; }
+void TCustomExplorerTreeview::SetShowHiddenFolders(bool Value) { FPrivate->FShowHiddenFolders = Value; }
+bool TCustomExplorerTreeview::BufferedDraw() const { return FPrivate->FBufferedDraw; }
+void TCustomExplorerTreeview::SetBufferedDraw(bool Value) { FPrivate->FBufferedDraw = Value; }
+bool TCustomExplorerTreeview::MouseInControl() const { return FPrivate->FMouseInControl; }
+bool TCustomExplorerTreeview::EditMode() const { return FPrivate->FEditMode; }
+
+// --- Handed to the folder source ------------------------------------------------
+
+void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode BaseNode, const QString& path, bool ClearOldNodes)
+{
+    FPrivate->FFolders.LoadDirectoryStructure(BaseNode, path, ClearOldNodes);
+}
+
+void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* ParentNode)
+{
+    FPrivate->FFolders.AddSubFolders(path, ParentNode);
+}
+
+void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
+{
+    FPrivate->FFolders.RefreshSubFolders(ParentNode);
+}
+
+void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* Node) { FPrivate->FFolders.ChooseNode(Node); }
+
+QString TCustomExplorerTreeview::GetSelectedFolder() const
+{
+    if (FPrivate->IsFolderMode() && FPrivate->FSelectedNode)
+        return FPrivate->FFolders.FolderOfNode(FPrivate->FSelectedNode);
+    return QString();
+}
+
+void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immediately)
+{
+    FPrivate->FFolders.SetSelectedFolder(Path, Immediately);
+}
+
+// --- Handed to the drop-down controller -----------------------------------------
+
+void TCustomExplorerTreeview::AddToDropDownList(TKestTreeNode* Node) { FPrivate->FDropDowns.AddToHistory(Node); }
+
+void TCustomExplorerTreeview::RemoveFromDropDownList(TKestTreeNode* Node)
+{
+    FPrivate->FDropDowns.History().Remove(Node);
+}
+
+void TCustomExplorerTreeview::RemoveFromDropDownList(int Index) { FPrivate->FDropDowns.History().RemoveAt(Index); }
+
+void TCustomExplorerTreeview::ClearDropDownList() { FPrivate->FDropDowns.History().Clear(); }
+
+TKestTreeNode* TCustomExplorerTreeview::GetDropDownList(int Index) const
+{
+    return FPrivate->FDropDowns.History().At(Index);
+}
+
+int TCustomExplorerTreeview::DropDownListCount() const { return FPrivate->FDropDowns.History().Count(); }
+
+void TCustomExplorerTreeview::PopulateAutoCompleteList() { FPrivate->FDropDowns.PopulateAutoCompleteList(); }
+
+const TAutoCompleteList& TCustomExplorerTreeview::AutoCompleteList() const
+{
+    return FPrivate->FDropDowns.AutoCompleteList();
+}
+
+bool TCustomExplorerTreeview::IsDroppedDown() const { return FPrivate->FDropDowns.IsDroppedDown(); }
+
+void TCustomExplorerTreeview::ShowDropDown() { FPrivate->FDropDowns.ShowDropDown(); }
+
+void TCustomExplorerTreeview::CloseDropDown() { FPrivate->FDropDowns.CloseDropDown(); }
+
+void TCustomExplorerTreeview::DropDownButtonMouseDown() { FPrivate->FDropDowns.DropDownButtonMouseDown(); }
+
+void TCustomExplorerTreeview::ShowAutoCompleteList() { FPrivate->FDropDowns.ShowAutoCompleteList(); }
+
+void TCustomExplorerTreeview::CloseAutoCompleteList() { FPrivate->FDropDowns.CloseAutoCompleteList(); }
+
+// --- What the node collection tells the bar -------------------------------------
+
+void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* Node) { FPrivate->FDropDowns.NodeAdded(Node); }
+
+void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
+{
+    FPrivate->FFolders.NodeGoing(Node);
+    FPrivate->FDropDowns.NodeDeleted(Node);
+}
+
+void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node) { FPrivate->FDropDowns.NodeTextChanged(Node); }
+
+void TCustomExplorerTreeview::NodesCleared() { SetSelectedNode(nullptr); }

@@ -2,6 +2,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/ImageList.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/ButtonDrawing.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
@@ -48,7 +49,7 @@ void TDropDownButton::Paint(QPainter& painter)
         QPainter canvas(&surface.Image());
         DrawButtonBackground(canvas, client, client.height() / 2, colors, FDown, false);
     }
-    const TCustomImageList* images = FExplorerTreeview->GetImageList();
+    const TCustomImageList* images = TBarChildAccess::ImageList(*FExplorerTreeview);
     if (!FExplorerTreeview->Images() || FImageIndex < 0) {
         if (FGlyph->Empty()) {
             DrawArrow(surface, client.adjusted(0, drop, 0, 0), arrow, false, Scale());

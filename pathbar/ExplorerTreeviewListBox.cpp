@@ -1,6 +1,7 @@
 #include "pathbar/ExplorerTreeviewListBox.h"
 
 #include "framework/ImageList.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/KestTreeNode.h"
 
@@ -48,7 +49,7 @@ void TExplorerTreeviewListBox::DrawItem(QPainter& Canvas, int Index, QRect Rect,
         return;
     }
     Canvas.fillRect(Rect, Canvas.brush());
-    const TCustomImageList* images = FExplorerTreeview->GetImageList();
+    const TCustomImageList* images = TBarChildAccess::ImageList(*FExplorerTreeview);
     if (FShowImages && images) {
         if (node->ImageIndex() >= 0)
             images->Draw(Canvas, Rect.left() + 2, Rect.top() + (Rect.height() - images->Height()) / 2,

@@ -1,5 +1,6 @@
 #include "pathbar/LeftIcon.h"
 
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QMouseEvent>
@@ -23,7 +24,7 @@ void TLeftIcon::Paint(QPainter& painter)
     // pixels than it covers.
     const QSize size = g.deviceIndependentSize().toSize();
     // One pixel higher while the bar does not have the focus.
-    const int lift = FExplorerTreeview->HasFocusLook() ? 0 : 1;
+    const int lift = TBarChildAccess::HasFocusLook(*FExplorerTreeview) ? 0 : 1;
     painter.drawImage((width() - size.width()) / 2, (height() - size.height()) / 2 - lift, g);
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/Rounding.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/ButtonDrawing.h"
 #include "pathbar/ChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
@@ -214,7 +215,7 @@ void TNodeButton::ShowChildMenu()
     {
         // The watch is for menus with something to move over.
         std::optional<TChildMenuHook> hook;
-        if (FExplorerTreeview->AllowHook() && ChildMenuHasItems(*menu))
+        if (TBarChildAccess::AllowHook(*FExplorerTreeview) && ChildMenuHasItems(*menu))
             hook.emplace(*menu, *this);
         chosen = ExecChildMenu(*menu, at);
     }

@@ -1,4 +1,5 @@
 #include "BarLayoutFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "pathbar/ChildMenu.h"
 #include "pathbar/ChildMenuList.h"
@@ -87,7 +88,7 @@ protected:
     {
         auto button = std::make_unique<TNodeButton>(bar.get());
         // Placed as the row would, though not in the row.
-        button->SetNode(node, {-1, bar->GetNodeAreaRect().height(), node == bar->SelectedNode(),
+        button->SetNode(node, {-1, Inside(bar).GetNodeAreaRect().height(), node == bar->SelectedNode(),
                                bar->Appearance()->ButtonAppearance(), &widths});
         button->SetScrollButton(overflow);
         return button;
@@ -247,7 +248,7 @@ TEST_F(NodeButtonFixture, MenuHookHighlightsTheFirstItem)
 
 TEST_F(NodeButtonFixture, HistoryButtonPressState)
 {
-    TDropDownButton* history = bar->DropDownButtonControl();
+    TDropDownButton* history = Inside(bar).DropDownButtonControl();
     QTest::mousePress(history, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(history->Down());
     QTest::mouseRelease(history, Qt::LeftButton, {}, QPoint(3, 3));
@@ -265,7 +266,7 @@ TEST_F(NodeButtonFixture, RefreshClickLeavesEditModeFirst)
         EXPECT_EQ(sender, bar.get());
         editModeAtClick = bar->EditMode();
     };
-    QTest::mouseClick(bar->RefreshButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(Inside(bar).RefreshButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_FALSE(editModeAtClick);
 }
 
