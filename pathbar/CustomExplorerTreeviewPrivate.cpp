@@ -1,5 +1,7 @@
 #include "pathbar/CustomExplorerTreeview_p.h"
 
+#include "pathbar/DropDownButton.h"
+
 TCustomExplorerTreeviewPrivate::TCustomExplorerTreeviewPrivate(TCustomExplorerTreeview& bar)
     : FFolders(*this), FDropDowns(*this), FButtonRow(bar), FBar(bar)
 {
@@ -11,6 +13,12 @@ void TCustomExplorerTreeviewPrivate::FocusAndSelectAll()
 {
     FBar.setFocus();
     FBar.selectAll();
+}
+
+void TCustomExplorerTreeviewPrivate::SetDropDownButtonDown(bool down)
+{
+    if (FDropDownButton)
+        FDropDownButton->SetDown(down);
 }
 
 void TCustomExplorerTreeviewPrivate::ImagesResized()

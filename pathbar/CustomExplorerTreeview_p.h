@@ -35,6 +35,8 @@ public:
     void SetEditMode(bool value) { FBar.SetEditMode(value); }
     // The bar takes the focus with all its text selected.
     void FocusAndSelectAll();
+    // The history button shows pressed while its window is open.
+    void SetDropDownButtonDown(bool down);
     // The node images changed size: the left icon and the text move over.
     void ImagesResized();
     // aeSystem and aeFolder: the tree is the folder source's.

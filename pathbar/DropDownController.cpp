@@ -8,7 +8,6 @@
 #include "framework/platform/PathSeparator.h"
 #include "pathbar/ChildMenu.h"
 #include "pathbar/CustomExplorerTreeview_p.h"
-#include "pathbar/DropDownButton.h"
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
 #include "pathbar/NodePath.h"
@@ -45,7 +44,7 @@ void TDropDownController::AddWithChildrenToHistory(TKestTreeNode* node)
 bool TDropDownController::ListsFollowTree(bool removing) const
 {
     const TCustomExplorerTreeview& bar = FOwner.Bar();
-    return FOwner.FAutoComplete && !bar.IsDesigning() && !bar.IsLoading() && !(removing && bar.IsDestroying());
+    return FOwner.Bar().AutoComplete() && !bar.IsDesigning() && !bar.IsLoading() && !(removing && bar.IsDestroying());
 }
 
 void TDropDownController::AddAutoCompleteEntries(TKestTreeNode* node)
@@ -66,10 +65,10 @@ void TDropDownController::AddAutoCompleteEntries(TKestTreeNode* node)
 
 void TDropDownController::PopulateAutoCompleteList()
 {
-    if (!FOwner.FAutoComplete)
+    if (!FOwner.Bar().AutoComplete())
         return;
     FAutoCompleteList.Clear();
-    for (TKestTreeNode* n = FOwner.FTreeNodes->GetFirstNode(); n; n = n->GetNextSibling())
+    for (TKestTreeNode* n = FOwner.Bar().Items()->GetFirstNode(); n; n = n->GetNextSibling())
         AddAutoCompleteEntries(n);
     AutoCompleteListChanged();
 }
@@ -146,7 +145,7 @@ TDropForm* TDropDownController::NewDropForm(int width, const TKeyEvent& keyDown,
     TCustomExplorerTreeview& bar = FOwner.Bar();
     auto* form = new TDropForm(&bar);
     form->SetSizeable(false);
-    form->resize(width, FOwner.FMaxDropHeight);
+    form->resize(width, FOwner.Bar().MaxDropHeight());
     form->OnKeyDown = keyDown;
     form->OnKeyPress = keyPress;
     form->installEventFilter(&bar);
@@ -172,7 +171,7 @@ void TDropDownController::ShowDropForm(TDropForm* form, TExplorerTreeviewListBox
                                        int belowOverlap)
 {
     TCustomExplorerTreeview& bar = FOwner.Bar();
-    const int h = std::min(FOwner.FMaxDropHeight, list->Items()->Count() * list->ItemHeight() + 2);
+    const int h = std::min(FOwner.Bar().MaxDropHeight(), list->Items()->Count() * list->ItemHeight() + 2);
     // The list takes the keys while the window is open.
     list->setFocus();
     const QPoint p = bar.mapToGlobal(origin);
@@ -282,9 +281,9 @@ void TDropDownController::ShowDropDown()
         return;
     // The window works for the bar: with editing on, the bar takes the focus
     // and edit mode before the window takes the keys, which edit its text.
-    if (FOwner.FEditorEnabled && !bar.hasFocus())
+    if (FOwner.Bar().EditorEnabled() && !bar.hasFocus())
         FOwner.FocusAndSelectAll();
-    else if (FOwner.FEditorEnabled && !FOwner.FEditMode)
+    else if (FOwner.Bar().EditorEnabled() && !FOwner.Bar().EditMode())
         FOwner.SetEditMode(true);
     if (bar.OnBeforeDropDown)
         bar.OnBeforeDropDown(&bar);
@@ -313,14 +312,13 @@ void TDropDownController::ShowDropDown()
     FListBox->SetItemIndex(current >= 0 ? current : 0);
     FListBox->OnSelect = [](QObject*) {};
     ShowDropForm(FDropForm, FListBox, QPoint(0, 0), 0);
-    if (FOwner.FDropDownButton)
-        FOwner.FDropDownButton->SetDown(true);
+    FOwner.SetDropDownButtonDown(true);
 }
 
 void TDropDownController::CloseDropDown()
 {
-    if (ForgetDropForm(FDropForm, FListBox) && FOwner.FDropDownButton)
-        FOwner.FDropDownButton->SetDown(false);
+    if (ForgetDropForm(FDropForm, FListBox))
+        FOwner.SetDropDownButtonDown(false);
 }
 
 void TDropDownController::DropDownButtonMouseDown()
@@ -388,7 +386,7 @@ void TDropDownController::DropFormDeactivate(QObject* sender)
 void TDropDownController::ShowAutoCompleteList()
 {
     TCustomExplorerTreeview& bar = FOwner.Bar();
-    if (!FOwner.FAutoComplete || IsInDestruction(&bar) || bar.IsDestroying())
+    if (!FOwner.Bar().AutoComplete() || IsInDestruction(&bar) || bar.IsDestroying())
         return;
     // Typing while the history is open turns it into the auto-complete list.
     CloseDropDown();
