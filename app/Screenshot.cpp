@@ -173,38 +173,38 @@ QImage Picture(TForm2* form2, bool wholeScreen)
 
 }
 
-void ScheduleScreenshot(TForm1* Main, const QString& File, const QStringList& Args)
+void ScheduleScreenshot(TForm1* main, const QString& file, const QStringList& args)
 {
-    const bool wholeScreen = Args.contains(QStringLiteral("--open")) || Args.contains(QStringLiteral("--type"));
-    QTimer::singleShot(300, Main, [Main, File, Args, wholeScreen] {
+    const bool wholeScreen = args.contains(QStringLiteral("--open")) || args.contains(QStringLiteral("--type"));
+    QTimer::singleShot(300, main, [main, file, args, wholeScreen] {
         // Form2 runs its own modal loop; the bar is set up from inside it.
-        QTimer::singleShot(400, Main, [Main, Args] {
-            if (!Main->form2)
+        QTimer::singleShot(400, main, [main, args] {
+            if (!main->form2)
                 return;
-            TKestExplorerTreeview* bar = Main->form2->kestTree;
-            ApplyStyler(Main->form2, Args);
-            ApplyStyleAndFolder(bar, Args);
-            if (TNodeButton* b = HoveredButton(bar, Args); b && Args.contains(QStringLiteral("--hover")))
+            TKestExplorerTreeview* bar = main->form2->kestTree;
+            ApplyStyler(main->form2, args);
+            ApplyStyleAndFolder(bar, args);
+            if (TNodeButton* b = HoveredButton(bar, args); b && args.contains(QStringLiteral("--hover")))
                 SendMouse(b, QEvent::MouseMove, QPointF(b->width() - 4, b->height() / 2.0));
-            QTimer::singleShot(0, Main, [bar, Args] { OpenWhatWasAsked(bar, Args); });
+            QTimer::singleShot(0, main, [bar, args] { OpenWhatWasAsked(bar, args); });
         });
-        QTimer::singleShot(1200, Main, [Main, File, wholeScreen] {
-            TForm2* form2 = Main->form2;
+        QTimer::singleShot(1200, main, [main, file, wholeScreen] {
+            TForm2* form2 = main->form2;
             if (!form2) {
                 std::fprintf(stderr, "Form2 did not open\n");
                 QCoreApplication::exit(1);
                 return;
             }
-            const bool saved = Picture(form2, wholeScreen).save(File, "PNG");
-            std::fprintf(stdout, "%s %s\n", saved ? "Saved" : "Could not save", qPrintable(File));
+            const bool saved = Picture(form2, wholeScreen).save(file, "PNG");
+            std::fprintf(stdout, "%s %s\n", saved ? "Saved" : "Could not save", qPrintable(file));
             while (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();
             form2->SetModalResult(mrOk);
-            QTimer::singleShot(0, Main, [Main, saved] {
-                Main->Close();
+            QTimer::singleShot(0, main, [main, saved] {
+                main->Close();
                 QCoreApplication::exit(saved ? 0 : 1);
             });
         });
-        Main->Button1->click();
+        main->Button1->click();
     });
 }

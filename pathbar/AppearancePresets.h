@@ -10,4 +10,4 @@ class TExpTreeviewAppearance;
 
 // Writes the preset of AStyle; tsCustom leaves everything as it is.
 // FrameColor is the presets' inner frame line.
-void ApplyAppearancePreset(TExpTreeviewAppearance& Appearance, TZPXStyle AStyle, TColor FrameColor);
+void ApplyAppearancePreset(TExpTreeviewAppearance& appearance, TZPXStyle style, TColor frameColor);

@@ -23,9 +23,9 @@ constexpr int kMeasuredLabels = 64;
 
 }
 
-QIcon TMenuIconCache::IconOf(const TKestTreeNode* Node)
+QIcon TMenuIconCache::IconOf(const TKestTreeNode* node)
 {
-    const int index = Node ? Node->ImageIndex() : -1;
+    const int index = node ? node->ImageIndex() : -1;
     if (!FImages || index < 0 || index >= FImages->Count())
         return QIcon();
     auto it = FIcons.find(index);
@@ -34,24 +34,24 @@ QIcon TMenuIconCache::IconOf(const TKestTreeNode* Node)
     return *it;
 }
 
-QString MenuLabel(const QString& Text)
+QString MenuLabel(const QString& text)
 {
-    QString label = Text;
+    QString label = text;
     label.replace(u'&', QStringLiteral("&&"));
     return label;
 }
 
-TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> Rows, const TCustomImageList* Images, QStyle* Style)
-    : QWidget(nullptr, Qt::Popup), FRows(std::move(Rows)), FIcons(Images), FScrollBar(new QScrollBar(Qt::Vertical, this))
+TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> rows, const TCustomImageList* images, QStyle* style)
+    : QWidget(nullptr, Qt::Popup), FRows(std::move(rows)), FIcons(images), FScrollBar(new QScrollBar(Qt::Vertical, this))
 {
     // Looks like the program's menus: their style, font and colours.
-    setStyle(Style);
+    setStyle(style);
     setFont(QApplication::font("QMenu"));
     setPalette(QApplication::palette("QMenu"));
     setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
-    FScrollBar->setStyle(Style);
+    FScrollBar->setStyle(style);
     FScrollBar->setSingleStep(1);
     FScrollBar->hide();
     connect(FScrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
@@ -63,39 +63,39 @@ TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> Rows, const TCustomIm
 
 TChildMenuList::~TChildMenuList() = default;
 
-TKestTreeNode* TChildMenuList::RowNode(int Row) const
+TKestTreeNode* TChildMenuList::RowNode(int row) const
 {
-    return Row >= 0 && Row < RowCount() ? FRows[size_t(Row)] : nullptr;
+    return row >= 0 && row < RowCount() ? FRows[size_t(row)] : nullptr;
 }
 
 // --- Measuring, as a menu measures its items ---------------------------------
 
-void TChildMenuList::InitItemOption(QStyleOptionMenuItem& Option, int Row) const
+void TChildMenuList::InitItemOption(QStyleOptionMenuItem& option, int row) const
 {
-    const TKestTreeNode* node = RowNode(Row);
-    Option.initFrom(this);
-    Option.palette = palette();
-    Option.state = QStyle::State_None;
+    const TKestTreeNode* node = RowNode(row);
+    option.initFrom(this);
+    option.palette = palette();
+    option.state = QStyle::State_None;
     if (window()->isActiveWindow())
-        Option.state |= QStyle::State_Active;
+        option.state |= QStyle::State_Active;
     if (isEnabled())
-        Option.state |= QStyle::State_Enabled;
+        option.state |= QStyle::State_Enabled;
     else
-        Option.palette.setCurrentColorGroup(QPalette::Disabled);
-    Option.font = font();
-    Option.fontMetrics = fontMetrics();
-    if (node && Row == FCurrent)
-        Option.state |= QStyle::State_Selected;
-    Option.menuHasCheckableItems = false;
-    Option.checkType = QStyleOptionMenuItem::NotCheckable;
-    Option.menuItemType = node ? QStyleOptionMenuItem::Normal : QStyleOptionMenuItem::Separator;
+        option.palette.setCurrentColorGroup(QPalette::Disabled);
+    option.font = font();
+    option.fontMetrics = fontMetrics();
+    if (node && row == FCurrent)
+        option.state |= QStyle::State_Selected;
+    option.menuHasCheckableItems = false;
+    option.checkType = QStyleOptionMenuItem::NotCheckable;
+    option.menuItemType = node ? QStyleOptionMenuItem::Normal : QStyleOptionMenuItem::Separator;
     if (node) {
-        Option.icon = FIcons.IconOf(node);
-        Option.text = MenuLabel(node->Text());
+        option.icon = FIcons.IconOf(node);
+        option.text = MenuLabel(node->Text());
     }
-    Option.reservedShortcutWidth = 0;
-    Option.maxIconWidth = FMaxIconWidth;
-    Option.menuRect = rect();
+    option.reservedShortcutWidth = 0;
+    option.maxIconWidth = FMaxIconWidth;
+    option.menuRect = rect();
 }
 
 void TChildMenuList::MeasureRows()
@@ -173,25 +173,25 @@ QRect TChildMenuList::RowsArea() const
 
 int TChildMenuList::TopRow() const { return FScrollBar->value(); }
 
-int TChildMenuList::RowHeightOf(int Row) const { return FRows[size_t(Row)] ? FRowHeight : FSeparatorHeight; }
+int TChildMenuList::RowHeightOf(int row) const { return FRows[size_t(row)] ? FRowHeight : FSeparatorHeight; }
 
-int TChildMenuList::RowTop(int Row) const
+int TChildMenuList::RowTop(int row) const
 {
     int y = RowsArea().top();
-    for (int r = TopRow(); r < Row; ++r)
+    for (int r = TopRow(); r < row; ++r)
         y += RowHeightOf(r);
     return y;
 }
 
-int TChildMenuList::RowAt(const QPoint& Pos) const
+int TChildMenuList::RowAt(const QPoint& pos) const
 {
     const QRect area = RowsArea();
-    if (!area.contains(Pos))
+    if (!area.contains(pos))
         return -1;
     int y = area.top();
     for (int r = TopRow(); r < RowCount() && y <= area.bottom(); ++r) {
         y += RowHeightOf(r);
-        if (Pos.y() < y)
+        if (pos.y() < y)
             return r;
     }
     return -1;
@@ -211,17 +211,17 @@ void TChildMenuList::UpdateScrollRange()
     FScrollBar->setPageStep(VisibleRows());
 }
 
-void TChildMenuList::ScrollTo(int Row)
+void TChildMenuList::ScrollTo(int row)
 {
-    if (Row < 0 || Row >= RowCount())
+    if (row < 0 || row >= RowCount())
         return;
-    if (Row < TopRow()) {
-        FScrollBar->setValue(Row);
+    if (row < TopRow()) {
+        FScrollBar->setValue(row);
         return;
     }
     const int available = RowsArea().height();
-    int used = RowHeightOf(Row);
-    int top = Row;
+    int used = RowHeightOf(row);
+    int top = row;
     while (top > TopRow() && used + RowHeightOf(top - 1) <= available)
         used += RowHeightOf(--top);
     if (top > TopRow())
@@ -241,22 +241,22 @@ void TChildMenuList::resizeEvent(QResizeEvent* event)
 
 // --- Showing and choosing ------------------------------------------------------
 
-TKestTreeNode* TChildMenuList::Exec(const QPoint& At)
+TKestTreeNode* TChildMenuList::Exec(const QPoint& at)
 {
-    const QScreen* s = QGuiApplication::screenAt(At);
+    const QScreen* s = QGuiApplication::screenAt(at);
     if (!s)
         s = QGuiApplication::primaryScreen();
-    const QRect avail = s ? s->availableGeometry() : QRect(At, NaturalSize());
+    const QRect avail = s ? s->availableGeometry() : QRect(at, NaturalSize());
     const QSize natural = NaturalSize();
     const int h = std::min(natural.height(), avail.height());
     const int w = std::min(natural.width() + (h < natural.height() ? FScrollBar->sizeHint().width() : 0), avail.width());
     // Kept on the screen: moved left at its right edge, and above the point
     // or up at its bottom edge, as menus are.
-    QPoint pos = At;
+    QPoint pos = at;
     if (pos.x() + w > avail.x() + avail.width())
         pos.setX(std::max(avail.x(), avail.x() + avail.width() - w));
     if (pos.y() + h > avail.y() + avail.height())
-        pos.setY(At.y() - h >= avail.y() ? At.y() - h : std::max(avail.y(), avail.y() + avail.height() - h));
+        pos.setY(at.y() - h >= avail.y() ? at.y() - h : std::max(avail.y(), avail.y() + avail.height() - h));
     setGeometry(QRect(pos, QSize(w, h)));
     FOpenedAt = QCursor::pos();
     FChosen = nullptr;
@@ -284,9 +284,9 @@ void TChildMenuList::hideEvent(QHideEvent* event)
         FLoop->exit();
 }
 
-void TChildMenuList::SetCurrentRow(int Row)
+void TChildMenuList::SetCurrentRow(int row)
 {
-    FCurrent = RowNode(Row) ? Row : -1;
+    FCurrent = RowNode(row) ? row : -1;
     ScrollTo(FCurrent);
     update();
 }
@@ -338,12 +338,12 @@ void TChildMenuList::paintEvent(QPaintEvent*)
 
 // --- Keyboard ----------------------------------------------------------------------
 
-int TChildMenuList::Selectable(int Row, int Step, bool Wrap) const
+int TChildMenuList::Selectable(int row, int step, bool wrap) const
 {
     const int n = RowCount();
-    for (int i = 0, r = Row + Step; i < n; ++i, r += Step) {
+    for (int i = 0, r = row + step; i < n; ++i, r += step) {
         if (r < 0 || r >= n) {
-            if (!Wrap)
+            if (!wrap)
                 return -1;
             r = r < 0 ? n - 1 : 0;
         }
@@ -402,12 +402,12 @@ void TChildMenuList::keyPressEvent(QKeyEvent* event)
         JumpToText(text);
 }
 
-void TChildMenuList::JumpToText(const QString& Typed)
+void TChildMenuList::JumpToText(const QString& typed)
 {
     if (!FTypedTimer.isValid() || FTypedTimer.elapsed() > QApplication::keyboardInputInterval())
         FTyped.clear();
     FTypedTimer.restart();
-    FTyped += Typed;
+    FTyped += typed;
     // The same letter again goes on to the next row starting with it; more
     // letters narrow the search from the row found so far.
     const bool repeated = FTyped.count(FTyped.at(0)) == FTyped.size();

@@ -17,7 +17,7 @@
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"
 
-TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEdit(AOwner)
+TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* owner) : TCustomEdit(owner)
 {
     setFrame(false);
     setAttribute(Qt::WA_Hover);
@@ -57,8 +57,8 @@ TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEd
     SetBounds(Left(), Top(), 300, 25);
     // A bar dropped on a form in the designer takes the form's style; it is
     // still stored as a custom one.
-    if (AOwner && AOwner->IsDesigning() && !AOwner->IsReading() && !AOwner->IsLoading())
-        SetComponentStyle(GetFormStylerStyle(AOwner, tsOffice2019White));
+    if (owner && owner->IsDesigning() && !owner->IsReading() && !owner->IsLoading())
+        SetComponentStyle(GetFormStylerStyle(owner, tsOffice2019White));
     FPrivate->FZPXStyle = tsCustom;
 }
 
@@ -89,9 +89,9 @@ TKestTreeNode* TCustomExplorerTreeview::CreateNode() { return new TKestTreeNode(
 
 TKestTreeNodes* TCustomExplorerTreeview::CreateNodes() { return new TKestTreeNodes(this); }
 
-TCustomForm* TCustomExplorerTreeview::GetOwnerForm(QWidget* Control) const
+TCustomForm* TCustomExplorerTreeview::GetOwnerForm(QWidget* control) const
 {
-    return TCustomForm::GetParentForm(Control);
+    return TCustomForm::GetParentForm(control);
 }
 
 QString TCustomExplorerTreeview::Version() const
@@ -100,12 +100,12 @@ QString TCustomExplorerTreeview::Version() const
     return QStringLiteral("%1.%2.%3.%4").arg(nr >> 24).arg((nr >> 16) & 0xFF).arg((nr >> 8) & 0xFF).arg(nr & 0xFF);
 }
 
-void TCustomExplorerTreeview::DefineProperties(TFiler* Filer)
+void TCustomExplorerTreeview::DefineProperties(TFiler* filer)
 {
-    TCustomEdit::DefineProperties(Filer);
+    TCustomEdit::DefineProperties(filer);
     // A style marker kept for stored layouts: always written as 0, ignored
     // when read (the colours themselves are stored).
-    Filer->DefineProperty(
+    filer->DefineProperty(
         QStringLiteral("ZPXStyle"), [](TReader& reader) { reader.ReadInteger(); },
         [](TWriter& writer) { writer.WriteInteger(0); }, true);
 }
@@ -131,10 +131,10 @@ void TCustomExplorerTreeview::Loaded()
     }
 }
 
-void TCustomExplorerTreeview::Notification(TComponent* AComponent, TOperation Operation)
+void TCustomExplorerTreeview::Notification(TComponent* component, TOperation operation)
 {
-    TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && FPrivate->FImages && AComponent == static_cast<TComponent*>(FPrivate->FImages)) {
+    TCustomEdit::Notification(component, operation);
+    if (operation == TOperation::opRemove && FPrivate->FImages && component == static_cast<TComponent*>(FPrivate->FImages)) {
         FPrivate->FImages = nullptr;
         SetRefreshImageIndex(-1);
     }
@@ -142,13 +142,13 @@ void TCustomExplorerTreeview::Notification(TComponent* AComponent, TOperation Op
 
 // --- Paths ------------------------------------------------------------------
 
-QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const
+QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* node, bool useFolderPrefix) const
 {
-    if (!Node)
+    if (!node)
         return QString();
-    if (Node->VirtualParent())
-        return Node->Text();
-    return NodePath::FromChain(Node, NodePath::Chain(Node), UseFolderPrefix ? FolderPrefix() : QString());
+    if (node->VirtualParent())
+        return node->Text();
+    return NodePath::FromChain(node, NodePath::Chain(node), useFolderPrefix ? FolderPrefix() : QString());
 }
 
 QString TCustomExplorerTreeview::FolderPrefix() const
@@ -158,30 +158,30 @@ QString TCustomExplorerTreeview::FolderPrefix() const
     return FPrivate->FFolderPath.endsWith(kPathSeparator) ? FPrivate->FFolderPath : FPrivate->FFolderPath + kPathSeparator;
 }
 
-QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* Node) const
+QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* node) const
 {
-    if (FPrivate->FMode == aeFolder && Node && Node == FPrivate->FTreeNodes->GetFirstNode())
+    if (FPrivate->FMode == aeFolder && node && node == FPrivate->FTreeNodes->GetFirstNode())
         return QString();
-    return BuildNodePath(Node, false);
+    return BuildNodePath(node, false);
 }
 
 // --- Selection --------------------------------------------------------------
 
-void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
+void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* value)
 {
-    if (Value == FPrivate->FSelectedNode)
+    if (value == FPrivate->FSelectedNode)
         return;
     ClearNodeButtons();
-    FPrivate->FSelectedNode = Value;
-    SetInternalText(ShownPath(Value));
+    FPrivate->FSelectedNode = value;
+    SetInternalText(ShownPath(value));
     const bool folderMode = FPrivate->IsFolderMode();
-    if (Value && !Value->HasChildren() && folderMode) {
+    if (value && !value->HasChildren() && folderMode) {
         QPointer<TCustomExplorerTreeview> self(this);
         quint64 generation = FPrivate->FFolders.Generation();
-        AddSubFolders(FPrivate->FFolders.FolderOfNode(Value), Value);
+        AddSubFolders(FPrivate->FFolders.FolderOfNode(value), value);
         // Input handled during the listing may have replaced the selection,
         // freed the node or the bar.
-        if (!self || FPrivate->FSelectedNode != Value || generation != FPrivate->FFolders.Generation())
+        if (!self || FPrivate->FSelectedNode != value || generation != FPrivate->FFolders.Generation())
             return;
     }
     if (!IsUpdating()) {
@@ -190,10 +190,10 @@ void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
         else
             BuildNodeButtons();
     }
-    if (Value && FPrivate->FAutoDropDownFill && folderMode)
-        FPrivate->FDropDowns.AddWithChildrenToHistory(Value);
-    if (Value && OnSelect && !IsUpdating() && !FPrivate->FIsInternal)
-        OnSelect(this, Value);
+    if (value && FPrivate->FAutoDropDownFill && folderMode)
+        FPrivate->FDropDowns.AddWithChildrenToHistory(value);
+    if (value && OnSelect && !IsUpdating() && !FPrivate->FIsInternal)
+        OnSelect(this, value);
 }
 
 void TCustomExplorerTreeview::Reselect()
@@ -203,13 +203,13 @@ void TCustomExplorerTreeview::Reselect()
     SetSelectedNode(node);
 }
 
-void TCustomExplorerTreeview::SetInternalText(const QString& Value)
+void TCustomExplorerTreeview::SetInternalText(const QString& value)
 {
-    FPrivate->FText = Value;
+    FPrivate->FText = value;
     // While node buttons are shown the edit stays empty: the text would show
     // beneath them. Clearing the buttons brings FPrivate->FText back.
     if (FPrivate->FButtonRow.IsEmpty())
-        TCustomEdit::SetText(Value);
+        TCustomEdit::SetText(value);
 }
 
 void TCustomExplorerTreeview::BeginUpdate()
@@ -235,60 +235,60 @@ void TCustomExplorerTreeview::Clear()
     FPrivate->FTreeNodes->Clear();
 }
 
-void TCustomExplorerTreeview::SetItems(TKestTreeNodes* Value)
+void TCustomExplorerTreeview::SetItems(TKestTreeNodes* value)
 {
-    if (Value)
-        FPrivate->FTreeNodes->Assign(Value);
+    if (value)
+        FPrivate->FTreeNodes->Assign(value);
 }
 
 QString TCustomExplorerTreeview::Text() const { return FPrivate->FEditMode ? QLineEdit::text() : FPrivate->FText; }
 
-void TCustomExplorerTreeview::SetText(const QString& Value)
+void TCustomExplorerTreeview::SetText(const QString& value)
 {
     if (!FPrivate->FEditorEnabled || FPrivate->FEditStyle != esEdit || IsDesigning())
         return;
     if (!FPrivate->FSelectedNode) {
-        SetInternalText(Value);
+        SetInternalText(value);
         return;
     }
-    if (Value.toUpper() == ShownPath(FPrivate->FSelectedNode).toUpper())
+    if (value.toUpper() == ShownPath(FPrivate->FSelectedNode).toUpper())
         return;
-    SetInternalText(Value);
+    SetInternalText(value);
     ClearNodeButtons();
     FPrivate->FSelectedNode = nullptr;
 }
 
 // --- Properties -------------------------------------------------------------
 
-void TCustomExplorerTreeview::SetAppearance(TExpTreeviewAppearance* Value) { FPrivate->FAppearance->Assign(Value); }
+void TCustomExplorerTreeview::SetAppearance(TExpTreeviewAppearance* value) { FPrivate->FAppearance->Assign(value); }
 
-void TCustomExplorerTreeview::SetAutoComplete(bool Value)
+void TCustomExplorerTreeview::SetAutoComplete(bool value)
 {
-    if (Value == FPrivate->FAutoComplete)
+    if (value == FPrivate->FAutoComplete)
         return;
-    FPrivate->FAutoComplete = Value;
-    if (Value && !IsDesigning() && !IsLoading())
+    FPrivate->FAutoComplete = value;
+    if (value && !IsDesigning() && !IsLoading())
         PopulateAutoCompleteList();
 }
 
-void TCustomExplorerTreeview::SetAutoDropDownFill(bool Value)
+void TCustomExplorerTreeview::SetAutoDropDownFill(bool value)
 {
-    if (Value == FPrivate->FAutoDropDownFill)
+    if (value == FPrivate->FAutoDropDownFill)
         return;
-    FPrivate->FAutoDropDownFill = Value;
-    if (Value && FPrivate->FSelectedNode && FPrivate->IsFolderMode() && !IsDesigning() && !IsLoading())
+    FPrivate->FAutoDropDownFill = value;
+    if (value && FPrivate->FSelectedNode && FPrivate->IsFolderMode() && !IsDesigning() && !IsLoading())
         FPrivate->FDropDowns.AddWithChildrenToHistory(FPrivate->FSelectedNode);
 }
 
 bool TCustomExplorerTreeview::DropDownButton() const { return FPrivate->FDropDownButton->Visible(); }
 
-void TCustomExplorerTreeview::SetDropDownButton(bool Value)
+void TCustomExplorerTreeview::SetDropDownButton(bool value)
 {
-    if (FPrivate->FDropDownButton->Visible() == Value)
+    if (FPrivate->FDropDownButton->Visible() == value)
         return;
-    FPrivate->FDropDownButton->SetVisible(Value);
+    FPrivate->FDropDownButton->SetVisible(value);
     // Fixed steps; the next full layout uses the scaled rectangles.
-    if (Value) {
+    if (value) {
         FPrivate->FDropDownButton->SetWidth(15);
         FPrivate->FDropDownButton->SetLeft(FPrivate->FDropDownButton->Left() - 15);
     } else {
@@ -297,48 +297,48 @@ void TCustomExplorerTreeview::SetDropDownButton(bool Value)
     }
 }
 
-void TCustomExplorerTreeview::SetEditorEnabled(bool Value)
+void TCustomExplorerTreeview::SetEditorEnabled(bool value)
 {
-    if (Value == FPrivate->FEditorEnabled)
+    if (value == FPrivate->FEditorEnabled)
         return;
-    FPrivate->FEditorEnabled = Value;
-    setReadOnly(!Value);
+    FPrivate->FEditorEnabled = value;
+    setReadOnly(!value);
 }
 
-void TCustomExplorerTreeview::SetImages(TCustomImageList* Value)
+void TCustomExplorerTreeview::SetImages(TCustomImageList* value)
 {
-    if (Value == FPrivate->FImages)
+    if (value == FPrivate->FImages)
         return;
     if (FPrivate->FImages)
         RemoveFreeNotification(FPrivate->FImages);
-    FPrivate->FImages = Value;
+    FPrivate->FImages = value;
     if (FPrivate->FImages)
         FreeNotification(FPrivate->FImages);
 }
 
-void TCustomExplorerTreeview::SetMaxDropHeight(int Value)
+void TCustomExplorerTreeview::SetMaxDropHeight(int value)
 {
-    if (Value > 50)
-        FPrivate->FMaxDropHeight = Value;
+    if (value > 50)
+        FPrivate->FMaxDropHeight = value;
 }
 
-void TCustomExplorerTreeview::SetFolderPath(const QString& Value)
+void TCustomExplorerTreeview::SetFolderPath(const QString& value)
 {
-    if (Value == FPrivate->FFolderPath)
+    if (value == FPrivate->FFolderPath)
         return;
-    FPrivate->FFolderPath = Value;
+    FPrivate->FFolderPath = value;
     if (IsDesigning() || IsLoading())
         return;
     Clear();
-    LoadDirectoryStructure(bnFolder, Value, true);
+    LoadDirectoryStructure(bnFolder, value, true);
 }
 
-void TCustomExplorerTreeview::SetRefreshButton(bool Value)
+void TCustomExplorerTreeview::SetRefreshButton(bool value)
 {
-    if (Value == FPrivate->FRefreshButton)
+    if (value == FPrivate->FRefreshButton)
         return;
-    FPrivate->FRefreshButton = Value;
-    if (!Value) {
+    FPrivate->FRefreshButton = value;
+    if (!value) {
         delete FPrivate->FRefreshBtn;
         FPrivate->FRefreshBtn = nullptr;
     } else if (!FPrivate->FRefreshBtn) {
@@ -362,36 +362,36 @@ void TCustomExplorerTreeview::CreateRefreshButton()
     FPrivate->FRefreshBtn->SetImageIndex(FPrivate->FRefreshImageIndex);
 }
 
-void TCustomExplorerTreeview::SetRefreshGlyph(TBitmap* Value) { FPrivate->FRefreshGlyph->Assign(Value); }
+void TCustomExplorerTreeview::SetRefreshGlyph(TBitmap* value) { FPrivate->FRefreshGlyph->Assign(value); }
 
-void TCustomExplorerTreeview::SetRefreshImageIndex(int Value)
+void TCustomExplorerTreeview::SetRefreshImageIndex(int value)
 {
-    if (Value == FPrivate->FRefreshImageIndex)
+    if (value == FPrivate->FRefreshImageIndex)
         return;
-    FPrivate->FRefreshImageIndex = Value;
+    FPrivate->FRefreshImageIndex = value;
     if (FPrivate->FRefreshBtn)
-        FPrivate->FRefreshBtn->SetImageIndex(Value);
+        FPrivate->FRefreshBtn->SetImageIndex(value);
 }
 
-void TCustomExplorerTreeview::SetShowImage(bool Value)
+void TCustomExplorerTreeview::SetShowImage(bool value)
 {
-    if (Value == FPrivate->FShowImage)
+    if (value == FPrivate->FShowImage)
         return;
-    FPrivate->FShowImage = Value;
+    FPrivate->FShowImage = value;
     UpdateEditRect();
     UpdateLeftIconPosition();
     FPrivate->PositionNodeButtons();
 }
 
-void TCustomExplorerTreeview::SetComponentStyle(TZPXStyle AStyle)
+void TCustomExplorerTreeview::SetComponentStyle(TZPXStyle style)
 {
-    FPrivate->FZPXStyle = AStyle;
-    if (AStyle == tsCustom)
+    FPrivate->FZPXStyle = style;
+    if (style == tsCustom)
         return;
     // Old common controls draw the frame black; without the module (or its
     // version) the presets keep their blue-grey line.
     const TColor frame = IsCommonControlsV6() ? TColor(0xB99D7F) : clBlack;
-    ApplyAppearancePreset(*FPrivate->FAppearance, AStyle, frame);
+    ApplyAppearancePreset(*FPrivate->FAppearance, style, frame);
 }
 
 // --- Plain reads and stores ---------------------------------------------------
@@ -406,41 +406,41 @@ bool TCustomExplorerTreeview::AutoComplete() const { return FPrivate->FAutoCompl
 bool TCustomExplorerTreeview::AutoDropDownFill() const { return FPrivate->FAutoDropDownFill; }
 bool TCustomExplorerTreeview::EditorEnabled() const { return FPrivate->FEditorEnabled; }
 TEditStyle TCustomExplorerTreeview::EditStyle() const { return FPrivate->FEditStyle; }
-void TCustomExplorerTreeview::SetEditStyle(TEditStyle Value) { FPrivate->FEditStyle = Value; }
+void TCustomExplorerTreeview::SetEditStyle(TEditStyle value) { FPrivate->FEditStyle = value; }
 TCustomImageList* TCustomExplorerTreeview::Images() const { return FPrivate->FImages; }
 int TCustomExplorerTreeview::MaxDropHeight() const { return FPrivate->FMaxDropHeight; }
 TKestExplorerTreeviewMode TCustomExplorerTreeview::Mode() const { return FPrivate->FMode; }
-void TCustomExplorerTreeview::SetMode(TKestExplorerTreeviewMode Value) { FPrivate->FMode = Value; }
+void TCustomExplorerTreeview::SetMode(TKestExplorerTreeviewMode value) { FPrivate->FMode = value; }
 QString TCustomExplorerTreeview::FolderPath() const { return FPrivate->FFolderPath; }
 bool TCustomExplorerTreeview::RefreshButton() const { return FPrivate->FRefreshButton; }
 TBitmap* TCustomExplorerTreeview::RefreshGlyph() const { return FPrivate->FRefreshGlyph.get(); }
 int TCustomExplorerTreeview::RefreshImageIndex() const { return FPrivate->FRefreshImageIndex; }
 bool TCustomExplorerTreeview::ShowImage() const { return FPrivate->FShowImage; }
 bool TCustomExplorerTreeview::ShowHiddenFolders() const { return FPrivate->FShowHiddenFolders; }
-void TCustomExplorerTreeview::SetShowHiddenFolders(bool Value) { FPrivate->FShowHiddenFolders = Value; }
+void TCustomExplorerTreeview::SetShowHiddenFolders(bool value) { FPrivate->FShowHiddenFolders = value; }
 bool TCustomExplorerTreeview::BufferedDraw() const { return FPrivate->FBufferedDraw; }
-void TCustomExplorerTreeview::SetBufferedDraw(bool Value) { FPrivate->FBufferedDraw = Value; }
+void TCustomExplorerTreeview::SetBufferedDraw(bool value) { FPrivate->FBufferedDraw = value; }
 bool TCustomExplorerTreeview::MouseInControl() const { return FPrivate->FMouseInControl; }
 bool TCustomExplorerTreeview::EditMode() const { return FPrivate->FEditMode; }
 
 // --- Handed to the folder source ------------------------------------------------
 
-void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode BaseNode, const QString& path, bool ClearOldNodes)
+void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode baseNode, const QString& path, bool clearOldNodes)
 {
-    FPrivate->FFolders.LoadDirectoryStructure(BaseNode, path, ClearOldNodes);
+    FPrivate->FFolders.LoadDirectoryStructure(baseNode, path, clearOldNodes);
 }
 
-void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* ParentNode)
+void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* parentNode)
 {
-    FPrivate->FFolders.AddSubFolders(path, ParentNode);
+    FPrivate->FFolders.AddSubFolders(path, parentNode);
 }
 
-void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
+void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* parentNode)
 {
-    FPrivate->FFolders.RefreshSubFolders(ParentNode);
+    FPrivate->FFolders.RefreshSubFolders(parentNode);
 }
 
-void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* Node) { FPrivate->FFolders.ChooseNode(Node); }
+void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* node) { FPrivate->FFolders.ChooseNode(node); }
 
 QString TCustomExplorerTreeview::GetSelectedFolder() const
 {
@@ -449,27 +449,27 @@ QString TCustomExplorerTreeview::GetSelectedFolder() const
     return QString();
 }
 
-void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immediately)
+void TCustomExplorerTreeview::SetSelectedFolder(const QString& path, bool immediately)
 {
-    FPrivate->FFolders.SetSelectedFolder(Path, Immediately);
+    FPrivate->FFolders.SetSelectedFolder(path, immediately);
 }
 
 // --- Handed to the drop-down controller -----------------------------------------
 
-void TCustomExplorerTreeview::AddToDropDownList(TKestTreeNode* Node) { FPrivate->FDropDowns.AddToHistory(Node); }
+void TCustomExplorerTreeview::AddToDropDownList(TKestTreeNode* node) { FPrivate->FDropDowns.AddToHistory(node); }
 
-void TCustomExplorerTreeview::RemoveFromDropDownList(TKestTreeNode* Node)
+void TCustomExplorerTreeview::RemoveFromDropDownList(TKestTreeNode* node)
 {
-    FPrivate->FDropDowns.History().Remove(Node);
+    FPrivate->FDropDowns.History().Remove(node);
 }
 
-void TCustomExplorerTreeview::RemoveFromDropDownList(int Index) { FPrivate->FDropDowns.History().RemoveAt(Index); }
+void TCustomExplorerTreeview::RemoveFromDropDownList(int index) { FPrivate->FDropDowns.History().RemoveAt(index); }
 
 void TCustomExplorerTreeview::ClearDropDownList() { FPrivate->FDropDowns.History().Clear(); }
 
-TKestTreeNode* TCustomExplorerTreeview::GetDropDownList(int Index) const
+TKestTreeNode* TCustomExplorerTreeview::GetDropDownList(int index) const
 {
-    return FPrivate->FDropDowns.History().At(Index);
+    return FPrivate->FDropDowns.History().At(index);
 }
 
 int TCustomExplorerTreeview::DropDownListCount() const { return FPrivate->FDropDowns.History().Count(); }
@@ -495,14 +495,14 @@ void TCustomExplorerTreeview::CloseAutoCompleteList() { FPrivate->FDropDowns.Clo
 
 // --- What the node collection tells the bar -------------------------------------
 
-void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* Node) { FPrivate->FDropDowns.NodeAdded(Node); }
+void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* node) { FPrivate->FDropDowns.NodeAdded(node); }
 
-void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* Node)
+void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* node)
 {
-    FPrivate->FFolders.NodeGoing(Node);
-    FPrivate->FDropDowns.NodeDeleted(Node);
+    FPrivate->FFolders.NodeGoing(node);
+    FPrivate->FDropDowns.NodeDeleted(node);
 }
 
-void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* Node) { FPrivate->FDropDowns.NodeTextChanged(Node); }
+void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* node) { FPrivate->FDropDowns.NodeTextChanged(node); }
 
 void TCustomExplorerTreeview::NodesCleared() { SetSelectedNode(nullptr); }

@@ -35,7 +35,7 @@ class TCustomImageList;
 class TCustomExplorerTreeview : public TCustomEdit, public IZPXStyle, private ITreeNodesOwner {
     Q_OBJECT
 public:
-    explicit TCustomExplorerTreeview(TComponent* AOwner);
+    explicit TCustomExplorerTreeview(TComponent* owner);
     ~TCustomExplorerTreeview() override;
 
     // Registers the bar's classes, event types and window messages; called
@@ -50,14 +50,14 @@ public:
 
     // --- Tree and selection -------------------------------------------------
     TKestTreeNodes* Items() const;
-    void SetItems(TKestTreeNodes* Value);
+    void SetItems(TKestTreeNodes* value);
     TKestTreeNode* SelectedNode() const;
-    void SetSelectedNode(TKestTreeNode* Value);
+    void SetSelectedNode(TKestTreeNode* value);
     // The user's choice of a node (a button, a menu or list entry): as
     // SetSelectedNode, but a folder deleted since it was listed raises
     // "Invalid Folder Path" after its parent has been listed again.
-    void ChooseNode(TKestTreeNode* Node);
-    QString GetNodePath(TKestTreeNode* Node) const { return BuildNodePath(Node, true); }
+    void ChooseNode(TKestTreeNode* node);
+    QString GetNodePath(TKestTreeNode* node) const { return BuildNodePath(node, true); }
     void Clear();
     void BeginUpdate();
     void EndUpdate();
@@ -66,21 +66,21 @@ public:
     // The path text: what the editor holds in edit mode, otherwise the
     // selection's path (or what was typed, with esEdit).
     QString Text() const;
-    void SetText(const QString& Value);
+    void SetText(const QString& value);
 
     // --- Folder source ------------------------------------------------------
-    void LoadDirectoryStructure(TBaseNode BaseNode, const QString& path, bool ClearOldNodes);
-    void AddSubFolders(const QString& path, TKestTreeNode* ParentNode);
-    void RefreshSubFolders(TKestTreeNode* ParentNode);
+    void LoadDirectoryStructure(TBaseNode baseNode, const QString& path, bool clearOldNodes);
+    void AddSubFolders(const QString& path, TKestTreeNode* parentNode);
+    void RefreshSubFolders(TKestTreeNode* parentNode);
     QString GetSelectedFolder() const;
-    void SetSelectedFolder(const QString& Path, bool Immediately);
+    void SetSelectedFolder(const QString& path, bool immediately);
 
     // --- History list -------------------------------------------------------
-    void AddToDropDownList(TKestTreeNode* Node);
-    void RemoveFromDropDownList(TKestTreeNode* Node);
-    void RemoveFromDropDownList(int Index);
+    void AddToDropDownList(TKestTreeNode* node);
+    void RemoveFromDropDownList(TKestTreeNode* node);
+    void RemoveFromDropDownList(int index);
     void ClearDropDownList();
-    TKestTreeNode* GetDropDownList(int Index) const;
+    TKestTreeNode* GetDropDownList(int index) const;
     int DropDownListCount() const;
 
     // --- Auto-complete list -------------------------------------------------
@@ -90,46 +90,46 @@ public:
     // --- Styles -------------------------------------------------------------
     // Fills the appearance records with the style's preset colours (tsCustom
     // keeps them) and remembers the style.
-    void SetComponentStyle(TZPXStyle AStyle) override;
+    void SetComponentStyle(TZPXStyle style) override;
     TZPXStyle GetComponentStyle() const;
 
     // --- Properties ---------------------------------------------------------
     TExpTreeviewAppearance* Appearance() const;
-    void SetAppearance(TExpTreeviewAppearance* Value);
+    void SetAppearance(TExpTreeviewAppearance* value);
     bool AutoComplete() const;
-    void SetAutoComplete(bool Value);
+    void SetAutoComplete(bool value);
     bool AutoDropDownFill() const;
-    void SetAutoDropDownFill(bool Value);
+    void SetAutoDropDownFill(bool value);
     bool DropDownButton() const;
-    void SetDropDownButton(bool Value);
+    void SetDropDownButton(bool value);
     bool EditorEnabled() const;
-    void SetEditorEnabled(bool Value);
+    void SetEditorEnabled(bool value);
     TEditStyle EditStyle() const;
-    void SetEditStyle(TEditStyle Value);
+    void SetEditStyle(TEditStyle value);
     TCustomImageList* Images() const;
-    void SetImages(TCustomImageList* Value);
+    void SetImages(TCustomImageList* value);
     int MaxDropHeight() const;
-    void SetMaxDropHeight(int Value);
+    void SetMaxDropHeight(int value);
     TKestExplorerTreeviewMode Mode() const;
-    void SetMode(TKestExplorerTreeviewMode Value);
+    void SetMode(TKestExplorerTreeviewMode value);
     QString FolderPath() const;
-    void SetFolderPath(const QString& Value);
+    void SetFolderPath(const QString& value);
     bool RefreshButton() const;
-    void SetRefreshButton(bool Value);
+    void SetRefreshButton(bool value);
     TBitmap* RefreshGlyph() const;
-    void SetRefreshGlyph(TBitmap* Value);
+    void SetRefreshGlyph(TBitmap* value);
     int RefreshImageIndex() const;
-    void SetRefreshImageIndex(int Value);
+    void SetRefreshImageIndex(int value);
     bool ShowImage() const;
-    void SetShowImage(bool Value);
+    void SetShowImage(bool value);
     bool ShowHiddenFolders() const;
-    void SetShowHiddenFolders(bool Value);
+    void SetShowHiddenFolders(bool value);
     QString Version() const;
     void SetVersion(const QString&) {}
     TZPXStyle UIStyle() const;
-    void SetUIStyle(TZPXStyle Value) { SetComponentStyle(Value); }
+    void SetUIStyle(TZPXStyle value) { SetComponentStyle(value); }
     bool BufferedDraw() const;
-    void SetBufferedDraw(bool Value);
+    void SetBufferedDraw(bool value);
     bool MouseInControl() const;
     bool EditMode() const;
     // Whether the history window is open.
@@ -148,15 +148,15 @@ public:
     TKestTreeNode* CreateNode() override;
 
     void Loaded() override;
-    void DefineProperties(TFiler* Filer) override;
+    void DefineProperties(TFiler* filer) override;
 
 protected:
     virtual quint32 GetVersionNr() const;
     virtual TKestTreeNodes* CreateNodes();
-    virtual TCustomForm* GetOwnerForm(QWidget* Control) const;
+    virtual TCustomForm* GetOwnerForm(QWidget* control) const;
     virtual void UpdateEditRect();
 
-    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
     // Window events.
     bool event(QEvent* e) override;
@@ -169,21 +169,21 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     // Keys typed into an open drop-down list go to the edit (see IsListKey).
-    bool eventFilter(QObject* Watched, QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     // Down and F4 open the history window, after the program's OnKeyDown.
-    void KeyDown(int& Key, TShiftState Shift) override;
+    void KeyDown(int& key, TShiftState shift) override;
     // The program's OnKeyPress first, then the bar's step for what is left.
-    void KeyPress(QChar& Key) override;
+    void KeyPress(QChar& key) override;
     void paintEvent(QPaintEvent* e) override;
 
-    QString BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const;
+    QString BuildNodePath(TKestTreeNode* node, bool useFolderPrefix) const;
     // What GetNodePath puts in front of a path in aeFolder (FolderPath with
     // a trailing separator), otherwise empty.
     QString FolderPrefix() const;
     // The selection's path as the bar shows it (empty for the top folder
     // node in aeFolder).
-    QString ShownPath(TKestTreeNode* Node) const;
-    void SetInternalText(const QString& Value);
+    QString ShownPath(TKestTreeNode* node) const;
+    void SetInternalText(const QString& value);
     void Reselect();
 
     // Layout and node buttons.
@@ -200,17 +200,17 @@ protected:
     // The history button's press: opens the window unless it is open or a
     // press on the button just closed it.
     void DropDownButtonMouseDown();
-    void SetEditMode(bool Value);
+    void SetEditMode(bool value);
     void ShowAutoCompleteList();
     void CloseAutoCompleteList();
     // The bar's own step for a typed character (null for other edits):
     // the internal text and the auto-complete list follow.
-    void KeyPressStep(QChar& Key);
+    void KeyPressStep(QChar& key);
 
     // Painting.
     void PaintFrame();
     void AppearanceChanged();
-    void ApplyColor(TColor Value);
+    void ApplyColor(TColor value);
 
 private:
     friend class TCustomExplorerTreeviewPrivate;
@@ -219,16 +219,16 @@ private:
     friend class TExplorerTreeviewTestAccess;
 
     // What the node collection tells the bar.
-    void NodeAdded(TKestTreeNode* Node) override;
-    void NodeDeleted(TKestTreeNode* Node) override;
-    void NodeTextChanged(TKestTreeNode* Node) override;
+    void NodeAdded(TKestTreeNode* node) override;
+    void NodeDeleted(TKestTreeNode* node) override;
+    void NodeTextChanged(TKestTreeNode* node) override;
     void NodesCleared() override;
     bool IsOwnerLoading() const override { return IsLoading(); }
     bool IsOwnerDestroying() const override { return IsDestroying(); }
 
-    void HandleRegisteredMessage(int Msg);
+    void HandleRegisteredMessage(int msg);
     // The keys an open drop-down list handles itself: moving and choosing.
-    static bool IsListKey(int Key);
+    static bool IsListKey(int key);
     // Keys that change the text: typed characters, deleting, cut, paste, undo.
     static bool IsEditingKey(const QKeyEvent* e);
     void CreateRefreshButton();

@@ -12,26 +12,26 @@
 
 using namespace PathBarDrawing;
 
-TDropDownButton::TDropDownButton(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
+TDropDownButton::TDropDownButton(TComponent* owner) : TExplorerTreeviewChild(owner), FGlyph(std::make_unique<TBitmap>())
 {
     FGlyph->OnChange = [this](QObject*) { Invalidate(); };
 }
 
 TDropDownButton::~TDropDownButton() = default;
 
-void TDropDownButton::SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+void TDropDownButton::SetGlyph(TBitmap* value) { FGlyph->Assign(value); }
 
-void TDropDownButton::SetImageIndex(int Value)
+void TDropDownButton::SetImageIndex(int value)
 {
-    FImageIndex = Value;
+    FImageIndex = value;
     Invalidate();
 }
 
-void TDropDownButton::SetDown(bool Value)
+void TDropDownButton::SetDown(bool value)
 {
-    if (Value == FDown)
+    if (value == FDown)
         return;
-    FDown = Value;
+    FDown = value;
     Invalidate();
 }
 

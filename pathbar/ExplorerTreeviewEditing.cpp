@@ -10,13 +10,13 @@
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
 
-void TCustomExplorerTreeview::SetEditMode(bool Value)
+void TCustomExplorerTreeview::SetEditMode(bool value)
 {
-    if (Value == FPrivate->FEditMode || !FPrivate->FEditorEnabled || IsDesigning())
+    if (value == FPrivate->FEditMode || !FPrivate->FEditorEnabled || IsDesigning())
         return;
-    FPrivate->FEditMode = Value;
+    FPrivate->FEditMode = value;
     const bool focusColoring = FPrivate->FAppearance->FocusColor() != clNone;
-    if (Value) {
+    if (value) {
         ClearNodeButtons();
         if (focusColoring) {
             ApplyColor(FPrivate->FAppearance->FocusColor());
@@ -44,14 +44,14 @@ void TCustomExplorerTreeview::SetEditMode(bool Value)
     }
 }
 
-void TCustomExplorerTreeview::KeyPressStep(QChar& Key)
+void TCustomExplorerTreeview::KeyPressStep(QChar& key)
 {
     FPrivate->FKeyPressStepRan = true;
     if (!FPrivate->FEditorEnabled) {
-        Key = QChar();
+        key = QChar();
         return;
     }
-    if (Key == u'\x1b')
+    if (key == u'\x1b')
         return;
     if (FPrivate->FEditStyle == esEdit)
         FPrivate->FUpdateInternalText = true;

@@ -53,13 +53,13 @@ bool TCustomExplorerTreeview::event(QEvent* e)
     return handled;
 }
 
-void TCustomExplorerTreeview::HandleRegisteredMessage(int Msg)
+void TCustomExplorerTreeview::HandleRegisteredMessage(int msg)
 {
-    if (Msg == ET_HIDEDROPDOWN()) {
+    if (msg == ET_HIDEDROPDOWN()) {
         CloseDropDown();
-    } else if (Msg == ET_SETFOLDERPATH()) {
+    } else if (msg == ET_SETFOLDERPATH()) {
         SetFolderPath(FPrivate->FFolders.PendingFolderPath());
-    } else if (Msg == ET_TRACKKEYPRESS()) {
+    } else if (msg == ET_TRACKKEYPRESS()) {
         if (FPrivate->FUpdateInternalText) {
             FPrivate->FText = QLineEdit::text();
             FPrivate->FUpdateInternalText = false;
@@ -68,7 +68,7 @@ void TCustomExplorerTreeview::HandleRegisteredMessage(int Msg)
             ShowAutoCompleteList();
             FPrivate->FShowAutoCL = false;
         }
-    } else if (Msg == ET_SETEDITRECT()) {
+    } else if (msg == ET_SETEDITRECT()) {
         UpdateEditRect();
         int end = int(QLineEdit::text().size());
         SetSel(end, end);
@@ -169,23 +169,23 @@ void TCustomExplorerTreeview::mousePressEvent(QMouseEvent* e)
         SetEditMode(true);
 }
 
-void TCustomExplorerTreeview::KeyDown(int& Key, TShiftState Shift)
+void TCustomExplorerTreeview::KeyDown(int& key, TShiftState shift)
 {
     QPointer<TCustomExplorerTreeview> self(this);
-    TCustomEdit::KeyDown(Key, Shift);
+    TCustomEdit::KeyDown(key, shift);
     // Only a key the program's handler left gets the bar's own step.
-    if (self && (Key == Qt::Key_Down || Key == Qt::Key_F4)) {
+    if (self && (key == Qt::Key_Down || key == Qt::Key_F4)) {
         DropDownButtonMouseDown();
-        Key = 0;
+        key = 0;
     }
 }
 
-void TCustomExplorerTreeview::KeyPress(QChar& Key)
+void TCustomExplorerTreeview::KeyPress(QChar& key)
 {
     QPointer<TCustomExplorerTreeview> self(this);
-    TCustomEdit::KeyPress(Key);
-    if (self && !Key.isNull())
-        KeyPressStep(Key);
+    TCustomEdit::KeyPress(key);
+    if (self && !key.isNull())
+        KeyPressStep(key);
 }
 
 void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
@@ -232,12 +232,12 @@ void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
     menu->popup(e->globalPos());
 }
 
-bool TCustomExplorerTreeview::eventFilter(QObject* Watched, QEvent* e)
+bool TCustomExplorerTreeview::eventFilter(QObject* watched, QEvent* e)
 {
     const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease ||
                      e->type() == QEvent::ShortcutOverride;
-    if (!key || !FPrivate->FDropDowns.IsOwnDropWindow(Watched))
-        return TCustomEdit::eventFilter(Watched, e);
+    if (!key || !FPrivate->FDropDowns.IsOwnDropWindow(watched))
+        return TCustomEdit::eventFilter(watched, e);
     // An open list keeps only the keys that move through it or choose; the
     // others edit the text where the caret is, as if the bar had the keys.
     if (IsListKey(static_cast<QKeyEvent*>(e)->key()))
@@ -261,9 +261,9 @@ bool TCustomExplorerTreeview::IsEditingKey(const QKeyEvent* e)
            e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo);
 }
 
-bool TCustomExplorerTreeview::IsListKey(int Key)
+bool TCustomExplorerTreeview::IsListKey(int key)
 {
-    switch (Key) {
+    switch (key) {
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:

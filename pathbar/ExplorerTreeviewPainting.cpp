@@ -8,9 +8,9 @@
 
 #include <QPainter>
 
-void TCustomExplorerTreeview::ApplyColor(TColor Value)
+void TCustomExplorerTreeview::ApplyColor(TColor value)
 {
-    SetColor(Value);
+    SetColor(value);
     update();
 }
 

@@ -6,14 +6,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TLeftIcon::TLeftIcon(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
+TLeftIcon::TLeftIcon(TComponent* owner) : TExplorerTreeviewChild(owner), FGlyph(std::make_unique<TBitmap>())
 {
     FGlyph->OnChange = [this](QObject*) { Invalidate(); };
 }
 
 TLeftIcon::~TLeftIcon() = default;
 
-void TLeftIcon::SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+void TLeftIcon::SetGlyph(TBitmap* value) { FGlyph->Assign(value); }
 
 void TLeftIcon::Paint(QPainter& painter)
 {

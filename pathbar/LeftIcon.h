@@ -9,11 +9,11 @@
 class TLeftIcon : public TExplorerTreeviewChild {
     Q_OBJECT
 public:
-    explicit TLeftIcon(TComponent* AOwner);
+    explicit TLeftIcon(TComponent* owner);
     ~TLeftIcon() override;
 
     TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(TBitmap* Value);
+    void SetGlyph(TBitmap* value);
 
 protected:
     void Paint(QPainter& painter) override;

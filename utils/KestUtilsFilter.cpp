@@ -30,9 +30,9 @@ struct TGroup {
 
 }
 
-bool TKestUtils::MatchStrEx(const QString& AValue1, const QString& AValue2, bool ACaseSensitive)
+bool TKestUtils::MatchStrEx(const QString& value1, const QString& AValue2, bool ACaseSensitive)
 {
-    QString expression = StripLogicSpaces(AValue1.trimmed());
+    QString expression = StripLogicSpaces(value1.trimmed());
     if (expression.startsWith(QLatin1Char('=')))
         expression.remove(0, 1);
     if (expression.isEmpty())
