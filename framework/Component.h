@@ -51,7 +51,7 @@ public:
 
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
-    // Ask to be told (Notification with opRemove) when AComponent goes away.
+    // Ask to be told (Notification with opRemove) when component goes away.
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 

@@ -8,13 +8,13 @@ class TCustomExplorerTreeview;
 class TComponent;
 
 // The bar that owns a child control or window; raises "Invalid parent" when
-// AOwner is not a path bar.
+// owner is not a path bar.
 TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* owner);
 
 class TExplorerTreeviewChild : public TGraphicControl {
     Q_OBJECT
 public:
-    // Raises "Invalid parent" when AOwner is not a path bar; the bar becomes
+    // Raises "Invalid parent" when owner is not a path bar; the bar becomes
     // the parent as well as the owner.
     explicit TExplorerTreeviewChild(TComponent* owner);
     ~TExplorerTreeviewChild() override;

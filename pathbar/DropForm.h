@@ -14,7 +14,7 @@ class TCustomExplorerTreeview;
 class TDropForm : public TCustomForm {
     Q_OBJECT
 public:
-    // Raises "Invalid parent" when AOwner is not a path bar.
+    // Raises "Invalid parent" when owner is not a path bar.
     explicit TDropForm(TComponent* owner);
     ~TDropForm() override;
 

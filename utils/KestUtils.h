@@ -135,7 +135,7 @@ public:
     static bool OpenURL(const QString& url);
     static int Message(const QString& message, TMsgDlgType dialogType = TMsgDlgType::mtInformation,
                        TMsgDlgButtons buttons = mbOK, int helpContext = 0);
-    // ACallBack sees the dialog before it is shown (tests answer it from there).
+    // callBack sees the dialog before it is shown (tests answer it from there).
     using TDialogCallBack = std::function<void(QFileDialog&)>;
     static bool SelectFile(QString& fileName, const QString& defaultFolder, const QString& filter,
                            const TDialogCallBack& callBack = {});
