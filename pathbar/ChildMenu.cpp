@@ -2,7 +2,7 @@
 
 #include "framework/ImageList.h"
 #include "pathbar/BarChildAccess.h"
-#include "pathbar/ChildMenuList.h"
+#include "pathbar/ScrollingChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/NodeButton.h"
 
@@ -46,7 +46,7 @@ QStyle* MenuStyle()
 
 // A menu taller than the screen would scroll: it becomes the scrolling list.
 // Menus that fit stay ordinary menus, which the list only imitates.
-bool FitsOnScreen(const TChildMenuList& list, const TNodeButton& button)
+bool FitsOnScreen(const TScrollingChildMenu& list, const TNodeButton& button)
 {
     const QScreen* s = button.screen();
     return !s || list.NaturalSize().height() <= s->availableGeometry().height();
@@ -96,7 +96,7 @@ std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& button)
 std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& button)
 {
     const TCustomImageList* images = TBarChildAccess::ImageList(*button.ExplorerTreeview());
-    auto list = std::make_unique<TChildMenuList>(ChildMenuRows(button), images, MenuStyle());
+    auto list = std::make_unique<TScrollingChildMenu>(ChildMenuRows(button), images, MenuStyle());
     if (!FitsOnScreen(*list, button))
         return list;
     std::vector<TKestTreeNode*> rows;
@@ -107,7 +107,7 @@ std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& button)
 
 TKestTreeNode* ExecChildMenu(QWidget& menu, const QPoint& at)
 {
-    if (auto* list = qobject_cast<TChildMenuList*>(&menu))
+    if (auto* list = qobject_cast<TScrollingChildMenu*>(&menu))
         return list->Exec(at);
     if (auto* ordinary = qobject_cast<QMenu*>(&menu))
         return MenuItemNode(ordinary->exec(at));
@@ -116,7 +116,7 @@ TKestTreeNode* ExecChildMenu(QWidget& menu, const QPoint& at)
 
 bool ChildMenuHasItems(const QWidget& menu)
 {
-    if (auto* list = qobject_cast<const TChildMenuList*>(&menu))
+    if (auto* list = qobject_cast<const TScrollingChildMenu*>(&menu))
         return list->RowCount() > 0;
     return !menu.actions().isEmpty();
 }

@@ -25,7 +25,7 @@ std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& button);
 
 // Fires the bar's node-populate event and builds the menu. When its entries
 // fit on the screen it is an ordinary menu (QMenu); otherwise it is one
-// scrolling list drawn the same way (TChildMenuList), which makes no item
+// scrolling list drawn the same way (TScrollingChildMenu), which makes no item
 // per entry and so opens at once for any number of children.
 std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& button);
 

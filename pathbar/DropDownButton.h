@@ -2,7 +2,7 @@
 // The history drop-down button and the refresh button at the bar's right end.
 
 #include "framework/Bitmap.h"
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include <memory>
 

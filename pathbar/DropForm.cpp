@@ -1,6 +1,6 @@
 #include "pathbar/DropForm.h"
 
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // The selected node's image at the bar's left end.
 
 #include "framework/Bitmap.h"
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include <memory>
 

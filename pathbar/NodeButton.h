@@ -4,7 +4,7 @@
 // that do not fit.
 
 #include "framework/Bitmap.h"
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include <memory>
 

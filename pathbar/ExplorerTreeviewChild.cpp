@@ -1,4 +1,4 @@
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include "framework/Exception.h"
 #include "framework/Rounding.h"

@@ -1,4 +1,4 @@
-#include "pathbar/ChildMenuList.h"
+#include "pathbar/ScrollingChildMenu.h"
 
 #include "framework/ImageList.h"
 #include "pathbar/KestTreeNode.h"
@@ -41,7 +41,8 @@ QString MenuLabel(const QString& text)
     return label;
 }
 
-TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> rows, const TCustomImageList* images, QStyle* style)
+TScrollingChildMenu::TScrollingChildMenu(std::vector<TKestTreeNode*> rows, const TCustomImageList* images,
+                                         QStyle* style)
     : QWidget(nullptr, Qt::Popup), FRows(std::move(rows)), FIcons(images), FScrollBar(new QScrollBar(Qt::Vertical, this))
 {
     // Looks like the program's menus: their style, font and colours.
@@ -61,16 +62,16 @@ TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> rows, const TCustomIm
     MeasureRows();
 }
 
-TChildMenuList::~TChildMenuList() = default;
+TScrollingChildMenu::~TScrollingChildMenu() = default;
 
-TKestTreeNode* TChildMenuList::RowNode(int row) const
+TKestTreeNode* TScrollingChildMenu::RowNode(int row) const
 {
     return row >= 0 && row < RowCount() ? FRows[size_t(row)] : nullptr;
 }
 
 // --- Measuring, as a menu measures its items ---------------------------------
 
-void TChildMenuList::InitItemOption(QStyleOptionMenuItem& option, int row) const
+void TScrollingChildMenu::InitItemOption(QStyleOptionMenuItem& option, int row) const
 {
     const TKestTreeNode* node = RowNode(row);
     option.initFrom(this);
@@ -98,7 +99,7 @@ void TChildMenuList::InitItemOption(QStyleOptionMenuItem& option, int row) const
     option.menuRect = rect();
 }
 
-void TChildMenuList::MeasureRows()
+void TScrollingChildMenu::MeasureRows()
 {
     const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     FMaxIconWidth = FHasIcons ? icon + 4 : 0;
@@ -134,9 +135,12 @@ void TChildMenuList::MeasureRows()
         FRowHeight = FSeparatorHeight;
 }
 
-int TChildMenuList::FrameWidth() const { return style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, this); }
+int TScrollingChildMenu::FrameWidth() const
+{
+    return style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, this);
+}
 
-QSize TChildMenuList::NaturalSize() const
+QSize TScrollingChildMenu::NaturalSize() const
 {
     const int fw = FrameWidth();
     const int hm = style()->pixelMetric(QStyle::PM_MenuHMargin, nullptr, this);
@@ -147,7 +151,7 @@ QSize TChildMenuList::NaturalSize() const
     return QSize(FColumnWidth + 2 * (fw + hm), int(std::min<qint64>(h, QWIDGETSIZE_MAX)));
 }
 
-QSize TChildMenuList::sizeHint() const
+QSize TScrollingChildMenu::sizeHint() const
 {
     QSize size = NaturalSize();
     const QScreen* s = screen();
@@ -160,7 +164,7 @@ QSize TChildMenuList::sizeHint() const
 
 // --- Geometry of the rows ------------------------------------------------------
 
-QRect TChildMenuList::RowsArea() const
+QRect TScrollingChildMenu::RowsArea() const
 {
     const int fw = FrameWidth();
     const int hm = style()->pixelMetric(QStyle::PM_MenuHMargin, nullptr, this);
@@ -171,11 +175,14 @@ QRect TChildMenuList::RowsArea() const
     return area;
 }
 
-int TChildMenuList::TopRow() const { return FScrollBar->value(); }
+int TScrollingChildMenu::TopRow() const { return FScrollBar->value(); }
 
-int TChildMenuList::RowHeightOf(int row) const { return FRows[size_t(row)] ? FRowHeight : FSeparatorHeight; }
+int TScrollingChildMenu::RowHeightOf(int row) const
+{
+    return FRows[size_t(row)] ? FRowHeight : FSeparatorHeight;
+}
 
-int TChildMenuList::RowTop(int row) const
+int TScrollingChildMenu::RowTop(int row) const
 {
     int y = RowsArea().top();
     for (int r = TopRow(); r < row; ++r)
@@ -183,7 +190,7 @@ int TChildMenuList::RowTop(int row) const
     return y;
 }
 
-int TChildMenuList::RowAt(const QPoint& pos) const
+int TScrollingChildMenu::RowAt(const QPoint& pos) const
 {
     const QRect area = RowsArea();
     if (!area.contains(pos))
@@ -197,9 +204,12 @@ int TChildMenuList::RowAt(const QPoint& pos) const
     return -1;
 }
 
-int TChildMenuList::VisibleRows() const { return std::max(1, RowsArea().height() / std::max(1, FRowHeight)); }
+int TScrollingChildMenu::VisibleRows() const
+{
+    return std::max(1, RowsArea().height() / std::max(1, FRowHeight));
+}
 
-void TChildMenuList::UpdateScrollRange()
+void TScrollingChildMenu::UpdateScrollRange()
 {
     // The greatest top row that still shows the last row whole.
     const int available = RowsArea().height();
@@ -211,7 +221,7 @@ void TChildMenuList::UpdateScrollRange()
     FScrollBar->setPageStep(VisibleRows());
 }
 
-void TChildMenuList::ScrollTo(int row)
+void TScrollingChildMenu::ScrollTo(int row)
 {
     if (row < 0 || row >= RowCount())
         return;
@@ -228,7 +238,7 @@ void TChildMenuList::ScrollTo(int row)
         FScrollBar->setValue(top);
 }
 
-void TChildMenuList::resizeEvent(QResizeEvent* event)
+void TScrollingChildMenu::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const bool scrolls = NaturalSize().height() > height();
@@ -241,7 +251,7 @@ void TChildMenuList::resizeEvent(QResizeEvent* event)
 
 // --- Showing and choosing ------------------------------------------------------
 
-TKestTreeNode* TChildMenuList::Exec(const QPoint& at)
+TKestTreeNode* TScrollingChildMenu::Exec(const QPoint& at)
 {
     const QScreen* s = QGuiApplication::screenAt(at);
     if (!s)
@@ -261,7 +271,7 @@ TKestTreeNode* TChildMenuList::Exec(const QPoint& at)
     FOpenedAt = QCursor::pos();
     FChosen = nullptr;
     show();
-    QPointer<TChildMenuList> self(this);
+    QPointer<TScrollingChildMenu> self(this);
     QEventLoop loop;
     FLoop = &loop;
     loop.exec();
@@ -271,20 +281,20 @@ TKestTreeNode* TChildMenuList::Exec(const QPoint& at)
     return FChosen;
 }
 
-void TChildMenuList::ChooseCurrent()
+void TScrollingChildMenu::ChooseCurrent()
 {
     FChosen = RowNode(FCurrent);
     close();
 }
 
-void TChildMenuList::hideEvent(QHideEvent* event)
+void TScrollingChildMenu::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     if (FLoop)
         FLoop->exit();
 }
 
-void TChildMenuList::SetCurrentRow(int row)
+void TScrollingChildMenu::SetCurrentRow(int row)
 {
     FCurrent = RowNode(row) ? row : -1;
     ScrollTo(FCurrent);
@@ -293,7 +303,7 @@ void TChildMenuList::SetCurrentRow(int row)
 
 // --- Painting --------------------------------------------------------------------
 
-void TChildMenuList::paintEvent(QPaintEvent*)
+void TScrollingChildMenu::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     QStyleOptionMenuItem menuOption;
@@ -338,7 +348,7 @@ void TChildMenuList::paintEvent(QPaintEvent*)
 
 // --- Keyboard ----------------------------------------------------------------------
 
-int TChildMenuList::Selectable(int row, int step, bool wrap) const
+int TScrollingChildMenu::Selectable(int row, int step, bool wrap) const
 {
     const int n = RowCount();
     for (int i = 0, r = row + step; i < n; ++i, r += step) {
@@ -353,7 +363,7 @@ int TChildMenuList::Selectable(int row, int step, bool wrap) const
     return -1;
 }
 
-void TChildMenuList::keyPressEvent(QKeyEvent* event)
+void TScrollingChildMenu::keyPressEvent(QKeyEvent* event)
 {
     const bool wrap = style()->styleHint(QStyle::SH_Menu_SelectionWrap, nullptr, this);
     const int page = VisibleRows() - 1;
@@ -402,7 +412,7 @@ void TChildMenuList::keyPressEvent(QKeyEvent* event)
         JumpToText(text);
 }
 
-void TChildMenuList::JumpToText(const QString& typed)
+void TScrollingChildMenu::JumpToText(const QString& typed)
 {
     if (!FTypedTimer.isValid() || FTypedTimer.elapsed() > QApplication::keyboardInputInterval())
         FTyped.clear();
@@ -425,7 +435,7 @@ void TChildMenuList::JumpToText(const QString& typed)
 
 // --- Mouse ----------------------------------------------------------------------------
 
-void TChildMenuList::mouseMoveEvent(QMouseEvent* event)
+void TScrollingChildMenu::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint global = event->globalPosition().toPoint();
     if ((global - FOpenedAt).manhattanLength() >= QApplication::startDragDistance())
@@ -438,14 +448,14 @@ void TChildMenuList::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void TChildMenuList::mousePressEvent(QMouseEvent* event)
+void TScrollingChildMenu::mousePressEvent(QMouseEvent* event)
 {
     // A press outside closes the pop-up (the widget's own rule for pop-ups).
     if (!rect().contains(event->position().toPoint()))
         QWidget::mousePressEvent(event);
 }
 
-void TChildMenuList::mouseReleaseEvent(QMouseEvent* event)
+void TScrollingChildMenu::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -457,9 +467,12 @@ void TChildMenuList::mouseReleaseEvent(QMouseEvent* event)
         close();
 }
 
-void TChildMenuList::wheelEvent(QWheelEvent* event) { QCoreApplication::sendEvent(FScrollBar, event); }
+void TScrollingChildMenu::wheelEvent(QWheelEvent* event)
+{
+    QCoreApplication::sendEvent(FScrollBar, event);
+}
 
-void TChildMenuList::leaveEvent(QEvent* event)
+void TScrollingChildMenu::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     // Only a highlight that followed the mouse goes with it.

@@ -36,12 +36,12 @@ private:
 // keyboard mnemonic.
 QString MenuLabel(const QString& text);
 
-class TChildMenuList : public QWidget {
+class TScrollingChildMenu : public QWidget {
     Q_OBJECT
 public:
     // Rows are nodes in the order shown; a null entry is a separator.
-    TChildMenuList(std::vector<TKestTreeNode*> rows, const TCustomImageList* images, QStyle* style);
-    ~TChildMenuList() override;
+    TScrollingChildMenu(std::vector<TKestTreeNode*> rows, const TCustomImageList* images, QStyle* style);
+    ~TScrollingChildMenu() override;
 
     int RowCount() const { return int(FRows.size()); }
     TKestTreeNode* RowNode(int row) const;
