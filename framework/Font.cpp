@@ -9,9 +9,9 @@ TFont::TFont(QObject* parent) : QObject(parent) {}
 
 TFont::~TFont() = default;
 
-void TFont::Assign(TPersistent* Source)
+void TFont::Assign(TPersistent* source)
 {
-    if (auto* f = dynamic_cast<TFont*>(Source)) {
+    if (auto* f = dynamic_cast<TFont*>(source)) {
         if (f == this)
             return;
         FCharset = f->FCharset;
@@ -23,7 +23,7 @@ void TFont::Assign(TPersistent* Source)
         Changed();
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
 void TFont::Changed()

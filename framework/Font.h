@@ -23,7 +23,7 @@ public:
     explicit TFont(QObject* parent = nullptr);
     ~TFont() override;
 
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     TFontCharset Charset() const { return FCharset; }
     void SetCharset(TFontCharset value);
