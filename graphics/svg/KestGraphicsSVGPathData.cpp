@@ -100,7 +100,8 @@ class TPathBuilder {
 public:
     explicit TPathBuilder(TKestGraphicsSVGElementPathList& paths) : FPaths(paths) {}
 
-    // False when the command got too few numbers: the data ends there.
+    // False when the command got too few numbers, or numbers that lead
+    // past what a float holds: the data ends there.
     bool Command(char16_t command, const TNumbers& numbers)
     {
         const int size = GroupSize(command);
@@ -119,7 +120,8 @@ public:
             char16_t letter = command;
             if (g > 0 && (command == u'M' || command == u'm'))
                 letter = command == u'M' ? u'L' : u'l';
-            Segment(letter, numbers.constData() + g * size);
+            if (!Segment(letter, numbers.constData() + g * size))
+                return false;
             FPrevious = letter;
         }
         return true;
@@ -136,10 +138,17 @@ private:
         }
     }
 
-    void Segment(char16_t letter, const float* v)
+    // False when a relative step leaves what a float holds.
+    bool Segment(char16_t letter, const float* v)
     {
         const bool relative = QChar::isLower(letter);
         const TPointF origin = relative ? FCurrent : TPointF(0, 0);
+        if (relative) {
+            const int count = GroupSize(letter);
+            for (int i = 0; i < count; ++i)
+                if (!std::isfinite(origin.X + v[i]) || !std::isfinite(origin.Y + v[i]))
+                    return false;
+        }
         auto point = [&](int i) { return TPointF(origin.X + v[i], origin.Y + v[i + 1]); };
         switch (QChar::toUpper(letter)) {
         case u'M':
@@ -180,6 +189,7 @@ private:
             break;
         }
         }
+        return true;
     }
 
     void LineTo(const TPointF& to)
@@ -293,7 +303,8 @@ void TKestGraphicsSVGPathData::AddArc(TKestGraphicsPath& path, const TPointF& st
         path.LineTo(end);
         return;
     }
-    const int parts = std::max(1, int(std::ceil(std::fabs(delta) / (M_PI / 2) - 1e-9)));
+    // At most four parts: the sweep is within a full turn.
+    const int parts = std::clamp(int(std::ceil(std::fabs(delta) / (M_PI / 2) - 1e-9)), 1, 4);
     const double step = delta / parts;
     const double handle = 8.0 / 3.0 * std::sin(step / 4) * std::sin(step / 4) / std::sin(step / 2);
     auto onEllipse = [&](double t) {
@@ -304,7 +315,7 @@ void TKestGraphicsSVGPathData::AddArc(TKestGraphicsPath& path, const TPointF& st
         const double ex = -rX * std::sin(t), ey = rY * std::cos(t);
         return std::pair<double, double>(cosPhi * ex - sinPhi * ey, sinPhi * ex + cosPhi * ey);
     };
-    begin(start);
+    TPointF curves[4 * 3];
     double t = theta1;
     TPointF from = start;
     for (int i = 0; i < parts; ++i) {
@@ -312,10 +323,20 @@ void TKestGraphicsSVGPathData::AddArc(TKestGraphicsPath& path, const TPointF& st
         const TPointF to = i + 1 == parts ? end : onEllipse(next);
         const auto [d1x, d1y] = derivative(t);
         const auto [d2x, d2y] = derivative(next);
-        const TPointF c1(float(from.X + handle * d1x), float(from.Y + handle * d1y));
-        const TPointF c2(float(to.X - handle * d2x), float(to.Y - handle * d2y));
-        path.CurveTo(c1, c2, to);
+        curves[i * 3] = TPointF(float(from.X + handle * d1x), float(from.Y + handle * d1y));
+        curves[i * 3 + 1] = TPointF(float(to.X - handle * d2x), float(to.Y - handle * d2y));
+        curves[i * 3 + 2] = to;
         from = to;
         t = next;
     }
+    // Radii near the float limit can put control points beyond it.
+    const bool finite = std::all_of(curves, curves + parts * 3,
+                                    [](const TPointF& p) { return std::isfinite(p.X) && std::isfinite(p.Y); });
+    begin(start);
+    if (!finite) {
+        path.LineTo(end);
+        return;
+    }
+    for (int i = 0; i < parts; ++i)
+        path.CurveTo(curves[i * 3], curves[i * 3 + 1], curves[i * 3 + 2]);
 }

@@ -91,5 +91,10 @@ TKestGraphicsMatrix TKestGraphicsSVGTransform::Parse(QStringView text)
         result = Function(name, text.mid(open + 1, close - open - 1)) * result;
         pos = close + 1;
     }
+    // A product beyond what a float holds is no transform.
+    for (const TKestGraphicsVector& row : result.M)
+        for (float cell : row)
+            if (!std::isfinite(cell))
+                return MatrixIdentity();
     return result;
 }

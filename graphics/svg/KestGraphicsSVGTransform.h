@@ -10,7 +10,8 @@
 class TKestGraphicsSVGTransform {
 public:
     // The identity for the empty text; a function of unknown name or with
-    // the wrong number of arguments contributes the identity.
+    // the wrong number of arguments contributes the identity; a product that
+    // leaves what a float holds gives the identity.
     static TKestGraphicsMatrix Parse(QStringView text);
     // One function from its name and argument text.
     static TKestGraphicsMatrix Function(QStringView name, QStringView arguments);
