@@ -3,6 +3,7 @@
 
 #include "graphics/svg/KestGraphicsSVGColor.h"
 
+#include <QString>
 #include <cstddef>
 #include <cstdint>
 

@@ -4,6 +4,7 @@
 
 #include "graphics/svg/KestGraphicsSVGPathData.h"
 
+#include <QString>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>

@@ -2,6 +2,7 @@
 
 #include "graphics/svg/KestGraphicsSVGTransform.h"
 
+#include <QString>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
