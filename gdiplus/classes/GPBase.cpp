@@ -4,10 +4,12 @@
 
 namespace KestGDIPlusClasses {
 
+void TClassesMemory::Start() { StartModule(); }
+
 void* TClassesMemory::Allocate(std::size_t size)
 {
     // An object may be created before the module's own start-up has run.
-    StartModule();
+    Start();
     void* memory = GDIPLUS_API(GdipAlloc)(size);
     if (!memory)
         throw EGdiplusError(Exception::Format(Messages::GdiplusNotStarted, KestGDIPlusApi::Gdiplus().FileName()));

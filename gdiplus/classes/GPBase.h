@@ -21,6 +21,8 @@ using TNative = TNativeHandle<T, &KestGDIPlusApi::TableEntry<DeleteMember>>;
 // Instances come from the library's allocator, starting the module first
 // when an object is created before its start-up has run.
 struct TClassesMemory {
+    // Starts the module unless it has started (cheap once it has).
+    static void Start();
     static void* Allocate(std::size_t size);
     static void Free(void* memory) noexcept;
 };

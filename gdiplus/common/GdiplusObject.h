@@ -2,6 +2,11 @@
 // The root of every wrapper class: an instance lives in the drawing
 // library's own memory, obtained and returned through the module's Memory
 // policy (static Allocate and Free), and is never copied.
+//
+// A wrapper may be made before its module has started, and not only with
+// new: on the stack, as a member or as a global. Construction itself starts
+// the module on demand (the policy's Start), so the native object made next
+// never meets a library that is not started.
 
 #include <cstddef>
 
@@ -16,7 +21,7 @@ public:
     static void operator delete(void* memory) noexcept { Memory::Free(memory); }
 
 protected:
-    TGdiplusObject() = default;
+    TGdiplusObject() { Memory::Start(); }
     TGdiplusObject(const TGdiplusObject&) = delete;
     TGdiplusObject& operator=(const TGdiplusObject&) = delete;
 };

@@ -5,6 +5,12 @@
 
 namespace KestGDIP {
 
+void TGdipMemory::Start()
+{
+    if (!ModuleStarted())
+        StartModule();
+}
+
 void* TGdipMemory::Allocate(std::size_t size)
 {
     void* memory = GdipAlloc(size);

@@ -28,6 +28,8 @@ using TNative = TNativeHandle<T, &LinkedFunction<DeleteFunction>>;
 // Instances come from the library's allocator; when it has nothing to give
 // because the library is not started yet, it is started and asked once more.
 struct TGdipMemory {
+    // Starts the module unless it has started (cheap once it has).
+    static void Start();
     static void* Allocate(std::size_t size);
     static void Free(void* memory) noexcept;
 };

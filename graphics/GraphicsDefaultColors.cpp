@@ -1,0 +1,7 @@
+#include "graphics/GraphicsDefaultColors.h"
+
+TKestGraphicsDefaultColors& KestGraphicsDefaultColors()
+{
+    static TKestGraphicsDefaultColors colors;
+    return colors;
+}
