@@ -1,33 +1,20 @@
 #include "graphics/svg/KestGraphicsSVGColor.h"
 
-#include "framework/StringList.h"
-#include "graphics/GraphicsColorNames.h"
-#include "graphics/GraphicsColorObject.h"
+#include "graphics/KestGraphics.h"
 #include "graphics/GraphicsColors.h"
 #include "graphics/svg/KestGraphicsSVGValues.h"
+#include "utils/HexDigits.h"
 
 #include <cmath>
 
 namespace {
-
-int HexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
 
 // Two digits at index; -1 when either is missing or not hexadecimal.
 int HexPair(QStringView text, qsizetype index)
 {
     if (index + 1 >= text.size())
         return -1;
-    const int high = HexDigit(text[index]), low = HexDigit(text[index + 1]);
+    const int high = KestHex::Value(text[index]), low = KestHex::Value(text[index + 1]);
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 
@@ -55,7 +42,7 @@ bool Component(QStringView text, int& value)
         return false;
     qint64 hex = 0;
     for (QChar c : text) {
-        const int digit = HexDigit(c);
+        const int digit = KestHex::Value(c);
         if (digit < 0)
             return false;
         hex = hex * 16 + digit;
@@ -86,9 +73,9 @@ TColor TKestGraphicsSVGColor::FromHTML(QStringView text)
         return gcNull;
     int red, green, blue;
     if (text.size() == 4) {
-        red = HexDigit(text[1]);
-        green = HexDigit(text[2]);
-        blue = HexDigit(text[3]);
+        red = KestHex::Value(text[1]);
+        green = KestHex::Value(text[2]);
+        blue = KestHex::Value(text[3]);
         if (red < 0 || green < 0 || blue < 0)
             return gcNull;
         red *= 17;
@@ -137,16 +124,8 @@ TColor TKestGraphicsSVGColor::FromRGB(QStringView text, int& alpha)
 
 TColor TKestGraphicsSVGColor::FromName(QStringView text)
 {
-    QString name = text.trimmed().toString().toLower();
-    if (name.startsWith(QLatin1String("cl")))
-        name.remove(0, 2);
-    if (name.startsWith(QLatin1String("gc")))
-        name.remove(0, 2);
-    const TStringList& names = GraphicsColorNames();
-    const int index = names.IndexOf(name);
-    if (index < 0)
-        return 0;
-    return static_cast<const TKestGraphicsColorObject*>(names.Objects(index))->Color();
+    // The canvas's colour names: "cl" and "gc" prefixes taken, unknown names 0.
+    return TKestGraphics::TextToColor(text.trimmed().toString());
 }
 
 TColor TKestGraphicsSVGColor::Parse(QStringView text, int& alpha)
