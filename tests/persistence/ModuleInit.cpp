@@ -1,2 +1,10 @@
-// The persistence library registers no classes.
-void KestTestModuleInit() {}
+#include "PersistenceFixtures.h"
+
+#include "framework/FrameworkModule.h"
+
+// The framework's classes and event types, and the persistence fixtures.
+void KestTestModuleInit()
+{
+    KestFramework::RegisterModule();
+    RegisterFixtureClasses();
+}
