@@ -6,6 +6,11 @@
 #include "utils/KestUtils.h"
 
 #include <QObject>
+#include <QPointer>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
 
 namespace {
 
@@ -42,10 +47,41 @@ TKestJSONMethods::~TKestJSONMethods() = default;
 
 QObject* TKestJSONMethods::JSONObject() { return dynamic_cast<QObject*>(this); }
 
+QString TKestJSONMethods::JSONClassName() const
+{
+    const char* mangled = typeid(*this).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
+    QString name = QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
+    // Without namespace and template arguments: "TGPMatrix", not
+    // "KestGDIPlusClasses::TGPMatrix".
+    if (qsizetype angle = name.indexOf(u'<'); angle >= 0)
+        name.truncate(angle);
+    if (qsizetype colon = name.lastIndexOf(QLatin1String("::")); colon >= 0)
+        name = name.mid(colon + 2);
+    return name;
+}
+
+void TKestJSONMethods::Save(TStream& stream)
+{
+    if (QObject* object = JSONObject())
+        TKestPersistence::SaveSettingsToStream(object, stream);
+    else
+        TKestPersistence::SaveBareToStream(JSONClassName(), stream);
+}
+
+void TKestJSONMethods::Load(TStream& stream)
+{
+    if (QObject* object = JSONObject())
+        TKestPersistence::LoadSettingsFromStream(object, stream);
+    else
+        TKestPersistence::LoadBareFromStream(stream);
+}
+
 QString TKestJSONMethods::ToJSON()
 {
     TMemoryStream stream;
-    TKestPersistence::SaveSettingsToStream(JSONObject(), stream);
+    Save(stream);
     return StreamText(stream);
 }
 
@@ -64,24 +100,26 @@ void TKestJSONMethods::FromJSON(const QString& value)
     TMemoryStream stream(value.toUtf8());
     TKestPersistence::SetTypeKey(QString());
     TKestPersistence::SetIOReference(JSONObject());
-    TKestPersistence::LoadSettingsFromStream(JSONObject(), stream);
+    Load(stream);
 }
 
 void TKestJSONMethods::Log() { TKestUtils::Log(ToJSON()); }
 
 void TKestJSONMethods::SaveToJSONFile(const QString& fileName)
 {
-    TKestPersistence::SaveSettingsToFile(JSONObject(), fileName);
+    TMemoryStream memory;
+    Save(memory);
+    TFileStream file(fileName, QIODevice::WriteOnly | QIODevice::Truncate);
+    file.WriteBuffer(memory.Bytes().constData(), memory.Bytes().size());
 }
 
 void TKestJSONMethods::LoadFromJSONFile(const QString& fileName)
 {
-    TKestPersistence::LoadSettingsFromFile(JSONObject(), fileName);
+    TFileStream file(fileName, QIODevice::ReadOnly);
+    TMemoryStream memory(file.ReadAll());
+    Load(memory);
 }
 
-void TKestJSONMethods::SaveToJSONStream(TStream& stream) { TKestPersistence::SaveSettingsToStream(JSONObject(), stream); }
+void TKestJSONMethods::SaveToJSONStream(TStream& stream) { Save(stream); }
 
-void TKestJSONMethods::LoadFromJSONStream(TStream& stream)
-{
-    TKestPersistence::LoadSettingsFromStream(JSONObject(), stream);
-}
+void TKestJSONMethods::LoadFromJSONStream(TStream& stream) { Load(stream); }

@@ -31,6 +31,10 @@ public:
     void SetJSON(const QString& value) { FromJSON(value); }
 
 private:
-    // The Qt object whose published properties are saved.
+    // The Qt object whose published properties are saved; none for a class
+    // without published properties, which is saved as its type member alone.
     QObject* JSONObject();
+    QString JSONClassName() const;
+    void Save(TStream& stream);
+    void Load(TStream& stream);
 };

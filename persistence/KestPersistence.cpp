@@ -403,3 +403,19 @@ void TKestPersistence::LoadSettingsFromStream(QObject* object, TStream& stream)
     });
     reader.Read(object);
 }
+
+void TKestPersistence::SaveBareToStream(const QString& className, TStream& stream)
+{
+    TKestJSONWriter writer(stream);
+    writer.WriteBeginObject();
+    if (!TypeKey().isEmpty())
+        writer.WriteName(TypeKey()).WriteString(className);
+    writer.WriteEndObject();
+}
+
+void TKestPersistence::LoadBareFromStream(TStream& stream)
+{
+    stream.SetPosition(0);
+    TKestReader reader(stream);
+    reader.ReadBare();
+}

@@ -6,6 +6,7 @@
 // The classification tests are virtual members of a classifier; the class
 // functions ask the installed one, so a descendant can redefine a test.
 
+#include "persistence/KestJSONMethods.h"
 #include "persistence/KestPersistenceTypes.h"
 
 #include <QHash>
@@ -51,7 +52,7 @@ enum class TKestClassForm {
     Object,
 };
 
-class TKestPersistence {
+class TKestPersistence : public TKestJSONMethods {
 public:
     virtual ~TKestPersistence();
 
@@ -120,4 +121,8 @@ public:
     static void LoadSettingsFromFile(QObject* object, const QString& fileName);
     static void SaveSettingsToStream(QObject* object, TStream& stream);
     static void LoadSettingsFromStream(QObject* object, TStream& stream);
+    // An object without published properties: its type member alone, and
+    // on loading the document's members are checked and skipped.
+    static void SaveBareToStream(const QString& className, TStream& stream);
+    static void LoadBareFromStream(TStream& stream);
 };

@@ -137,6 +137,14 @@ void TKestReader::Read(QObject* object)
     FReader->ReadEndObject();
 }
 
+void TKestReader::ReadBare()
+{
+    FReader->ReadBeginObject();
+    ReadTypeMember();
+    ReadProperties(nullptr);
+    FReader->ReadEndObject();
+}
+
 TKestObjectArray TKestReader::ReadArray(const QString& name)
 {
     TKestObjectArray result;

@@ -23,6 +23,9 @@ public:
     // Into the existing object, by its kind (a container is filled, any
     // other object takes the properties of the document).
     void Read(QObject* object);
+    // An object in the document form whose members are all skipped (the
+    // document of an object without published properties).
+    void ReadBare();
     // The objects of the member name of the document's object.
     TKestObjectArray ReadArray(const QString& name);
     // Sets the properties that wait for referenced objects.
