@@ -127,8 +127,10 @@ TKestClassProperties BuildClassProperties(const QMetaObject* classType)
     }
     std::stable_sort(result.Sorted.begin(), result.Sorted.end(),
                      [](const TKestPropInfo& a, const TKestPropInfo& b) { return NameLess(a.Name, b.Name); });
-    for (int i = 0; i < int(result.Sorted.size()); ++i)
+    for (int i = 0; i < int(result.Sorted.size()); ++i) {
         result.ByName.insert(result.Sorted[size_t(i)].Name.toLower(), i);
+        result.ByExactName.insert(result.Sorted[size_t(i)].Name, i);
+    }
     return result;
 }
 
@@ -141,6 +143,8 @@ bool HasGenericPrefix(const QString& name, const char* first, const char* second
 
 const TKestPropInfo* TKestClassProperties::Find(const QString& name) const
 {
+    if (auto exact = ByExactName.constFind(name); exact != ByExactName.constEnd())
+        return &Sorted[size_t(*exact)];
     auto it = ByName.constFind(name.toLower());
     return it == ByName.constEnd() ? nullptr : &Sorted[size_t(*it)];
 }
@@ -319,7 +323,11 @@ TKestClassForm TKestPersistence::ClassForm(const QMetaObject* classType)
 
 std::unique_ptr<QObject> TKestPersistence::CreateObject(const QString& className, const QMetaObject* baseClass)
 {
-    const QMetaObject* meta = TypeInfo::FindClass(className);
+    // Documents name few classes many times: found names are kept as written.
+    static QHash<QString, const QMetaObject*> found;
+    const QMetaObject* meta = found.value(className);
+    if (!meta && (meta = TypeInfo::FindClass(className)))
+        found.insert(className, meta);
     if (!meta)
         throw EKestReaderException(Exception::Format(QStringLiteral("Type \"%s\" not found"), className));
     const bool anyClass = !baseClass || baseClass == &QObject::staticMetaObject;

@@ -34,7 +34,8 @@ struct TKestPropInfo {
 // with a case-insensitive lookup.
 struct TKestClassProperties {
     std::vector<TKestPropInfo> Sorted;
-    QHash<QString, int> ByName;
+    QHash<QString, int> ByName;      // lower-cased
+    QHash<QString, int> ByExactName; // as declared: the usual case, no lower-casing
     const TKestPropInfo* Find(const QString& name) const;
 };
 
