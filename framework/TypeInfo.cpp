@@ -274,11 +274,15 @@ void RegisterClass(const QMetaObject* meta, TComponentFactory factory)
 
 const QMetaObject* FindClass(const QString& name)
 {
-    const QString key = name.toLower();
-    auto it = Reg().classes.constFind(key);
-    if (it != Reg().classes.constEnd())
-        return it->first;
-    auto object = Reg().objectClasses.constFind(key);
+    auto it = Reg().classes.constFind(name.toLower());
+    return it == Reg().classes.constEnd() ? nullptr : it->first;
+}
+
+const QMetaObject* FindAnyClass(const QString& name)
+{
+    if (const QMetaObject* component = FindClass(name))
+        return component;
+    auto object = Reg().objectClasses.constFind(name.toLower());
     return object == Reg().objectClasses.constEnd() ? nullptr : object->first;
 }
 

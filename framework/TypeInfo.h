@@ -56,6 +56,7 @@ void RegisterClass()
 {
     RegisterClass(&T::staticMetaObject, [](TComponent* owner) -> TComponent* { return new T(owner); });
 }
+// A registered component class (what stored layouts may name).
 const QMetaObject* FindClass(const QString& name);
 TComponent* CreateComponent(const QString& className, TComponent* owner);
 
@@ -72,6 +73,8 @@ void RegisterObjectClass()
     else
         RegisterObjectClass(&T::staticMetaObject, [] { return static_cast<QObject*>(new T(nullptr)); });
 }
+// A registered class of either kind.
+const QMetaObject* FindAnyClass(const QString& name);
 // Whether the class was registered as a component.
 bool IsRegisteredComponent(const QMetaObject* meta);
 // A new instance of a registered class (a component without owner), or

@@ -326,7 +326,7 @@ std::unique_ptr<QObject> TKestPersistence::CreateObject(const QString& className
     // Documents name few classes many times: found names are kept as written.
     static QHash<QString, const QMetaObject*> found;
     const QMetaObject* meta = found.value(className);
-    if (!meta && (meta = TypeInfo::FindClass(className)))
+    if (!meta && (meta = TypeInfo::FindAnyClass(className)))
         found.insert(className, meta);
     if (!meta)
         throw EKestReaderException(Exception::Format(QStringLiteral("Type \"%s\" not found"), className));
