@@ -53,13 +53,22 @@ QString TKestJSONMethods::JSONClassName() const
     int status = 0;
     std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
     QString name = QString::fromLatin1(status == 0 && demangled ? demangled.get() : mangled);
-    // Without namespace and template arguments: "TGPMatrix", not
-    // "KestGDIPlusClasses::TGPMatrix".
-    if (qsizetype angle = name.indexOf(u'<'); angle >= 0)
-        name.truncate(angle);
-    if (qsizetype colon = name.lastIndexOf(QLatin1String("::")); colon >= 0)
-        name = name.mid(colon + 2);
-    return name;
+    // Without namespaces and template arguments: "TGPMatrix", not
+    // "KestGDIPlusClasses::TGPMatrix"; "TEnumerator" for the enumerator of
+    // a typed collection.
+    QString plain;
+    int depth = 0;
+    for (QChar c : name) {
+        if (c == u'<')
+            ++depth;
+        else if (c == u'>')
+            --depth;
+        else if (depth == 0)
+            plain += c;
+    }
+    if (qsizetype colon = plain.lastIndexOf(QLatin1String("::")); colon >= 0)
+        plain = plain.mid(colon + 2);
+    return plain;
 }
 
 void TKestJSONMethods::Save(TStream& stream)

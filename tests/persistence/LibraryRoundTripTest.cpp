@@ -12,6 +12,7 @@
 #include "graphics/GraphicsFont.h"
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphics.h"
+#include "graphics/svg/KestGraphicsSVGElement.h"
 #include "graphics/svg/KestGraphicsSVGImport.h"
 #include "pathbar/ExpTreeviewAppearance.h"
 #include "pictures/KestBitmap.h"
@@ -183,4 +184,8 @@ TEST(LibraryPersistence, ClassesWithoutPublishedPropertiesWriteTheirTypeAlone)
     TKestJSONWriter writer(stream);
     EXPECT_EQ(writer.ToJSON(), QStringLiteral(R"({"$type":"TKestJSONWriter"})"));
     EXPECT_THROW(writer.FromJSON(QStringLiteral("[1]")), TKestJSONReader::EInvalidStateException);
+    TKestGraphicsSVGElement element;
+    EXPECT_EQ(element.ToJSON(), QStringLiteral(R"({"$type":"TKestGraphicsSVGElement"})"));
+    TKestGraphicsFill fill(gfkGradient, clRed);
+    EXPECT_EQ(fill.GradientItems()->GetEnumerator()->ToJSON(), QStringLiteral(R"({"$type":"TEnumerator"})"));
 }
