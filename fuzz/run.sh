@@ -64,6 +64,12 @@ PY
     seeds=("$root/tests/data/svg")
     flags=(-max_len=65536 -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/svg.dict")
     ;;
+  fuzz_persistence)
+    # Documents of the fixture graph, the first byte choosing type key,
+    # root object and reading into a new object.
+    seeds=("$root/fuzz/seeds/persistence")
+    flags=(-max_len=65536 -timeout=10)
+    ;;
   *)
     echo "unknown target $target" >&2; exit 2 ;;
 esac
