@@ -168,6 +168,9 @@ void TKestGraphicsSVGDrawing::DrawShape(const TKestGraphicsSVGElement& element, 
         return;
     path.ApplyMatrix(transform);
     FState.Apply(FGraphics, element, widthScale, path.GetBounds());
+    // A line encloses nothing; filling it would only mark its pixels.
+    if (element.Type() == etLine)
+        FGraphics.SetFillKind(gfkNone);
     FGraphics.DrawPath(&path, pdmPath);
 }
 
