@@ -28,6 +28,9 @@ public:
     TKestGraphicsPath* CombinedPath();
     TKestGraphicsSVGElementPathList& Paths();
     TKestGraphicsSVGElementList& Elements();
+    // The same without creating: empty when there are none.
+    const TKestGraphicsSVGElementPathList& Paths() const;
+    const TKestGraphicsSVGElementList& Elements() const;
     // The last of Paths; none when there is none.
     TKestGraphicsPath* ActivePath() const;
 
