@@ -64,6 +64,11 @@ PY
     seeds=("$root/tests/data/svg")
     flags=(-max_len=65536 -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/svg.dict")
     ;;
+  fuzz_json_reader|fuzz_json_roundtrip)
+    # The conformance documents the tests read; a slow input is a finding.
+    seeds=("$root/tests/data/json")
+    flags=(-max_len=65536 -timeout=10)
+    ;;
   fuzz_persistence)
     # Documents of the fixture graph, the first byte choosing type key,
     # root object and reading into a new object.
