@@ -37,6 +37,17 @@ void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef)
         kept = QStringLiteral("none");
 }
 
+// An opacity: a number, or a percentage of full opacity.
+void ReadOpacity(QStringView value, QString& kept, float& opacity)
+{
+    kept = value.toString();
+    if (value == u"default")
+        return;
+    opacity = TKestGraphicsSVGValues::Length(value);
+    if (TKestGraphicsSVGValues::IsPercentage(value))
+        opacity /= 100;
+}
+
 void ReadFontFamily(QStringView value, QString& family, TFontStyles& style)
 {
     TFontStyles derived;
@@ -90,9 +101,11 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
         if (value != u"default")
             e.FStrokeWidth = TKestGraphicsSVGValues::Length(value);
     } else if (name == u"opacity") {
-        e.FOpacityValue = value.toString();
-        if (value != u"default")
-            e.FOpacity = TKestGraphicsSVGValues::Number(value);
+        ReadOpacity(value, e.FOpacityValue, e.FOpacity);
+    } else if (name == u"fill-opacity") {
+        ReadOpacity(value, e.FFillOpacityValue, e.FFillOpacity);
+    } else if (name == u"stroke-opacity") {
+        ReadOpacity(value, e.FStrokeOpacityValue, e.FStrokeOpacity);
     } else if (name == u"font-family") {
         ReadFontFamily(value, e.FFontFamily, e.FFontStyle);
     } else if (name == u"font-style") {
@@ -113,8 +126,7 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
     } else if (name == u"stop-color") {
         ReadColor(value, e.FStopColorValue, e.FStopColor, nullptr);
     } else if (name == u"stop-opacity") {
-        e.FStopOpacityValue = value.toString();
-        e.FStopOpacity = TKestGraphicsSVGValues::Length(value);
+        ReadOpacity(value, e.FStopOpacityValue, e.FStopOpacity);
     } else if (name == u"href" || name == u"xlink:href") {
         const qsizetype hash = value.indexOf(u'#');
         e.FHRefID = hash < 0 ? QString() : value.mid(hash + 1).toString();

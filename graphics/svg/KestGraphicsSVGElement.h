@@ -48,6 +48,8 @@ public:
     bool HasOpacity() const;
     bool HasOffset() const;
     bool HasStopOpacity() const;
+    bool HasFillOpacity() const;
+    bool HasStrokeOpacity() const;
     bool HasPreserveAspectRatio() const;
 
     TKestGraphicsSVGElementType Type() const { return FType; }
@@ -74,6 +76,8 @@ public:
     const QString& StopOpacityValue() const { return FStopOpacityValue; }
     float StopOpacity() const { return FStopOpacity; }
     float Opacity() const { return FOpacity; }
+    float FillOpacity() const { return FFillOpacity; }
+    float StrokeOpacity() const { return FStrokeOpacity; }
     const QString& ID() const { return FID; }
     const QString& ClassRefID() const { return FClassRefID; }
     TKestGraphicsSVGElement* ClassRef() const { return FClassRef; }
@@ -134,6 +138,10 @@ private:
     QString FStopOpacityValue;
     float FStopOpacity = 1;
     float FOpacity = 1;
+    QString FFillOpacityValue;
+    float FFillOpacity = 1;
+    QString FStrokeOpacityValue;
+    float FStrokeOpacity = 1;
     QString FID;
     QString FClassRefID;
     TKestGraphicsSVGElement* FClassRef = nullptr;
