@@ -1,0 +1,109 @@
+#pragma once
+// One DrawHTML call at work: the line loop over the prepared markup and
+// the one routine (DrawHTMLLine) that measures, draws or hit-tests a line.
+// The measuring pass of a line decides where it ends; the drawing pass
+// replays exactly that stretch of markup from the same starting state.
+
+#include "graphics/html/KestHTMLDrawRecords.h"
+#include "graphics/html/KestHTMLTextState.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+class TKestGraphics;
+class TKestGraphicsFont;
+class TKestHTMLReader;
+class TKestHTMLTag;
+
+enum class TKestHTMLPass { Measure, Draw, HitTest };
+
+// What one line's measuring pass finds and its drawing pass uses.
+struct TKestHTMLLineMetrics {
+    float Width = 0;
+    // The tallest item, without line spacing.
+    float Height = 0;
+    float SuperscriptExtra = 0;
+    float SubscriptExtra = 0;
+    float PictureOffset = 0;
+    // 0 left, 1 right, 2 centre; carried to the next line.
+    int Align = 0;
+    float Indent = 0;
+    // A closing paragraph tag: the next line starts left-aligned, without indent.
+    bool ParagraphClosed = false;
+    // Paragraph background of the line, -1 when none.
+    TColor Background = TColor(-1);
+};
+
+class TKestHTMLLayout {
+public:
+    TKestHTMLLayout(TKestGraphics& canvas, const TKestHTMLDrawInput& input, TKestHTMLDrawOutput& output);
+    ~TKestHTMLLayout();
+
+    // Lays out (and unless measuring only, draws) the whole text.
+    bool Run();
+
+    // Lays out one line from the reader's position at (x, y) and consumes
+    // what it placed.
+    void DrawHTMLLine(TKestHTMLReader& reader, float x, float y, TKestHTMLPass pass, TKestHTMLLineMetrics& line);
+
+private:
+    // An item of the line the point may be over: a link's run or a control.
+    struct THitItem {
+        float Left = 0;
+        float Right = 0;
+        int Link = 0;
+        QString Target;
+        bool Control = false;
+        bool Hit = false;
+        TRectF ControlRect;
+        QString ControlID, ControlValue, ControlType;
+    };
+    struct TLineRun;
+
+    void HandleRun(TKestHTMLReader& reader, TLineRun& run);
+    // False when the line ends before the tag (it stays for the next line).
+    bool HandleTag(const TKestHTMLTag& tag, TLineRun& run);
+    bool HandleOpeningTag(const TKestHTMLTag& tag, TLineRun& run);
+    void HandleClosingTag(const TKestHTMLTag& tag, TLineRun& run);
+    void HandleLink(const TKestHTMLTag& tag);
+    void HandleLinkEnd();
+    void HandleFont(const TKestHTMLTag& tag);
+    bool HandleListItem(const TKestHTMLTag& tag, TLineRun& run);
+    void HandleRule(const TKestHTMLTag& tag, TLineRun& run);
+    void HandleParagraph(const TKestHTMLTag& tag, TLineRun& run);
+    void HandleBody(const TKestHTMLTag& tag, TLineRun& run);
+    void SetTextColor(TColor color);
+
+    void DrawRunText(const QString& text, const TRectF& rect);
+    void DrawErrorMark(const TRectF& rect);
+    void FillArea(const TRectF& rect, TColor color);
+    void HitTestLine(float top, float bottom, float shift);
+
+    // The canvas font and text colour follow the state.
+    void ApplyFont();
+    TSizeF Measure(const QString& text);
+    float TextLineHeight();
+    float SpaceWidth();
+    // A tag's colour value: "#..." as HTML colour, else a colour name; an
+    // empty or bad value keeps current.
+    static TColor ColorValue(const QString& value, TColor current);
+    bool Drawing(TKestHTMLPass pass) const { return pass == TKestHTMLPass::Draw; }
+    bool HoveredLink(int number) const { return number == FInput.HoverLink; }
+
+    TKestGraphics& FCanvas;
+    const TKestHTMLDrawInput& FInput;
+    TKestHTMLDrawOutput& FOutput;
+    TKestHTMLTextState FState;
+    // The state the call started with: closing tags restore from it.
+    TKestHTMLTextState FStart;
+    std::unique_ptr<TKestGraphicsFont> FFont;
+    bool FFontValid = false;
+    float FSpaceWidth = -1;
+    float FLineHeight = -1;
+    std::vector<THitItem> FHitItems;
+    // Per link number (index 0 unused): its runs' rectangles united.
+    std::vector<TRectF> FLinkRects;
+    bool FFinalPass = false;
+    QString FText;
+};
