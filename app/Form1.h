@@ -14,7 +14,7 @@ class TForm1 : public TForm {
     Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TButton* Button1 MEMBER Button1 STORED false)
 public:
-    explicit TForm1(TComponent* AOwner) : TForm(AOwner) {}
+    explicit TForm1(TComponent* owner) : TForm(owner) {}
 
     TButton* Button1 = nullptr;
     // Owned by the application, which keeps it until the program ends.
@@ -22,8 +22,8 @@ public:
     // Called once the second window has been created, before it shows.
     std::function<void(TForm2*)> OnForm2Created;
 
-    Q_INVOKABLE void FormCreate(QObject* Sender);
-    Q_INVOKABLE void Button1Click(QObject* Sender);
+    Q_INVOKABLE void FormCreate(QObject* sender);
+    Q_INVOKABLE void Button1Click(QObject* sender);
 
 private:
     bool FOpening = false;

@@ -15,7 +15,10 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -33,9 +36,32 @@ void SendMouse(QWidget* target, QEvent::Type type, QPointF at)
     QCoreApplication::sendEvent(target, &e);
 }
 
+// The bar's node buttons on show as the user sees them, the rightmost (the
+// selection's) first.
+std::vector<TNodeButton*> ShownNodeButtons(TKestExplorerTreeview* bar)
+{
+    std::vector<TNodeButton*> buttons;
+    for (TNodeButton* b : bar->findChildren<TNodeButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisibleTo(bar))
+            buttons.push_back(b);
+    std::sort(buttons.begin(), buttons.end(), [](const TNodeButton* a, const TNodeButton* b) { return a->x() > b->x(); });
+    return buttons;
+}
+
+// The history button: the leftmost of the buttons at the right end (the
+// refresh button, when there is one, is right of it).
+TDropDownButton* HistoryButton(TKestExplorerTreeview* bar)
+{
+    TDropDownButton* history = nullptr;
+    for (TDropDownButton* b : bar->findChildren<TDropDownButton*>(Qt::FindDirectChildrenOnly))
+        if (b->isVisibleTo(bar) && (!history || b->x() < history->x()))
+            history = b;
+    return history;
+}
+
 TNodeButton* HoveredButton(TKestExplorerTreeview* bar, const QStringList& args)
 {
-    const auto& buttons = bar->NodeButtons();
+    const std::vector<TNodeButton*> buttons = ShownNodeButtons(bar);
     const QString hover = Option(args, QStringLiteral("--hover"));
     const int index = hover.isEmpty() ? 0 : hover.toInt();
     return index >= 0 && index < int(buttons.size()) ? buttons[size_t(index)] : nullptr;
@@ -120,10 +146,11 @@ void OpenWhatWasAsked(TKestExplorerTreeview* bar, const QStringList& args)
     if (!typed.isEmpty())
         TypeInto(bar, typed);
     if (open == QLatin1String("history")) {
-        TDropDownButton* button = bar->DropDownButtonControl();
-        SendMouse(button, QEvent::MouseButtonPress, QPointF(button->width() / 2.0, button->height() / 2.0));
-    } else if (open == QLatin1String("overflow") && !bar->NodeButtons().empty()) {
-        TNodeButton* first = bar->NodeButtons().back();
+        TDropDownButton* button = HistoryButton(bar);
+        if (button)
+            SendMouse(button, QEvent::MouseButtonPress, QPointF(button->width() / 2.0, button->height() / 2.0));
+    } else if (open == QLatin1String("overflow") && !ShownNodeButtons(bar).empty()) {
+        TNodeButton* first = ShownNodeButtons(bar).back();
         if (!first->ScrollButton())
             std::fprintf(stderr, "The path fits; there is no overflow button\n");
         SendMouse(first, QEvent::MouseButtonPress, QPointF(first->width() / 2.0, first->height() / 2.0));
@@ -146,38 +173,38 @@ QImage Picture(TForm2* form2, bool wholeScreen)
 
 }
 
-void ScheduleScreenshot(TForm1* Main, const QString& File, const QStringList& Args)
+void ScheduleScreenshot(TForm1* main, const QString& file, const QStringList& args)
 {
-    const bool wholeScreen = Args.contains(QStringLiteral("--open")) || Args.contains(QStringLiteral("--type"));
-    QTimer::singleShot(300, Main, [Main, File, Args, wholeScreen] {
+    const bool wholeScreen = args.contains(QStringLiteral("--open")) || args.contains(QStringLiteral("--type"));
+    QTimer::singleShot(300, main, [main, file, args, wholeScreen] {
         // Form2 runs its own modal loop; the bar is set up from inside it.
-        QTimer::singleShot(400, Main, [Main, Args] {
-            if (!Main->form2)
+        QTimer::singleShot(400, main, [main, args] {
+            if (!main->form2)
                 return;
-            TKestExplorerTreeview* bar = Main->form2->kestTree;
-            ApplyStyler(Main->form2, Args);
-            ApplyStyleAndFolder(bar, Args);
-            if (TNodeButton* b = HoveredButton(bar, Args); b && Args.contains(QStringLiteral("--hover")))
+            TKestExplorerTreeview* bar = main->form2->kestTree;
+            ApplyStyler(main->form2, args);
+            ApplyStyleAndFolder(bar, args);
+            if (TNodeButton* b = HoveredButton(bar, args); b && args.contains(QStringLiteral("--hover")))
                 SendMouse(b, QEvent::MouseMove, QPointF(b->width() - 4, b->height() / 2.0));
-            QTimer::singleShot(0, Main, [bar, Args] { OpenWhatWasAsked(bar, Args); });
+            QTimer::singleShot(0, main, [bar, args] { OpenWhatWasAsked(bar, args); });
         });
-        QTimer::singleShot(1200, Main, [Main, File, wholeScreen] {
-            TForm2* form2 = Main->form2;
+        QTimer::singleShot(1200, main, [main, file, wholeScreen] {
+            TForm2* form2 = main->form2;
             if (!form2) {
                 std::fprintf(stderr, "Form2 did not open\n");
                 QCoreApplication::exit(1);
                 return;
             }
-            const bool saved = Picture(form2, wholeScreen).save(File, "PNG");
-            std::fprintf(stdout, "%s %s\n", saved ? "Saved" : "Could not save", qPrintable(File));
+            const bool saved = Picture(form2, wholeScreen).save(file, "PNG");
+            std::fprintf(stdout, "%s %s\n", saved ? "Saved" : "Could not save", qPrintable(file));
             while (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();
             form2->SetModalResult(mrOk);
-            QTimer::singleShot(0, Main, [Main, saved] {
-                Main->Close();
+            QTimer::singleShot(0, main, [main, saved] {
+                main->Close();
                 QCoreApplication::exit(saved ? 0 : 1);
             });
         });
-        Main->Button1->click();
+        main->Button1->click();
     });
 }

@@ -24,4 +24,4 @@
 
 class TForm1;
 
-void ScheduleScreenshot(TForm1* Main, const QString& File, const QStringList& Args);
+void ScheduleScreenshot(TForm1* main, const QString& file, const QStringList& args);

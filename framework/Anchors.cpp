@@ -26,11 +26,11 @@ Span PlaceAxis(bool nearSide, bool farSide, Span origin, int parentBefore, int p
 
 }
 
-QRect TAnchorOrigin::Place(TAnchors Anchors, QSize Parent) const
+QRect TAnchorOrigin::Place(TAnchors anchors, QSize parent) const
 {
-    const Span x = PlaceAxis(Anchors.testFlag(akLeft), Anchors.testFlag(akRight), {Bounds.x(), Bounds.width()},
-                             ParentSize.width(), Parent.width());
-    const Span y = PlaceAxis(Anchors.testFlag(akTop), Anchors.testFlag(akBottom), {Bounds.y(), Bounds.height()},
-                             ParentSize.height(), Parent.height());
+    const Span x = PlaceAxis(anchors.testFlag(akLeft), anchors.testFlag(akRight), {Bounds.x(), Bounds.width()},
+                             ParentSize.width(), parent.width());
+    const Span y = PlaceAxis(anchors.testFlag(akTop), anchors.testFlag(akBottom), {Bounds.y(), Bounds.height()},
+                             ParentSize.height(), parent.height());
     return QRect(x.pos, y.pos, x.size, y.size);
 }

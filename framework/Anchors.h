@@ -14,5 +14,5 @@ struct TAnchorOrigin {
     // An edge anchored on both sides stretches with the parent; anchored on
     // the far side only it moves with it; anchored on neither side the
     // control's centre keeps its place in proportion.
-    QRect Place(TAnchors Anchors, QSize Parent) const;
+    QRect Place(TAnchors anchors, QSize parent) const;
 };

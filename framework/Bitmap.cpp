@@ -13,9 +13,9 @@ TBitmap::TBitmap(QObject* parent) : TGraphic(parent) {}
 
 TBitmap::~TBitmap() = default;
 
-void TBitmap::Assign(TPersistent* Source)
+void TBitmap::Assign(TPersistent* source)
 {
-    if (auto* b = dynamic_cast<TBitmap*>(Source)) {
+    if (auto* b = dynamic_cast<TBitmap*>(source)) {
         if (b == this)
             return;
         FImage = b->FImage;
@@ -27,17 +27,17 @@ void TBitmap::Assign(TPersistent* Source)
             Changed();
         return;
     }
-    if (!Source) {
+    if (!source) {
         Clear();
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
-void TBitmap::Draw(TCanvas& ACanvas, const QRect& Rect)
+void TBitmap::Draw(TCanvas& canvas, const QRect& rect)
 {
     if (!Empty())
-        ACanvas.DrawImage(Rect, Transparent() ? TransparentImage() : FImage);
+        canvas.DrawImage(rect, Transparent() ? TransparentImage() : FImage);
 }
 
 bool TBitmap::CanLoadFromStream(TStream& stream)

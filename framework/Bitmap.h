@@ -15,12 +15,12 @@ public:
     Q_INVOKABLE explicit TBitmap(QObject* parent = nullptr);
     ~TBitmap() override;
 
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
-    void Draw(TCanvas& ACanvas, const QRect& Rect) override;
+    void Draw(TCanvas& canvas, const QRect& rect) override;
     void SetSize(int width, int height);
-    void SetWidth(int Value) override { SetSize(Value, Height()); }
-    void SetHeight(int Value) override { SetSize(Width(), Value); }
+    void SetWidth(int value) override { SetSize(value, Height()); }
+    void SetHeight(int value) override { SetSize(Width(), value); }
 
     // Bitmap files (and any raster format Qt reads); raises EReadError when
     // the data is not a picture. Stored as "Data": the encoded file's bytes.

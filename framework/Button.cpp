@@ -4,7 +4,7 @@
 
 #include <QKeyEvent>
 
-TButton::TButton(TComponent* AOwner) : QPushButton(nullptr), TControl(this, AOwner)
+TButton::TButton(TComponent* owner) : QPushButton(nullptr), TControl(this, owner)
 {
     // Enter goes to the focused control: a button is never pressed by Enter
     // typed into another control unless it is marked Default.

@@ -32,7 +32,7 @@ class TButton : public QPushButton, public TControl {
     Q_CLASSINFO("Default:Visible", "true")
 
 public:
-    explicit TButton(TComponent* AOwner);
+    explicit TButton(TComponent* owner);
     ~TButton() override;
 
     QString Caption() const { return text(); }

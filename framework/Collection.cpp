@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-TCollection::TCollection(TCollectionItemClass ItemClass) : FItemClass(ItemClass) {}
+TCollection::TCollection(TCollectionItemClass itemClass) : FItemClass(itemClass) {}
 
 TCollection::~TCollection()
 {
@@ -16,26 +16,26 @@ TCollection::~TCollection()
 
 TCollectionItem* TCollection::Add() { return Insert(Count()); }
 
-TCollectionItem* TCollection::Insert(int Index)
+TCollectionItem* TCollection::Insert(int index)
 {
-    if (Index < 0 || Index > Count())
-        throw EListError(Exception::Format(QString::fromLatin1(Messages::ListIndex), Index));
+    if (index < 0 || index > Count())
+        throw EListError(Exception::Format(QString::fromLatin1(Messages::ListIndex), index));
     std::unique_ptr<TCollectionItem> item(GetItemClass().Create(this));
     item->FID = FNextID++;
     TCollectionItem* raw = item.get();
-    FItems.insert(FItems.begin() + Index, std::move(item));
+    FItems.insert(FItems.begin() + index, std::move(item));
     Notify(raw, TCollectionNotification::cnAdded);
     Changed();
     return raw;
 }
 
-void TCollection::Delete(int Index)
+void TCollection::Delete(int index)
 {
-    CheckIndex(Index);
-    TCollectionItem* item = FItems[size_t(Index)].get();
+    CheckIndex(index);
+    TCollectionItem* item = FItems[size_t(index)].get();
     Notify(item, TCollectionNotification::cnDeleting);
-    std::unique_ptr<TCollectionItem> gone = std::move(FItems[size_t(Index)]);
-    FItems.erase(FItems.begin() + Index);
+    std::unique_ptr<TCollectionItem> gone = std::move(FItems[size_t(index)]);
+    FItems.erase(FItems.begin() + index);
     gone->FCollection = nullptr;
     gone.reset();
     Changed();
@@ -51,32 +51,32 @@ void TCollection::Clear()
     EndUpdate();
 }
 
-void TCollection::CheckIndex(int Index) const
+void TCollection::CheckIndex(int index) const
 {
-    if (Index < 0 || Index >= Count())
-        throw EListError(Exception::Format(QString::fromLatin1(Messages::ListIndex), Index));
+    if (index < 0 || index >= Count())
+        throw EListError(Exception::Format(QString::fromLatin1(Messages::ListIndex), index));
 }
 
-TCollectionItem* TCollection::Items(int Index) const
+TCollectionItem* TCollection::Items(int index) const
 {
-    CheckIndex(Index);
-    return FItems[size_t(Index)].get();
+    CheckIndex(index);
+    return FItems[size_t(index)].get();
 }
 
-void TCollection::SetItems(int Index, TCollectionItem* Value) { Items(Index)->Assign(Value); }
+void TCollection::SetItems(int index, TCollectionItem* value) { Items(index)->Assign(value); }
 
-TCollectionItem* TCollection::FindItemID(int ID) const
+TCollectionItem* TCollection::FindItemID(int id) const
 {
     for (const auto& item : FItems)
-        if (item->FID == ID)
+        if (item->FID == id)
             return item.get();
     return nullptr;
 }
 
-int TCollection::IndexOf(const TCollectionItem* Item) const
+int TCollection::IndexOf(const TCollectionItem* item) const
 {
     for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i].get() == Item)
+        if (FItems[i].get() == item)
             return int(i);
     return -1;
 }
@@ -116,18 +116,18 @@ private:
 };
 }
 
-void TCollection::Assign(TPersistent* Source)
+void TCollection::Assign(TPersistent* source)
 {
-    auto* source = dynamic_cast<TCollection*>(Source);
-    if (!source) {
-        TPersistent::Assign(Source);
+    auto* collection = dynamic_cast<TCollection*>(source);
+    if (!collection) {
+        TPersistent::Assign(source);
         return;
     }
-    if (source == this)
+    if (collection == this)
         return;
     UpdateScope scope(*this);
     Clear();
-    for (const auto& item : source->FItems)
+    for (const auto& item : collection->FItems)
         Add()->Assign(item.get());
 }
 
@@ -141,8 +141,8 @@ void TCollection::Changed()
         Update(nullptr);
 }
 
-void TCollection::ItemChanged(TCollectionItem* Item)
+void TCollection::ItemChanged(TCollectionItem* item)
 {
     if (FUpdateCount == 0)
-        Update(Item);
+        Update(item);
 }

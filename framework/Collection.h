@@ -15,20 +15,20 @@ enum class TCollectionNotification { cnAdded, cnExtracting, cnDeleting };
 class TCollection : public QObject, public TPersistent {
     Q_OBJECT
 public:
-    explicit TCollection(TCollectionItemClass ItemClass);
+    explicit TCollection(TCollectionItemClass itemClass);
     ~TCollection() override;
 
     TCollectionItem* Add();
-    TCollectionItem* Insert(int Index);
-    void Delete(int Index);
+    TCollectionItem* Insert(int index);
+    void Delete(int index);
     void Clear();
     int Count() const { return int(FItems.size()); }
     // Raises "List index out of bounds (%d)" outside 0 .. Count - 1.
-    TCollectionItem* Items(int Index) const;
+    TCollectionItem* Items(int index) const;
     // Copies Value into the item at Index.
-    void SetItems(int Index, TCollectionItem* Value);
-    TCollectionItem* FindItemID(int ID) const;
-    int IndexOf(const TCollectionItem* Item) const;
+    void SetItems(int index, TCollectionItem* value);
+    TCollectionItem* FindItemID(int id) const;
+    int IndexOf(const TCollectionItem* item) const;
 
     void BeginUpdate();
     // An unmatched EndUpdate is ignored: the counter never goes below 0,
@@ -38,7 +38,7 @@ public:
 
     // From another collection: the items are replaced by copies of the
     // source's items. Assigning a collection to itself changes nothing.
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     virtual TCollectionItemClass GetItemClass() const { return FItemClass; }
     // The object that holds the collection, for names and stored layouts.
@@ -47,15 +47,15 @@ public:
 protected:
     // After every change once no update is pending; Item is the changed
     // item, or none when the collection as a whole changed.
-    virtual void Update(TCollectionItem* Item);
-    virtual void Notify(TCollectionItem* Item, TCollectionNotification Action);
+    virtual void Update(TCollectionItem* item);
+    virtual void Notify(TCollectionItem* item, TCollectionNotification action);
     void Changed();
 
 private:
     friend class TCollectionItem;
-    void ItemChanged(TCollectionItem* Item);
+    void ItemChanged(TCollectionItem* item);
     void MoveItem(int from, int to);
-    void CheckIndex(int Index) const;
+    void CheckIndex(int index) const;
 
     TCollectionItemClass FItemClass;
     std::vector<std::unique_ptr<TCollectionItem>> FItems;

@@ -2,23 +2,23 @@
 
 #include "framework/Collection.h"
 
-TCollectionItem::TCollectionItem(TCollection* Collection) : FCollection(Collection) {}
+TCollectionItem::TCollectionItem(TCollection* collection) : FCollection(collection) {}
 
 TCollectionItem::~TCollectionItem() = default;
 
 int TCollectionItem::Index() const { return FCollection ? FCollection->IndexOf(this) : -1; }
 
-void TCollectionItem::SetIndex(int Value)
+void TCollectionItem::SetIndex(int value)
 {
     int current = Index();
-    if (current >= 0 && current != Value)
-        FCollection->MoveItem(current, Value);
+    if (current >= 0 && current != value)
+        FCollection->MoveItem(current, value);
 }
 
 QString TCollectionItem::DisplayName() const { return ClassName(); }
 
-void TCollectionItem::Changed(bool AllItems)
+void TCollectionItem::Changed(bool allItems)
 {
     if (FCollection)
-        FCollection->ItemChanged(AllItems ? nullptr : this);
+        FCollection->ItemChanged(allItems ? nullptr : this);
 }

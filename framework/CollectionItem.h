@@ -11,14 +11,14 @@ class TCollection;
 class TCollectionItem : public QObject, public TPersistent {
     Q_OBJECT
 public:
-    explicit TCollectionItem(TCollection* Collection);
+    explicit TCollectionItem(TCollection* collection);
     ~TCollectionItem() override;
 
     TCollection* Collection() const { return FCollection; }
     // The position in the collection; -1 once the item left it.
     int Index() const;
     // Moves the item within its collection.
-    void SetIndex(int Value);
+    void SetIndex(int value);
     // Unique within the collection, never reused.
     int ID() const { return FID; }
     virtual QString DisplayName() const;
@@ -26,7 +26,7 @@ public:
 protected:
     // Tells the collection that this item changed; AllItems when the change
     // concerns every item (an order or a shared setting).
-    void Changed(bool AllItems);
+    void Changed(bool allItems);
 
 private:
     friend class TCollection;
@@ -37,7 +37,7 @@ private:
 // What a collection makes its items of: the class and how to make one.
 struct TCollectionItemClass {
     const QMetaObject* Meta = nullptr;
-    TCollectionItem* (*Create)(TCollection* Collection) = nullptr;
+    TCollectionItem* (*Create)(TCollection* collection) = nullptr;
 
     template <typename T>
     static TCollectionItemClass Of()

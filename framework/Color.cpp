@@ -22,41 +22,41 @@ void Fill(SystemColorTable& t)
 {
     QPalette p = QGuiApplication::instance() ? QGuiApplication::palette() : QPalette();
     auto rgb = [&](QPalette::ColorGroup g, QPalette::ColorRole r) { return QColorToColor(p.color(g, r)); };
-    const auto A = QPalette::Active;
-    const auto I = QPalette::Inactive;
-    const auto D = QPalette::Disabled;
+    const auto act = QPalette::Active;
+    const auto ina = QPalette::Inactive;
+    const auto dis = QPalette::Disabled;
     TColor values[SystemColorCount] = {
-        rgb(A, QPalette::Mid),             // scroll bar
-        rgb(A, QPalette::Dark),            // background
-        rgb(A, QPalette::Highlight),       // active caption
-        rgb(I, QPalette::Button),          // inactive caption
-        rgb(A, QPalette::Window),          // menu
-        rgb(A, QPalette::Base),            // window
-        rgb(A, QPalette::Shadow),          // window frame
-        rgb(A, QPalette::WindowText),      // menu text
-        rgb(A, QPalette::Text),            // window text
-        rgb(A, QPalette::HighlightedText), // caption text
-        rgb(A, QPalette::Button),          // active border
-        rgb(I, QPalette::Button),          // inactive border
-        rgb(A, QPalette::Dark),            // app work space
-        rgb(A, QPalette::Highlight),       // highlight
-        rgb(A, QPalette::HighlightedText), // highlight text
-        rgb(A, QPalette::Button),          // button face
-        rgb(A, QPalette::Dark),            // button shadow
-        rgb(D, QPalette::Text),            // gray text
-        rgb(A, QPalette::ButtonText),      // button text
-        rgb(I, QPalette::WindowText),      // inactive caption text
-        rgb(A, QPalette::Light),           // button highlight
-        rgb(A, QPalette::Shadow),          // 3-D dark shadow
-        rgb(A, QPalette::Midlight),        // 3-D light
-        rgb(A, QPalette::ToolTipText),     // info text
-        rgb(A, QPalette::ToolTipBase),     // info background
-        rgb(A, QPalette::Window),          // (unused index 25)
-        rgb(A, QPalette::Link),            // hot light
-        rgb(A, QPalette::Highlight),       // gradient active caption
-        rgb(I, QPalette::Button),          // gradient inactive caption
-        rgb(A, QPalette::Highlight),       // menu highlight
-        rgb(A, QPalette::Window),          // menu bar
+        rgb(act, QPalette::Mid),             // scroll bar
+        rgb(act, QPalette::Dark),            // background
+        rgb(act, QPalette::Highlight),       // active caption
+        rgb(ina, QPalette::Button),          // inactive caption
+        rgb(act, QPalette::Window),          // menu
+        rgb(act, QPalette::Base),            // window
+        rgb(act, QPalette::Shadow),          // window frame
+        rgb(act, QPalette::WindowText),      // menu text
+        rgb(act, QPalette::Text),            // window text
+        rgb(act, QPalette::HighlightedText), // caption text
+        rgb(act, QPalette::Button),          // active border
+        rgb(ina, QPalette::Button),          // inactive border
+        rgb(act, QPalette::Dark),            // app work space
+        rgb(act, QPalette::Highlight),       // highlight
+        rgb(act, QPalette::HighlightedText), // highlight text
+        rgb(act, QPalette::Button),          // button face
+        rgb(act, QPalette::Dark),            // button shadow
+        rgb(dis, QPalette::Text),            // gray text
+        rgb(act, QPalette::ButtonText),      // button text
+        rgb(ina, QPalette::WindowText),      // inactive caption text
+        rgb(act, QPalette::Light),           // button highlight
+        rgb(act, QPalette::Shadow),          // 3-D dark shadow
+        rgb(act, QPalette::Midlight),        // 3-D light
+        rgb(act, QPalette::ToolTipText),     // info text
+        rgb(act, QPalette::ToolTipBase),     // info background
+        rgb(act, QPalette::Window),          // (unused index 25)
+        rgb(act, QPalette::Link),            // hot light
+        rgb(act, QPalette::Highlight),       // gradient active caption
+        rgb(ina, QPalette::Button),          // gradient inactive caption
+        rgb(act, QPalette::Highlight),       // menu highlight
+        rgb(act, QPalette::Window),          // menu bar
     };
     for (int i = 0; i < SystemColorCount; ++i)
         if (!t.pinned[i])

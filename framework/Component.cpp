@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-TComponent::TComponent(QObject* self, TComponent* AOwner) : FSelf(self)
+TComponent::TComponent(QObject* self, TComponent* owner) : FSelf(self)
 {
     Q_ASSERT(self);
-    if (AOwner)
-        AOwner->InsertComponent(this);
+    if (owner)
+        owner->InsertComponent(this);
 }
 
 TComponent::~TComponent()
@@ -51,65 +51,65 @@ QString TComponent::Name() const { return FSelf->objectName(); }
 
 void TComponent::SetName(const QString& name) { FSelf->setObjectName(name); }
 
-void TComponent::InsertComponent(TComponent* AComponent)
+void TComponent::InsertComponent(TComponent* component)
 {
-    if (AComponent->FOwner)
-        AComponent->FOwner->RemoveComponent(AComponent);
-    Insert(AComponent);
-    Notification(AComponent, TOperation::opInsert);
+    if (component->FOwner)
+        component->FOwner->RemoveComponent(component);
+    Insert(component);
+    Notification(component, TOperation::opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent* AComponent)
+void TComponent::RemoveComponent(TComponent* component)
 {
-    Notification(AComponent, TOperation::opRemove);
-    Remove(AComponent);
+    Notification(component, TOperation::opRemove);
+    Remove(component);
 }
 
-void TComponent::Insert(TComponent* AComponent)
+void TComponent::Insert(TComponent* component)
 {
-    FComponents.push_back(AComponent);
-    AComponent->FOwner = this;
+    FComponents.push_back(component);
+    component->FOwner = this;
 }
 
-void TComponent::Remove(TComponent* AComponent)
+void TComponent::Remove(TComponent* component)
 {
-    auto it = std::find(FComponents.rbegin(), FComponents.rend(), AComponent);
+    auto it = std::find(FComponents.rbegin(), FComponents.rend(), component);
     if (it != FComponents.rend())
         FComponents.erase(std::next(it).base());
-    AComponent->FOwner = nullptr;
+    component->FOwner = nullptr;
 }
 
-void TComponent::FreeNotification(TComponent* AComponent)
+void TComponent::FreeNotification(TComponent* component)
 {
-    if (!AComponent || AComponent == this)
+    if (!component || component == this)
         return;
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end()) {
-        FFreeNotifies.push_back(AComponent);
-        AComponent->FFreeNotifies.push_back(this);
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), component) == FFreeNotifies.end()) {
+        FFreeNotifies.push_back(component);
+        component->FFreeNotifies.push_back(this);
     }
 }
 
-void TComponent::RemoveFreeNotification(TComponent* AComponent)
+void TComponent::RemoveFreeNotification(TComponent* component)
 {
-    if (!AComponent)
+    if (!component)
         return;
     auto drop = [](std::vector<TComponent*>& v, TComponent* c) { v.erase(std::remove(v.begin(), v.end(), c), v.end()); };
-    drop(FFreeNotifies, AComponent);
-    drop(AComponent->FFreeNotifies, this);
+    drop(FFreeNotifies, component);
+    drop(component->FFreeNotifies, this);
 }
 
-void TComponent::Notification(TComponent* AComponent, TOperation Operation)
+void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (Operation == TOperation::opRemove && AComponent)
-        RemoveFreeNotification(AComponent);
+    if (operation == TOperation::opRemove && component)
+        RemoveFreeNotification(component);
     // Every owned component hears of the change too (a sibling's image list
     // going away, for instance). Iterate by index: handlers may remove items.
     for (size_t i = FComponents.size(); i-- > 0;) {
         if (i >= FComponents.size())
             continue;
         TComponent* c = FComponents[i];
-        if (c != AComponent)
-            c->Notification(AComponent, Operation);
+        if (c != component)
+            c->Notification(component, operation);
     }
 }
 

@@ -30,7 +30,7 @@ enum class TOperation { opInsert, opRemove };
 
 class TComponent : public TPersistent {
 public:
-    TComponent(QObject* self, TComponent* AOwner);
+    TComponent(QObject* self, TComponent* owner);
     ~TComponent() override;
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
@@ -49,11 +49,11 @@ public:
     bool IsReading() const { return FComponentState.testFlag(csReading); }
     bool IsDestroying() const { return FComponentState.testFlag(csDestroying); }
 
-    void InsertComponent(TComponent* AComponent);
-    void RemoveComponent(TComponent* AComponent);
-    // Ask to be told (Notification with opRemove) when AComponent goes away.
-    void FreeNotification(TComponent* AComponent);
-    void RemoveFreeNotification(TComponent* AComponent);
+    void InsertComponent(TComponent* component);
+    void RemoveComponent(TComponent* component);
+    // Ask to be told (Notification with opRemove) when component goes away.
+    void FreeNotification(TComponent* component);
+    void RemoveFreeNotification(TComponent* component);
 
     // Called once the stored layout has been read completely.
     virtual void Loaded();
@@ -74,11 +74,11 @@ public:
     QObject* Object() const { return FSelf; }
 
 protected:
-    virtual void Notification(TComponent* AComponent, TOperation Operation);
+    virtual void Notification(TComponent* component, TOperation operation);
 
 private:
-    void Insert(TComponent* AComponent);
-    void Remove(TComponent* AComponent);
+    void Insert(TComponent* component);
+    void Remove(TComponent* component);
     void DestroyComponents();
 
     QObject* FSelf;

@@ -36,8 +36,8 @@ void EnsureAlignFilter(QWidget* parent)
 
 }
 
-TControl::TControl(QWidget* self, TComponent* AOwner)
-    : TComponent(self, AOwner), FWidget(self), FFont(std::make_unique<TFont>()),
+TControl::TControl(QWidget* self, TComponent* owner)
+    : TComponent(self, owner), FWidget(self), FFont(std::make_unique<TFont>()),
       FConstraints(std::make_unique<TSizeConstraints>())
 {
     FFont->OnChange = [this](QObject*) {
@@ -78,13 +78,13 @@ void TControl::SetTop(int value) { SetBounds(Left(), value, Width(), Height()); 
 void TControl::SetWidth(int value) { SetBounds(Left(), Top(), value, Height()); }
 void TControl::SetHeight(int value) { SetBounds(Left(), Top(), Width(), value); }
 
-void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+void TControl::SetBounds(int left, int top, int width, int height)
 {
     if (FWidget->isWindow()) {
-        FWidget->move(ALeft, ATop);
-        FWidget->resize(std::max(0, AWidth), std::max(0, AHeight));
+        FWidget->move(left, top);
+        FWidget->resize(std::max(0, width), std::max(0, height));
     } else {
-        FWidget->setGeometry(ALeft, ATop, std::max(0, AWidth), std::max(0, AHeight));
+        FWidget->setGeometry(left, top, std::max(0, width), std::max(0, height));
     }
     RecordAnchorOrigin();
     if (FAlign != alNone)
@@ -149,21 +149,21 @@ bool TControl::DoContextPopup(const QPoint& globalPos)
     return true;
 }
 
-void TControl::Notification(TComponent* AComponent, TOperation Operation)
+void TControl::Notification(TComponent* component, TOperation operation)
 {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && FPopupMenu && AComponent == static_cast<TComponent*>(FPopupMenu))
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && FPopupMenu && component == static_cast<TComponent*>(FPopupMenu))
         FPopupMenu = nullptr;
 }
 
-bool TControl::DragOver(QDragMoveEvent* event, TDragState State)
+bool TControl::DragOver(QDragMoveEvent* event, TDragState state)
 {
     if (!OnDragOver)
         return false;
     FDragSource = event->source();
     FDragPos = event->position().toPoint();
     bool accept = true;
-    OnDragOver(FWidget, FDragSource, FDragPos.x(), FDragPos.y(), State, accept);
+    OnDragOver(FWidget, FDragSource, FDragPos.x(), FDragPos.y(), state, accept);
     if (accept)
         event->acceptProposedAction();
     else

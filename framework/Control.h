@@ -22,7 +22,7 @@ class TSizeConstraints;
 
 class TControl : public TComponent {
 public:
-    TControl(QWidget* self, TComponent* AOwner);
+    TControl(QWidget* self, TComponent* owner);
     ~TControl() override;
 
     QWidget* Widget() const { return FWidget; }
@@ -37,7 +37,7 @@ public:
     void SetWidth(int value);
     int Height() const;
     void SetHeight(int value);
-    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    virtual void SetBounds(int left, int top, int width, int height);
     QRect ClientRect() const { return FWidget->rect(); }
 
     TAlign Align() const { return FAlign; }
@@ -103,7 +103,7 @@ public:
     // assigned the handler decides whether the drop is taken (and the event
     // is accepted or ignored accordingly); returns false when there is no
     // handler and the widget's own handling should run.
-    bool DragOver(QDragMoveEvent* event, TDragState State);
+    bool DragOver(QDragMoveEvent* event, TDragState state);
     void DragLeave();
     bool DragDrop(QDropEvent* event);
 
@@ -113,7 +113,7 @@ public:
     static void AlignControls(QWidget* parent);
 
 protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
     // Applies the font, or the colour, to the widget; derived controls pick
     // the palette role that is their background.

@@ -22,7 +22,7 @@ public:
 
 }
 
-TCustomEdit::TCustomEdit(TComponent* AOwner) : QLineEdit(nullptr), TControl(this, AOwner)
+TCustomEdit::TCustomEdit(TComponent* owner) : QLineEdit(nullptr), TControl(this, owner)
 {
     SetColor(clWindow);
     connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
@@ -124,16 +124,16 @@ TMouseButton ButtonOf(const QMouseEvent* event)
 
 }
 
-void TCustomEdit::KeyDown(int& Key, TShiftState Shift)
+void TCustomEdit::KeyDown(int& key, TShiftState shift)
 {
     if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
+        OnKeyDown(this, key, shift);
 }
 
-void TCustomEdit::KeyPress(QChar& Key)
+void TCustomEdit::KeyPress(QChar& key)
 {
     if (OnKeyPress)
-        OnKeyPress(this, Key);
+        OnKeyPress(this, key);
 }
 
 namespace {

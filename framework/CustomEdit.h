@@ -10,7 +10,7 @@
 class TCustomEdit : public QLineEdit, public TControl {
     Q_OBJECT
 public:
-    explicit TCustomEdit(TComponent* AOwner);
+    explicit TCustomEdit(TComponent* owner);
     ~TCustomEdit() override;
 
     QString Text() const { return text(); }
@@ -73,11 +73,11 @@ protected:
     virtual void Change();
     // The key-down step: fires OnKeyDown. A Key of 0 afterwards swallows the
     // key; derived controls run their own steps after the inherited one.
-    virtual void KeyDown(int& Key, TShiftState Shift);
+    virtual void KeyDown(int& key, TShiftState shift);
     // The character step, for each character a key types (printable ones,
     // Backspace, Escape): fires OnKeyPress. A null Key afterwards swallows
     // the character; another one is typed instead.
-    virtual void KeyPress(QChar& Key);
+    virtual void KeyPress(QChar& key);
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -22,19 +22,19 @@ TShiftState ShiftStateOf(const QInputEvent* event)
     return state;
 }
 
-bool FireKeyEvents(QObject* Sender, QKeyEvent* event, const TKeyEvent& OnKeyDown, const TKeyPressEvent& OnKeyPress)
+bool FireKeyEvents(QObject* sender, QKeyEvent* event, const TKeyEvent& onKeyDown, const TKeyPressEvent& onKeyPress)
 {
-    QPointer<QObject> alive(Sender);
-    if (OnKeyDown) {
+    QPointer<QObject> alive(sender);
+    if (onKeyDown) {
         int key = event->key();
-        OnKeyDown(Sender, key, ShiftStateOf(event));
+        onKeyDown(sender, key, ShiftStateOf(event));
         if (key == 0 || !alive)
             return false;
     }
     const QString text = event->text();
-    if (OnKeyPress && text.size() == 1) {
+    if (onKeyPress && text.size() == 1) {
         QChar ch = text.at(0);
-        OnKeyPress(Sender, ch);
+        onKeyPress(sender, ch);
         if (ch.isNull() || !alive)
             return false;
     }

@@ -34,31 +34,31 @@ using enum TDragState;
 // The modifier keys and mouse buttons held during an input event.
 TShiftState ShiftStateOf(const QInputEvent* event);
 
-using TNotifyEvent = std::function<void(QObject* Sender)>;
+using TNotifyEvent = std::function<void(QObject* sender)>;
 // Key is the Qt key code; a handler may change it (0 swallows the key).
-using TKeyEvent = std::function<void(QObject* Sender, int& Key, TShiftState Shift)>;
-using TKeyPressEvent = std::function<void(QObject* Sender, QChar& Key)>;
-using TMouseEvent = std::function<void(QObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
-using TMouseMoveEvent = std::function<void(QObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(QObject* sender, int& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(QObject* sender, QChar& key)>;
+using TMouseEvent = std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(QObject* sender, TShiftState shift, int x, int y)>;
 // Dragging: Source is what is dragged (none for a drag from another
 // program); a drag-over handler sets Accept to take the drop. X and Y are in
 // the control's client coordinates.
 using TDragOverEvent =
-    std::function<void(QObject* Sender, QObject* Source, int X, int Y, TDragState State, bool& Accept)>;
-using TDragDropEvent = std::function<void(QObject* Sender, QObject* Source, int X, int Y)>;
+    std::function<void(QObject* sender, QObject* source, int x, int y, TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(QObject* sender, QObject* source, int x, int y)>;
 // The end of a drag or dock the control started: the second argument is the
 // Target where it ended (none when it was cancelled). The same shape as a
 // drop, so the same type and the same handler methods.
 using TEndDragEvent = TDragDropEvent;
 // The start of a drag or dock; the handler may supply the object that is
 // dragged instead of the control.
-using TStartDragEvent = std::function<void(QObject* Sender, QObject*& DragObject)>;
+using TStartDragEvent = std::function<void(QObject* sender, QObject*& dragObject)>;
 using TStartDockEvent = TStartDragEvent;
 
 // Fires OnKeyDown, then OnKeyPress for a key that types one character.
 // Returns false when a handler swallowed the key (or the sender went away
 // in a handler); the caller then skips its default handling.
-bool FireKeyEvents(QObject* Sender, QKeyEvent* event, const TKeyEvent& OnKeyDown, const TKeyPressEvent& OnKeyPress);
+bool FireKeyEvents(QObject* sender, QKeyEvent* event, const TKeyEvent& onKeyDown, const TKeyPressEvent& onKeyPress);
 
 Q_DECLARE_METATYPE(TNotifyEvent)
 Q_DECLARE_METATYPE(TKeyEvent)

@@ -34,10 +34,10 @@ public:
     using TWriterProc = std::function<void(TWriter&)>;
     using TStreamProc = std::function<void(TStream&)>;
 
-    virtual void DefineProperty(const QString& Name, const TReaderProc& ReadData, const TWriterProc& WriteData,
-                                bool HasData) = 0;
-    virtual void DefineBinaryProperty(const QString& Name, const TStreamProc& ReadData, const TStreamProc& WriteData,
-                                      bool HasData) = 0;
+    virtual void DefineProperty(const QString& name, const TReaderProc& readData, const TWriterProc& writeData,
+                                bool hasData) = 0;
+    virtual void DefineBinaryProperty(const QString& name, const TStreamProc& readData, const TStreamProc& writeData,
+                                      bool hasData) = 0;
     // The same object in an ancestor layout, when one is written against it.
     TPersistent* Ancestor() const { return FAncestor; }
 

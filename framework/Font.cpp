@@ -9,9 +9,9 @@ TFont::TFont(QObject* parent) : QObject(parent) {}
 
 TFont::~TFont() = default;
 
-void TFont::Assign(TPersistent* Source)
+void TFont::Assign(TPersistent* source)
 {
-    if (auto* f = dynamic_cast<TFont*>(Source)) {
+    if (auto* f = dynamic_cast<TFont*>(source)) {
         if (f == this)
             return;
         FCharset = f->FCharset;
@@ -19,10 +19,11 @@ void TFont::Assign(TPersistent* Source)
         FHeight = f->FHeight;
         FName = f->FName;
         FStyle = f->FStyle;
+        FOrientation = f->FOrientation;
         Changed();
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
 void TFont::Changed()
@@ -69,6 +70,14 @@ void TFont::SetStyle(TFontStyles value)
 {
     if (value != FStyle) {
         FStyle = value;
+        Changed();
+    }
+}
+
+void TFont::SetOrientation(int value)
+{
+    if (value != FOrientation) {
+        FOrientation = value;
         Changed();
     }
 }

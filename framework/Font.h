@@ -23,7 +23,7 @@ public:
     explicit TFont(QObject* parent = nullptr);
     ~TFont() override;
 
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     TFontCharset Charset() const { return FCharset; }
     void SetCharset(TFontCharset value);
@@ -43,6 +43,11 @@ public:
     int Size() const;
     void SetSize(int points);
 
+    // The angle of the text's base line in tenths of a degree, counter-
+    // clockwise on screen. Drawing state only: layouts do not store it.
+    int Orientation() const { return FOrientation; }
+    void SetOrientation(int value);
+
     // The Qt font, with the height multiplied by scale and rounded.
     QFont ToQFont(double scale = 1.0) const;
     void FromQFont(const QFont& font);
@@ -57,4 +62,5 @@ private:
     int FHeight = -11;
     QString FName = QStringLiteral("Tahoma");
     TFontStyles FStyle;
+    int FOrientation = 0;
 };

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-TCustomForm::TCustomForm(TComponent* AOwner) : QDialog(nullptr), TControl(this, AOwner)
+TCustomForm::TCustomForm(TComponent* owner) : QDialog(nullptr), TControl(this, owner)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
@@ -23,7 +23,7 @@ TCustomForm::~TCustomForm()
         OnDestroy(this);
 }
 
-TForm::TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
+TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
 
 TForm::~TForm() = default;
 

@@ -9,16 +9,16 @@
 class TCustomForm : public QDialog, public TControl {
     Q_OBJECT
 public:
-    explicit TCustomForm(TComponent* AOwner);
+    explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
 
     // Creates a form of class T: the constructor runs, then the stored layout
     // of the class ("<class name>.layout" among the layout resources) is read
     // into it, then OnCreate fires.
     template <typename T>
-    static T* Create(TComponent* AOwner)
+    static T* Create(TComponent* owner)
     {
-        auto* form = new T(AOwner);
+        auto* form = new T(owner);
         form->InitFromLayout();
         form->DoCreate();
         return form;
@@ -94,6 +94,6 @@ class TForm : public TCustomForm {
     Q_CLASSINFO("Default:Scaled", "true")
 
 public:
-    explicit TForm(TComponent* AOwner);
+    explicit TForm(TComponent* owner);
     ~TForm() override;
 };

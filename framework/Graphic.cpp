@@ -18,45 +18,45 @@ void TGraphic::SetHeight(int)
     throw EInvalidGraphicOperation(QString::fromLatin1(Messages::GraphicSizeUnsupported));
 }
 
-void TGraphic::LoadFromFile(const QString& Filename)
+void TGraphic::LoadFromFile(const QString& filename)
 {
-    TFileStream stream(Filename, QIODevice::ReadOnly);
+    TFileStream stream(filename, QIODevice::ReadOnly);
     LoadFromStream(stream);
 }
 
-void TGraphic::SaveToFile(const QString& Filename)
+void TGraphic::SaveToFile(const QString& filename)
 {
-    TFileStream stream(Filename, QIODevice::WriteOnly | QIODevice::Truncate);
+    TFileStream stream(filename, QIODevice::WriteOnly | QIODevice::Truncate);
     SaveToStream(stream);
 }
 
 bool TGraphic::CanLoadFromStream(TStream&) { return false; }
 
-void TGraphic::SetTransparent(bool Value)
+void TGraphic::SetTransparent(bool value)
 {
-    if (Value == FTransparent)
+    if (value == FTransparent)
         return;
-    FTransparent = Value;
+    FTransparent = value;
     Changed(this);
 }
 
-void TGraphic::SetModified(bool Value)
+void TGraphic::SetModified(bool value)
 {
-    if (Value)
+    if (value)
         Changed(this);
     else
         FModified = false;
 }
 
-void TGraphic::DefineProperties(TFiler* Filer)
+void TGraphic::DefineProperties(TFiler* filer)
 {
-    Filer->DefineBinaryProperty(
+    filer->DefineBinaryProperty(
         QStringLiteral("Data"), [this](TStream& s) { ReadData(s); }, [this](TStream& s) { WriteData(s); }, !Empty());
 }
 
-void TGraphic::ReadData(TStream& Stream) { LoadFromStream(Stream); }
+void TGraphic::ReadData(TStream& stream) { LoadFromStream(stream); }
 
-void TGraphic::WriteData(TStream& Stream) { SaveToStream(Stream); }
+void TGraphic::WriteData(TStream& stream) { SaveToStream(stream); }
 
 void TGraphic::Changed(QObject*)
 {

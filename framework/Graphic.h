@@ -22,31 +22,31 @@ public:
     explicit TGraphic(QObject* parent = nullptr);
     ~TGraphic() override;
 
-    virtual void Draw(TCanvas& ACanvas, const QRect& Rect) = 0;
+    virtual void Draw(TCanvas& canvas, const QRect& rect) = 0;
 
     bool Empty() const { return GetEmpty(); }
     int Width() const { return GetWidth(); }
     int Height() const { return GetHeight(); }
     // Graphics without a settable size raise EInvalidGraphicOperation.
-    virtual void SetWidth(int Value);
-    virtual void SetHeight(int Value);
+    virtual void SetWidth(int value);
+    virtual void SetHeight(int value);
 
-    virtual void LoadFromStream(TStream& Stream) = 0;
-    virtual void SaveToStream(TStream& Stream) = 0;
-    virtual void LoadFromFile(const QString& Filename);
-    virtual void SaveToFile(const QString& Filename);
+    virtual void LoadFromStream(TStream& stream) = 0;
+    virtual void SaveToStream(TStream& stream) = 0;
+    virtual void LoadFromFile(const QString& filename);
+    virtual void SaveToFile(const QString& filename);
     // The base reads nothing; a class that recognises its data overrides it.
-    static bool CanLoadFromStream(TStream& Stream);
+    static bool CanLoadFromStream(TStream& stream);
 
     bool Transparent() const { return GetTransparent(); }
-    void SetTransparent(bool Value);
+    void SetTransparent(bool value);
     bool Modified() const { return FModified; }
-    void SetModified(bool Value);
+    void SetModified(bool value);
 
-    void DefineProperties(TFiler* Filer) override;
+    void DefineProperties(TFiler* filer) override;
     // The stored form of the picture's data: by default its stream form.
-    virtual void ReadData(TStream& Stream);
-    virtual void WriteData(TStream& Stream);
+    virtual void ReadData(TStream& stream);
+    virtual void WriteData(TStream& stream);
 
     TNotifyEvent OnChange;
 
@@ -55,7 +55,7 @@ protected:
     virtual int GetWidth() const = 0;
     virtual int GetHeight() const = 0;
     virtual bool GetTransparent() const { return FTransparent; }
-    virtual void Changed(QObject* Sender);
+    virtual void Changed(QObject* sender);
 
 private:
     bool FTransparent = false;

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-TGraphicControl::TGraphicControl(TComponent* AOwner) : QWidget(nullptr), TControl(this, AOwner)
+TGraphicControl::TGraphicControl(TComponent* owner) : QWidget(nullptr), TControl(this, owner)
 {
     // The parent's background shows through wherever the control paints nothing.
     setAttribute(Qt::WA_NoSystemBackground);

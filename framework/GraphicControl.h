@@ -10,7 +10,7 @@
 class TGraphicControl : public QWidget, public TControl {
     Q_OBJECT
 public:
-    explicit TGraphicControl(TComponent* AOwner);
+    explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
 
     // Repaints at once (Repaint) or when the event loop gets to it (Invalidate).

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-TCustomImageList::TCustomImageList(TComponent* AOwner) : QObject(nullptr), TComponent(this, AOwner) {}
+TCustomImageList::TCustomImageList(TComponent* owner) : QObject(nullptr), TComponent(this, owner) {}
 
 TCustomImageList::~TCustomImageList() { Destroying(); }
 

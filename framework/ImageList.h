@@ -15,7 +15,7 @@ class QPainter;
 class TCustomImageList : public QObject, public TComponent {
     Q_OBJECT
 public:
-    explicit TCustomImageList(TComponent* AOwner);
+    explicit TCustomImageList(TComponent* owner);
     ~TCustomImageList() override;
 
     int Width() const { return FWidth; }
@@ -54,5 +54,5 @@ class TImageList : public TCustomImageList {
     Q_CLASSINFO("Default:Width", "16")
     Q_CLASSINFO("Default:Height", "16")
 public:
-    explicit TImageList(TComponent* AOwner) : TCustomImageList(AOwner) {}
+    explicit TImageList(TComponent* owner) : TCustomImageList(owner) {}
 };

@@ -57,23 +57,23 @@ public:
     DefinedPropertyReader(const QString& name, const TLayoutValue& value) : FName(name), FValue(value) {}
     bool Found() const { return FFound; }
 
-    void DefineProperty(const QString& Name, const TReaderProc& ReadData, const TWriterProc&, bool) override
+    void DefineProperty(const QString& name, const TReaderProc& readData, const TWriterProc&, bool) override
     {
-        if (FFound || Name.compare(FName, Qt::CaseInsensitive) != 0 || !ReadData)
+        if (FFound || name.compare(FName, Qt::CaseInsensitive) != 0 || !readData)
             return;
         FFound = true;
-        ValueReader reader(FValue, Name);
-        ReadData(reader);
+        ValueReader reader(FValue, name);
+        readData(reader);
     }
-    void DefineBinaryProperty(const QString& Name, const TStreamProc& ReadData, const TStreamProc&, bool) override
+    void DefineBinaryProperty(const QString& name, const TStreamProc& readData, const TStreamProc&, bool) override
     {
-        if (FFound || Name.compare(FName, Qt::CaseInsensitive) != 0 || !ReadData)
+        if (FFound || name.compare(FName, Qt::CaseInsensitive) != 0 || !readData)
             return;
         FFound = true;
         if (FValue.kind != TLayoutValue::vkBinary)
-            throw EReadError(QStringLiteral("property \"%1\" expects binary data").arg(Name));
+            throw EReadError(QStringLiteral("property \"%1\" expects binary data").arg(name));
         TMemoryStream stream(FValue.bytes);
-        ReadData(stream);
+        readData(stream);
     }
 
 private:

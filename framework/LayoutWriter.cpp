@@ -29,24 +29,24 @@ class DefinedPropertyWriter : public TFiler {
 public:
     DefinedPropertyWriter(const QString& prefix, std::vector<TLayoutProperty>& out) : FPrefix(prefix), FOut(out) {}
 
-    void DefineProperty(const QString& Name, const TReaderProc&, const TWriterProc& WriteData, bool HasData) override
+    void DefineProperty(const QString& name, const TReaderProc&, const TWriterProc& writeData, bool hasData) override
     {
-        if (!HasData || !WriteData)
+        if (!hasData || !writeData)
             return;
         TLayoutProperty p;
-        p.path = FPrefix + Name;
+        p.path = FPrefix + name;
         ValueWriter writer(p.value);
-        WriteData(writer);
+        writeData(writer);
         FOut.push_back(std::move(p));
     }
-    void DefineBinaryProperty(const QString& Name, const TStreamProc&, const TStreamProc& WriteData,
-                              bool HasData) override
+    void DefineBinaryProperty(const QString& name, const TStreamProc&, const TStreamProc& writeData,
+                              bool hasData) override
     {
-        if (!HasData || !WriteData)
+        if (!hasData || !writeData)
             return;
         TMemoryStream stream;
-        WriteData(stream);
-        FOut.push_back({FPrefix + Name, TLayoutValue::Binary(stream.Bytes()), 0});
+        writeData(stream);
+        FOut.push_back({FPrefix + name, TLayoutValue::Binary(stream.Bytes()), 0});
     }
 
 private:

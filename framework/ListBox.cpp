@@ -11,36 +11,36 @@ IListBoxSource::~IListBoxSource() = default;
 
 TListBoxItems::TListBoxItems(QObject* parent) : QAbstractListModel(parent) {}
 
-QString TListBoxItems::Strings(int Index) const
+QString TListBoxItems::Strings(int index) const
 {
-    return FSource ? FSource->Text(Index) : FItems.at(size_t(Index)).text;
+    return FSource ? FSource->Text(index) : FItems.at(size_t(index)).text;
 }
 
-void* TListBoxItems::Objects(int Index) const
+void* TListBoxItems::Objects(int index) const
 {
-    return FSource ? FSource->Object(Index) : FItems.at(size_t(Index)).object;
+    return FSource ? FSource->Object(index) : FItems.at(size_t(index)).object;
 }
 
-void TListBoxItems::SetSource(std::unique_ptr<IListBoxSource> Source)
+void TListBoxItems::SetSource(std::unique_ptr<IListBoxSource> source)
 {
     if (FUpdateCount == 0)
         beginResetModel();
     FItems.clear();
-    FSource = std::move(Source);
+    FSource = std::move(source);
     if (FUpdateCount == 0)
         endResetModel();
 }
 
-int TListBoxItems::AddObject(const QString& Text, void* Object)
+int TListBoxItems::AddObject(const QString& text, void* object)
 {
     Q_ASSERT(!FSource);
     const int row = Count();
     if (FUpdateCount > 0) {
-        FItems.push_back({Text, Object});
+        FItems.push_back({text, object});
         return row;
     }
     beginInsertRows(QModelIndex(), row, row);
-    FItems.push_back({Text, Object});
+    FItems.push_back({text, object});
     endInsertRows();
     return row;
 }
@@ -60,10 +60,10 @@ void TListBoxItems::Clear()
     endResetModel();
 }
 
-int TListBoxItems::IndexOf(const QString& Text) const
+int TListBoxItems::IndexOf(const QString& text) const
 {
     for (int i = 0; i < Count(); ++i)
-        if (Strings(i).compare(Text, Qt::CaseInsensitive) == 0)
+        if (Strings(i).compare(text, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -119,8 +119,8 @@ private:
     TCustomListBox* FList;
 };
 
-TCustomListBox::TCustomListBox(TComponent* AOwner)
-    : QListView(nullptr), TControl(this, AOwner), FItems(new TListBoxItems(this))
+TCustomListBox::TCustomListBox(TComponent* owner)
+    : QListView(nullptr), TControl(this, owner), FItems(new TListBoxItems(this))
 {
     setModel(FItems);
     setItemDelegate(new TItemDelegate(this));
@@ -143,52 +143,52 @@ int TCustomListBox::ItemIndex() const
     return current.isValid() && selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
-void TCustomListBox::SetItemIndex(int Value)
+void TCustomListBox::SetItemIndex(int value)
 {
-    if (Value < 0 || Value >= FItems->Count()) {
+    if (value < 0 || value >= FItems->Count()) {
         selectionModel()->clear();
         return;
     }
-    const QModelIndex index = FItems->index(Value);
+    const QModelIndex index = FItems->index(value);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);
 }
 
-void TCustomListBox::SetItemHeight(int Value)
+void TCustomListBox::SetItemHeight(int value)
 {
-    if (Value <= 0 || Value == FItemHeight)
+    if (value <= 0 || value == FItemHeight)
         return;
-    FItemHeight = Value;
+    FItemHeight = value;
     // Uniform rows are measured once; make the view measure again.
     doItemsLayout();
 }
 
-int TCustomListBox::ItemAtPos(const QPoint& Pos) const
+int TCustomListBox::ItemAtPos(const QPoint& pos) const
 {
-    const QModelIndex index = indexAt(Pos - viewport()->pos());
+    const QModelIndex index = indexAt(pos - viewport()->pos());
     return index.isValid() ? index.row() : -1;
 }
 
-QRect TCustomListBox::ItemRect(int Index) const
+QRect TCustomListBox::ItemRect(int index) const
 {
-    if (Index < 0 || Index >= FItems->Count())
+    if (index < 0 || index >= FItems->Count())
         return {};
-    return visualRect(FItems->index(Index)).translated(viewport()->pos());
+    return visualRect(FItems->index(index)).translated(viewport()->pos());
 }
 
-void TCustomListBox::SetCtl3D(bool Value)
+void TCustomListBox::SetCtl3D(bool value)
 {
-    FCtl3D = Value;
+    FCtl3D = value;
     // Flat: a one-pixel line around, so the items fill all but two pixels.
-    setFrameStyle(Value ? QFrame::StyledPanel | QFrame::Sunken : QFrame::Box | QFrame::Plain);
+    setFrameStyle(value ? QFrame::StyledPanel | QFrame::Sunken : QFrame::Box | QFrame::Plain);
     setLineWidth(1);
 }
 
-void TCustomListBox::DrawItem(QPainter& Canvas, int Index, QRect Rect, bool)
+void TCustomListBox::DrawItem(QPainter& canvas, int index, QRect rect, bool)
 {
-    Canvas.fillRect(Rect, Canvas.brush());
-    Canvas.drawText(Rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    FItems->Strings(Index));
+    canvas.fillRect(rect, canvas.brush());
+    canvas.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    FItems->Strings(index));
 }
 
 void TCustomListBox::keyPressEvent(QKeyEvent* event)

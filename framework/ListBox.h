@@ -20,20 +20,20 @@ class IListBoxSource {
 public:
     virtual ~IListBoxSource();
     virtual int Count() const = 0;
-    virtual QString Text(int Index) const = 0;
-    virtual void* Object(int Index) const = 0;
+    virtual QString Text(int index) const = 0;
+    virtual void* Object(int index) const = 0;
 };
 
 // A source given by three functions.
 class TListBoxSource : public IListBoxSource {
 public:
-    TListBoxSource(std::function<int()> CountOf, std::function<QString(int)> TextOf, std::function<void*(int)> ObjectOf)
-        : FCount(std::move(CountOf)), FText(std::move(TextOf)), FObject(std::move(ObjectOf))
+    TListBoxSource(std::function<int()> countOf, std::function<QString(int)> textOf, std::function<void*(int)> objectOf)
+        : FCount(std::move(countOf)), FText(std::move(textOf)), FObject(std::move(objectOf))
     {
     }
     int Count() const override { return FCount(); }
-    QString Text(int Index) const override { return FText(Index); }
-    void* Object(int Index) const override { return FObject(Index); }
+    QString Text(int index) const override { return FText(index); }
+    void* Object(int index) const override { return FObject(index); }
 
 private:
     std::function<int()> FCount;
@@ -47,15 +47,15 @@ public:
     explicit TListBoxItems(QObject* parent = nullptr);
 
     int Count() const { return FSource ? FSource->Count() : int(FItems.size()); }
-    QString Strings(int Index) const;
-    void* Objects(int Index) const;
-    int AddObject(const QString& Text, void* Object);
+    QString Strings(int index) const;
+    void* Objects(int index) const;
+    int AddObject(const QString& text, void* object);
     // Empties the list, and forgets its source.
     void Clear();
     // The items become those of Source, read as the view needs them.
-    void SetSource(std::unique_ptr<IListBoxSource> Source);
+    void SetSource(std::unique_ptr<IListBoxSource> source);
     // The first item whose text equals Text ignoring case, or -1.
-    int IndexOf(const QString& Text) const;
+    int IndexOf(const QString& text) const;
 
     // Adding many items between these two resets the view once.
     void BeginUpdate();
@@ -77,19 +77,19 @@ private:
 class TCustomListBox : public QListView, public TControl {
     Q_OBJECT
 public:
-    explicit TCustomListBox(TComponent* AOwner);
+    explicit TCustomListBox(TComponent* owner);
     ~TCustomListBox() override;
 
     TListBoxItems* Items() const { return FItems; }
     int ItemIndex() const;
-    virtual void SetItemIndex(int Value);
+    virtual void SetItemIndex(int value);
     int ItemHeight() const { return FItemHeight; }
-    void SetItemHeight(int Value);
+    void SetItemHeight(int value);
     // The item at a client point; -1 when the point is below the last item.
-    int ItemAtPos(const QPoint& Pos) const;
-    QRect ItemRect(int Index) const;
+    int ItemAtPos(const QPoint& pos) const;
+    QRect ItemRect(int index) const;
     bool Ctl3D() const { return FCtl3D; }
-    void SetCtl3D(bool Value);
+    void SetCtl3D(bool value);
 
     TNotifyEvent OnClick;
     TKeyEvent OnKeyDown;
@@ -99,7 +99,7 @@ protected:
     // Draws one item; Rect is in the list's client coordinates. The painter
     // carries the list's font, and its brush and pen the colours of the
     // item's state.
-    virtual void DrawItem(QPainter& Canvas, int Index, QRect Rect, bool Selected);
+    virtual void DrawItem(QPainter& canvas, int index, QRect rect, bool selected);
 
     void keyPressEvent(QKeyEvent* event) override;
     // The mouse chooses through SetItemIndex alone, never by the view's own

@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <algorithm>
 
-TMenuItem::TMenuItem(TComponent* AOwner)
-    : QObject(nullptr), TComponent(this, AOwner), FAction(std::make_unique<QAction>())
+TMenuItem::TMenuItem(TComponent* owner)
+    : QObject(nullptr), TComponent(this, owner), FAction(std::make_unique<QAction>())
 {
     connect(FAction.get(), &QAction::triggered, this, [this] { Click(); });
 }
@@ -92,8 +92,8 @@ void TMenuItem::SetParentComponent(TComponent* parent)
         item->Add(this);
 }
 
-TPopupMenu::TPopupMenu(TComponent* AOwner)
-    : QObject(nullptr), TComponent(this, AOwner), FItems(std::make_unique<TMenuItem>(nullptr))
+TPopupMenu::TPopupMenu(TComponent* owner)
+    : QObject(nullptr), TComponent(this, owner), FItems(std::make_unique<TMenuItem>(nullptr))
 {
     FItems->FRootOf = this;
     FItems->EnsureSubMenu();
@@ -120,16 +120,16 @@ void TPopupMenu::SetPopupComponent(TComponent* value)
         FreeNotification(FPopupComponent);
 }
 
-void TPopupMenu::Popup(int X, int Y)
+void TPopupMenu::Popup(int x, int y)
 {
     if (OnPopup)
         OnPopup(this);
-    Menu()->popup(QPoint(X, Y));
+    Menu()->popup(QPoint(x, y));
 }
 
-void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation)
+void TPopupMenu::Notification(TComponent* component, TOperation operation)
 {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FPopupComponent)
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == FPopupComponent)
         FPopupComponent = nullptr;
 }

@@ -29,7 +29,7 @@ class TMenuItem : public QObject, public TComponent {
     Q_CLASSINFO("Default:Visible", "true")
 
 public:
-    explicit TMenuItem(TComponent* AOwner);
+    explicit TMenuItem(TComponent* owner);
     ~TMenuItem() override;
 
     // "-" makes the item a separator line; "&" marks the access key.
@@ -82,7 +82,7 @@ class TPopupMenu : public QObject, public TComponent {
     Q_CLASSINFO("Default:AutoPopup", "true")
 
 public:
-    explicit TPopupMenu(TComponent* AOwner);
+    explicit TPopupMenu(TComponent* owner);
     ~TPopupMenu() override;
 
     // The menu's top-level items are the items of this root item.
@@ -98,14 +98,14 @@ public:
 
     // Fires OnPopup, then shows the menu at a screen point (without
     // waiting for a choice).
-    void Popup(int X, int Y);
+    void Popup(int x, int y);
 
     TNotifyEvent OnPopup;
     TNotifyEvent GetOnPopup() const { return OnPopup; }
     void SetOnPopup(const TNotifyEvent& e) { OnPopup = e; }
 
 protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     std::unique_ptr<TMenuItem> FItems;

@@ -6,8 +6,8 @@
 class TOwnedCollection : public TCollection {
     Q_OBJECT
 public:
-    TOwnedCollection(TPersistent* AOwner, TCollectionItemClass ItemClass)
-        : TCollection(ItemClass), FOwner(AOwner)
+    TOwnedCollection(TPersistent* owner, TCollectionItemClass itemClass)
+        : TCollection(itemClass), FOwner(owner)
     {
     }
     TPersistent* GetOwner() const override { return FOwner; }

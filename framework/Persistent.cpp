@@ -10,19 +10,19 @@
 
 TPersistent::~TPersistent() = default;
 
-void TPersistent::Assign(TPersistent* Source)
+void TPersistent::Assign(TPersistent* source)
 {
-    if (Source)
-        Source->AssignTo(this);
+    if (source)
+        source->AssignTo(this);
     else
         AssignError(nullptr);
 }
 
-void TPersistent::AssignTo(TPersistent* Dest) { Dest->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* dest) { dest->AssignError(this); }
 
-void TPersistent::AssignError(const TPersistent* Source) const
+void TPersistent::AssignError(const TPersistent* source) const
 {
-    QString sourceName = Source ? Source->ClassName() : QStringLiteral("nil");
+    QString sourceName = source ? source->ClassName() : QStringLiteral("nil");
     throw EConvertError(Exception::Format(QString::fromLatin1(Messages::Assign), sourceName, ClassName()));
 }
 

@@ -14,20 +14,20 @@ public:
     // Copies Source into this object. The base asks Source to assign itself
     // (AssignTo); when neither side knows the other, the assignment error
     // "Cannot assign a <source class> to a <this class>" is raised.
-    virtual void Assign(TPersistent* Source);
+    virtual void Assign(TPersistent* source);
 
     // The class name used in messages and stored layouts: the meta-object's
     // name for Qt objects, the C++ type name otherwise.
     virtual QString ClassName() const;
 
     // Stored properties the class writes itself (binary data, markers).
-    virtual void DefineProperties(TFiler* Filer);
+    virtual void DefineProperties(TFiler* filer);
 
     // The Qt object carrying this object's published properties, if any.
     QObject* AsQObject();
     const QObject* AsQObject() const;
 
 protected:
-    virtual void AssignTo(TPersistent* Dest);
-    [[noreturn]] void AssignError(const TPersistent* Source) const;
+    virtual void AssignTo(TPersistent* dest);
+    [[noreturn]] void AssignError(const TPersistent* source) const;
 };

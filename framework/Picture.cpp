@@ -41,16 +41,16 @@ void TPicture::Hold(std::unique_ptr<TGraphic> graphic)
     Changed(this);
 }
 
-void TPicture::SetGraphic(TGraphic* Value)
+void TPicture::SetGraphic(TGraphic* value)
 {
-    if (Value == FGraphic.get())
+    if (value == FGraphic.get())
         return;
-    if (!Value) {
+    if (!value) {
         Hold(nullptr);
         return;
     }
-    std::unique_ptr<TGraphic> copy = NewOfClass(*Value);
-    copy->Assign(Value);
+    std::unique_ptr<TGraphic> copy = NewOfClass(*value);
+    copy->Assign(value);
     Hold(std::move(copy));
 }
 
@@ -58,79 +58,79 @@ int TPicture::Width() const { return FGraphic ? FGraphic->Width() : 0; }
 
 int TPicture::Height() const { return FGraphic ? FGraphic->Height() : 0; }
 
-void TPicture::LoadFromFile(const QString& Filename)
+void TPicture::LoadFromFile(const QString& filename)
 {
-    QString extension = QFileInfo(Filename).suffix();
+    QString extension = QFileInfo(filename).suffix();
     const TPictureFormat* format = PictureFormats::FindExtension(extension);
     if (!format)
         throw EInvalidGraphic(Exception::Format(QString::fromLatin1(Messages::UnknownPictureExtension), extension));
     std::unique_ptr<TGraphic> graphic = format->GraphicClass.Create();
-    graphic->LoadFromFile(Filename);
+    graphic->LoadFromFile(filename);
     Hold(std::move(graphic));
 }
 
-void TPicture::SaveToFile(const QString& Filename)
+void TPicture::SaveToFile(const QString& filename)
 {
     if (FGraphic)
-        FGraphic->SaveToFile(Filename);
+        FGraphic->SaveToFile(filename);
 }
 
-void TPicture::LoadFromStream(TStream& Stream)
+void TPicture::LoadFromStream(TStream& stream)
 {
-    const TGraphicClass* graphicClass = PictureFormats::FindForStream(Stream);
+    const TGraphicClass* graphicClass = PictureFormats::FindForStream(stream);
     if (!graphicClass)
         throw EInvalidGraphic(QString::fromLatin1(Messages::UnknownPictureFormat));
     std::unique_ptr<TGraphic> graphic = graphicClass->Create();
-    graphic->LoadFromStream(Stream);
+    graphic->LoadFromStream(stream);
     Hold(std::move(graphic));
 }
 
-void TPicture::SaveToStream(TStream& Stream)
+void TPicture::SaveToStream(TStream& stream)
 {
     if (FGraphic)
-        FGraphic->SaveToStream(Stream);
+        FGraphic->SaveToStream(stream);
 }
 
-void TPicture::Assign(TPersistent* Source)
+void TPicture::Assign(TPersistent* source)
 {
-    if (!Source) {
+    if (!source) {
         SetGraphic(nullptr);
         return;
     }
-    if (Source == this)
+    if (source == this)
         return;
-    if (auto* picture = dynamic_cast<TPicture*>(Source)) {
+    if (auto* picture = dynamic_cast<TPicture*>(source)) {
         SetGraphic(picture->Graphic());
         return;
     }
-    if (auto* graphic = dynamic_cast<TGraphic*>(Source)) {
+    if (auto* graphic = dynamic_cast<TGraphic*>(source)) {
         SetGraphic(graphic);
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
-void TPicture::AssignTo(TPersistent* Dest)
+void TPicture::AssignTo(TPersistent* dest)
 {
-    if (auto* graphic = dynamic_cast<TGraphic*>(Dest); graphic && FGraphic) {
+    if (auto* graphic = dynamic_cast<TGraphic*>(dest); graphic && FGraphic) {
         graphic->Assign(FGraphic.get());
         return;
     }
-    TPersistent::AssignTo(Dest);
+    TPersistent::AssignTo(dest);
 }
 
-void TPicture::DefineProperties(TFiler* Filer)
+void TPicture::DefineProperties(TFiler* filer)
 {
-    Filer->DefineBinaryProperty(
+    filer->DefineBinaryProperty(
         QStringLiteral("Data"), [this](TStream& s) { ReadData(s); }, [this](TStream& s) { WriteData(s); },
         FGraphic != nullptr);
 }
 
-void TPicture::ReadData(TStream& Stream)
+void TPicture::ReadData(TStream& stream)
 {
-    quint8 length = Stream.ReadByte();
+    quint8 length = stream.ReadByte();
     QByteArray name(length, '\0');
-    Stream.ReadBuffer(name.data(), length);
+    stream.ReadBuffer(name.data(), length);
     if (name.isEmpty()) {
         Hold(nullptr);
         return;
@@ -139,17 +139,17 @@ void TPicture::ReadData(TStream& Stream)
     if (!graphicClass)
         throw EReadError(Exception::Format(QString::fromLatin1(Messages::UnknownPictureClass), QString::fromLatin1(name)));
     std::unique_ptr<TGraphic> graphic = graphicClass->Create();
-    graphic->ReadData(Stream);
+    graphic->ReadData(stream);
     Hold(std::move(graphic));
 }
 
-void TPicture::WriteData(TStream& Stream)
+void TPicture::WriteData(TStream& stream)
 {
     QByteArray name = FGraphic ? QByteArray(FGraphic->metaObject()->className()) : QByteArray();
-    Stream.WriteByte(quint8(name.size()));
-    Stream.WriteBuffer(name.constData(), name.size());
+    stream.WriteByte(quint8(name.size()));
+    stream.WriteBuffer(name.constData(), name.size());
     if (FGraphic)
-        FGraphic->WriteData(Stream);
+        FGraphic->WriteData(stream);
 }
 
 void TPicture::Changed(QObject*)

@@ -21,37 +21,37 @@ public:
     // The held graphic (none while empty); the picture keeps owning it.
     TGraphic* Graphic() const { return FGraphic.get(); }
     // Holds a copy of Value (of the same class), or nothing for none.
-    void SetGraphic(TGraphic* Value);
+    void SetGraphic(TGraphic* value);
     int Width() const;
     int Height() const;
 
     // Raises "Unknown picture file extension (.ext)" for an unregistered
     // extension; the file's own errors propagate.
-    void LoadFromFile(const QString& Filename);
-    void SaveToFile(const QString& Filename);
+    void LoadFromFile(const QString& filename);
+    void SaveToFile(const QString& filename);
     // Picks the class by content; "Unsupported picture format" when no
     // registered class reads it.
-    void LoadFromStream(TStream& Stream);
-    void SaveToStream(TStream& Stream);
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream);
 
     // From a picture or a graphic (copied), or none (emptied). Assigning a
     // picture to itself changes nothing.
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
     // Stored as "Data": the class name (a length byte and Latin-1 text),
     // then the graphic's own data.
-    void DefineProperties(TFiler* Filer) override;
+    void DefineProperties(TFiler* filer) override;
 
     TNotifyEvent OnChange;
 
 protected:
-    void AssignTo(TPersistent* Dest) override;
-    virtual void Changed(QObject* Sender);
+    void AssignTo(TPersistent* dest) override;
+    virtual void Changed(QObject* sender);
 
 private:
     // Takes the new graphic and listens to its changes.
     void Hold(std::unique_ptr<TGraphic> graphic);
-    void ReadData(TStream& Stream);
-    void WriteData(TStream& Stream);
+    void ReadData(TStream& stream);
+    void WriteData(TStream& stream);
 
     std::unique_ptr<TGraphic> FGraphic;
 };

@@ -29,43 +29,43 @@ std::vector<TPictureFormat>& List()
 
 }
 
-void Register(const QString& Extension, const QString& Description, const TGraphicClass& GraphicClass)
+void Register(const QString& extension, const QString& description, const TGraphicClass& graphicClass)
 {
     auto& formats = List();
-    QString extension = Extension.startsWith(QLatin1Char('.')) ? Extension.mid(1) : Extension;
+    QString bare = extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension;
     // A later registration of an extension replaces the earlier one.
     std::erase_if(formats, [&](const TPictureFormat& f) {
-        return f.Extension.compare(extension, Qt::CaseInsensitive) == 0;
+        return f.Extension.compare(bare, Qt::CaseInsensitive) == 0;
     });
-    formats.push_back({extension, Description, GraphicClass});
+    formats.push_back({bare, description, graphicClass});
 }
 
-void Unregister(const TGraphicClass& GraphicClass)
+void Unregister(const TGraphicClass& graphicClass)
 {
-    std::erase_if(List(), [&](const TPictureFormat& f) { return f.GraphicClass == GraphicClass; });
+    std::erase_if(List(), [&](const TPictureFormat& f) { return f.GraphicClass == graphicClass; });
 }
 
-const TPictureFormat* FindExtension(const QString& Extension)
+const TPictureFormat* FindExtension(const QString& extension)
 {
-    QString extension = Extension.startsWith(QLatin1Char('.')) ? Extension.mid(1) : Extension;
+    QString bare = extension.startsWith(QLatin1Char('.')) ? extension.mid(1) : extension;
     for (const TPictureFormat& f : List())
-        if (f.Extension.compare(extension, Qt::CaseInsensitive) == 0)
+        if (f.Extension.compare(bare, Qt::CaseInsensitive) == 0)
             return &f;
     return nullptr;
 }
 
-const TGraphicClass* FindClassName(const QString& ClassName)
+const TGraphicClass* FindClassName(const QString& className)
 {
     for (const TPictureFormat& f : List())
-        if (ClassName.compare(QLatin1String(f.GraphicClass.Meta->className()), Qt::CaseInsensitive) == 0)
+        if (className.compare(QLatin1String(f.GraphicClass.Meta->className()), Qt::CaseInsensitive) == 0)
             return &f.GraphicClass;
     return nullptr;
 }
 
-const TGraphicClass* FindForStream(TStream& Stream)
+const TGraphicClass* FindForStream(TStream& stream)
 {
     for (const TPictureFormat& f : List())
-        if (f.GraphicClass.CanLoadFromStream && f.GraphicClass.CanLoadFromStream(Stream))
+        if (f.GraphicClass.CanLoadFromStream && f.GraphicClass.CanLoadFromStream(stream))
             return &f.GraphicClass;
     return nullptr;
 }

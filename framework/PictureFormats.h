@@ -15,7 +15,7 @@ struct QMetaObject;
 struct TGraphicClass {
     const QMetaObject* Meta = nullptr;
     std::unique_ptr<TGraphic> (*Create)() = nullptr;
-    bool (*CanLoadFromStream)(TStream& Stream) = nullptr;
+    bool (*CanLoadFromStream)(TStream& stream) = nullptr;
 
     template <typename T>
     static TGraphicClass Of()
@@ -34,14 +34,14 @@ struct TPictureFormat {
 
 namespace PictureFormats {
 
-void Register(const QString& Extension, const QString& Description, const TGraphicClass& GraphicClass);
+void Register(const QString& extension, const QString& description, const TGraphicClass& graphicClass);
 // Removes every extension of the class.
-void Unregister(const TGraphicClass& GraphicClass);
-const TPictureFormat* FindExtension(const QString& Extension);
+void Unregister(const TGraphicClass& graphicClass);
+const TPictureFormat* FindExtension(const QString& extension);
 // The registered class of that class name (as stored with a picture).
-const TGraphicClass* FindClassName(const QString& ClassName);
+const TGraphicClass* FindClassName(const QString& className);
 // The first registered class that reads the stream's data.
-const TGraphicClass* FindForStream(TStream& Stream);
+const TGraphicClass* FindForStream(TStream& stream);
 const std::vector<TPictureFormat>& Formats();
 
 }

@@ -21,9 +21,9 @@ TSizeConstraints::TSizeConstraints(QObject* parent) : QObject(parent) {}
 
 TSizeConstraints::~TSizeConstraints() = default;
 
-void TSizeConstraints::Assign(TPersistent* Source)
+void TSizeConstraints::Assign(TPersistent* source)
 {
-    if (auto* c = dynamic_cast<TSizeConstraints*>(Source)) {
+    if (auto* c = dynamic_cast<TSizeConstraints*>(source)) {
         if (c == this)
             return;
         FMaxHeight = c->FMaxHeight;
@@ -33,7 +33,7 @@ void TSizeConstraints::Assign(TPersistent* Source)
         Changed();
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
 void TSizeConstraints::SetMax(int& max, int& min, int value, const char* name)

@@ -24,7 +24,7 @@ public:
     explicit TSizeConstraints(QObject* parent = nullptr);
     ~TSizeConstraints() override;
 
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     // A maximum below the minimum lowers the minimum, and a minimum above
     // the maximum raises the maximum, so the two never cross. Negative

@@ -270,10 +270,10 @@ const QMetaObject* FindClass(const QString& name)
     return it == Reg().classes.constEnd() ? nullptr : it->first;
 }
 
-TComponent* CreateComponent(const QString& className, TComponent* AOwner)
+TComponent* CreateComponent(const QString& className, TComponent* owner)
 {
     auto it = Reg().classes.constFind(className.toLower());
-    return it == Reg().classes.constEnd() ? nullptr : it->second(AOwner);
+    return it == Reg().classes.constEnd() ? nullptr : it->second(owner);
 }
 
 void RegisterEventType(QMetaType type, std::vector<QMetaType> handlerParameters, TEventBinder binder)

@@ -44,7 +44,7 @@ QVariant ToPropertyValue(const QMetaProperty& property, const TLayoutValue& valu
 std::optional<TLayoutValue> FromPropertyValue(const QMetaProperty& property, const QVariant& value);
 
 // Class registry.
-using TComponentFactory = std::function<TComponent*(TComponent* AOwner)>;
+using TComponentFactory = std::function<TComponent*(TComponent* owner)>;
 void RegisterClass(const QMetaObject* meta, TComponentFactory factory);
 template <typename T>
 void RegisterClass()
@@ -52,7 +52,7 @@ void RegisterClass()
     RegisterClass(&T::staticMetaObject, [](TComponent* owner) -> TComponent* { return new T(owner); });
 }
 const QMetaObject* FindClass(const QString& name);
-TComponent* CreateComponent(const QString& className, TComponent* AOwner);
+TComponent* CreateComponent(const QString& className, TComponent* owner);
 
 // Event binders, per event type. A handler method takes the event's
 // parameters, references as pointers; the binder is given only a method whose

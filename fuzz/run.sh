@@ -53,6 +53,17 @@ PY
     seeds=()
     flags=(-max_len=4096 -timeout=10 -rss_limit_mb=2048)
     ;;
+  fuzz_svg_path_data|fuzz_svg_transform|fuzz_svg_color)
+    # Attribute values; a slow input is a finding.
+    seeds=()
+    flags=(-max_len=4096 -timeout=10)
+    ;;
+  fuzz_svg_document)
+    # The test fixtures and the SVG tokens; hostile documents (deep, wide,
+    # entities) must be refused or load in bounded time and memory.
+    seeds=("$root/tests/data/svg")
+    flags=(-max_len=65536 -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/svg.dict")
+    ;;
   *)
     echo "unknown target $target" >&2; exit 2 ;;
 esac

@@ -33,7 +33,7 @@ void TKestGraphicsPath::Assign(TPersistent* source)
     TPersistent::Assign(source);
 }
 
-void TKestGraphicsPath::Changed() { FHitTest.reset(); }
+void TKestGraphicsPath::Changed() { FHitTestStale = true; }
 
 void TKestGraphicsPath::Append(TKestGraphicsPathPointKind kind, const TPointF& point)
 {
@@ -202,6 +202,7 @@ void TKestGraphicsPath::AddArc(const TPointF& center, const TPointF& radius, flo
 void TKestGraphicsPath::Clear()
 {
     FPoints.clear();
+    FHitTest.reset(); // a cleared path keeps no flattened copy
     Changed();
 }
 
@@ -246,6 +247,9 @@ const TKestGraphicsPathHitTest& TKestGraphicsPath::HitTest() const
 {
     if (!FHitTest)
         FHitTest = std::make_unique<TKestGraphicsPathHitTest>(FPoints, HitTestStep);
+    else if (FHitTestStale)
+        FHitTest->Build(FPoints, HitTestStep);
+    FHitTestStale = false;
     return *FHitTest;
 }
 

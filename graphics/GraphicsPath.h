@@ -94,4 +94,5 @@ private:
     TKestGraphicsPathPoints FPoints;
     // The flattened figures of the hit tests, built on first use after a change.
     mutable std::unique_ptr<TKestGraphicsPathHitTest> FHitTest;
+    mutable bool FHitTestStale = false;
 };

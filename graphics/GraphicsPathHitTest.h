@@ -12,6 +12,8 @@
 class TKestGraphicsPathHitTest {
 public:
     TKestGraphicsPathHitTest(const TKestGraphicsPathPoints& points, double step);
+    // Flattens the points again, reusing the buffers of the last build.
+    void Build(const TKestGraphicsPathPoints& points, double step);
 
     // Even-odd rule over all figures; a point on a right or bottom edge is
     // outside, on a left or top edge inside.
@@ -20,23 +22,35 @@ public:
     bool AnyVertexIn(const TRectF& rect) const;
 
 private:
+    // A flattened figure: vertices [Begin, End), closed from End - 1 to Begin.
+    struct TFigure {
+        int Begin, End;
+    };
     // An edge in band coordinates: u runs along the bands, v across them.
     struct TEdge {
         double U0, V0, U1, V1;
     };
 
-    void AddFigureEdges(size_t begin, size_t end);
+    // Edges are not stored: edge e < vertex count runs from vertex e - 1 to
+    // vertex e, and edge vertex count + f closes figure f. A long path thus
+    // costs its vertices and band entries only; fresh memory is what a
+    // first test after a change waits for.
+    TEdge Edge(int edge) const;
+    // Calls visit(edge, TEdge) for every edge that can cross a ray across
+    // the bands (edges along the ray never do).
+    template <typename Visit>
+    void ForEachEdge(Visit&& visit) const;
     void BuildBands();
     int BandOf(double v, int bandCount) const;
 
     TKestGraphicsPathPolygon FVertices;
+    std::vector<TFigure> FFigures;
     TRectF FBounds;
     // A wide path is cut into vertical bands and tested with a ray
     // downwards; a tall one into horizontal bands with a ray to the right.
     bool FTransposed = false;
-    std::vector<TEdge> FEdges;
     double FBandOrigin = 0;
-    double FBandSize = 1;
+    double FBandScale = 1; // bands per unit of v
     std::vector<int> FBandStart; // band b holds FBandEdges[FBandStart[b] .. FBandStart[b + 1])
     std::vector<int> FBandEdges;
 };

@@ -47,6 +47,17 @@ TPartColors MarkColors(bool focused, bool enabled)
     return {line, enabled ? LightenColor(0xD3D3D3, 85) : TColor(0xD3D3D3)};
 }
 
+// The face and one-pixel frame of a check box or radio button.
+void UseMarkColors(TKestGraphics& graphics, bool focused, bool enabled)
+{
+    const TPartColors colors = MarkColors(focused, enabled);
+    graphics.SetFillKind(gfkSolid);
+    graphics.SetFillColor(colors.Face);
+    graphics.SetStrokeKind(gskSolid);
+    graphics.SetStrokeWidth(1);
+    graphics.SetStrokeColor(colors.Border);
+}
+
 TRectF Shrunk(const TRectF& r, float dx, float dy) { return TRectF(r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy); }
 
 // Inset by a fifth of the size on each axis.
@@ -144,12 +155,7 @@ void TKestGraphics::DrawDropDownButton(const TRectF& rect, bool down, bool focus
 void TKestGraphics::DrawCheckBox(const TRectF& rect, bool checked, bool focused, bool enabled, double)
 {
     TRectF r = Shrunk(rect, 1, 1);
-    const TPartColors colors = MarkColors(focused, enabled);
-    SetFillKind(gfkSolid);
-    SetFillColor(colors.Face);
-    SetStrokeKind(gskSolid);
-    SetStrokeWidth(1);
-    SetStrokeColor(colors.Border);
+    UseMarkColors(*this, focused, enabled);
     DrawRectangle(r, gcrmShrinkAll);
     r = Fifth(r);
     SetStrokeWidth(2);
@@ -162,15 +168,10 @@ void TKestGraphics::DrawCheckBox(const TRectF& rect, bool checked, bool focused,
 void TKestGraphics::DrawRadioButton(const TRectF& rect, bool checked, bool focused, bool enabled, double)
 {
     TRectF r = Shrunk(rect, 1, 1);
-    const TPartColors colors = MarkColors(focused, enabled);
-    SetFillKind(gfkSolid);
-    SetFillColor(colors.Face);
-    SetStrokeKind(gskSolid);
-    SetStrokeWidth(1);
-    SetStrokeColor(colors.Border);
+    UseMarkColors(*this, focused, enabled);
     DrawEllipse(r, gcrmShrinkAll);
     r = Fifth(r);
-    SetFillColor(colors.Border);
+    SetFillColor(MarkColors(focused, enabled).Border);
     if (checked)
         DrawEllipse(r, gcrmShrinkAll);
 }
@@ -197,7 +198,9 @@ void TKestGraphics::DrawProgressBar(const TRectF& rect, float value, const QStri
     bar.Right = inner.Left + inner.Width() * v / max;
     SetFillColor(color);
     SetStrokeColor(color);
-    DrawRectangle(bar, gcrmShrinkAll);
+    // A bar of no width would still show its outline as a line.
+    if (v > 0)
+        DrawRectangle(bar, gcrmShrinkAll);
     if (!showText)
         return;
     const TColor fontColor = FFont->Color();

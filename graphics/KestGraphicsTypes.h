@@ -10,6 +10,7 @@
 #include "graphics/GraphicsFill.h"
 #include "graphics/GraphicsFillGradientItems.h"
 #include "graphics/GraphicsFont.h"
+#include "graphics/GraphicsGradientStrips.h"
 #include "graphics/GraphicsMatrix.h"
 #include "graphics/GraphicsPath.h"
 #include "graphics/GraphicsSaveState.h"

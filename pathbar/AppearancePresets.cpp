@@ -132,15 +132,15 @@ void WriteFrame(TExpTreeviewAppearance& a, const TStylePreset& p, TColor frame)
 
 }
 
-void ApplyAppearancePreset(TExpTreeviewAppearance& Appearance, TZPXStyle AStyle, TColor FrameColor)
+void ApplyAppearancePreset(TExpTreeviewAppearance& appearance, TZPXStyle style, TColor frameColor)
 {
-    const int index = int(AStyle);
+    const int index = int(style);
     if (index < 0 || index >= int(kPresets.size()) || !kPresets[size_t(index)].Buttons)
         return;
     const TStylePreset& preset = kPresets[size_t(index)];
-    TButtonAppearance& buttons = *Appearance.ButtonAppearance();
+    TButtonAppearance& buttons = *appearance.ButtonAppearance();
     buttons.Font()->SetColor(clWindowText);
     WriteButtons(buttons, *preset.Buttons);
-    WriteFrame(Appearance, preset, FrameColor);
+    WriteFrame(appearance, preset, frameColor);
     buttons.Font()->SetColor(preset.FontColor);
 }

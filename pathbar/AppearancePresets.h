@@ -8,6 +8,6 @@
 
 class TExpTreeviewAppearance;
 
-// Writes the preset of AStyle; tsCustom leaves everything as it is.
-// FrameColor is the presets' inner frame line.
-void ApplyAppearancePreset(TExpTreeviewAppearance& Appearance, TZPXStyle AStyle, TColor FrameColor);
+// Writes the preset of style; tsCustom leaves everything as it is.
+// frameColor is the presets' inner frame line.
+void ApplyAppearancePreset(TExpTreeviewAppearance& appearance, TZPXStyle style, TColor frameColor);

@@ -140,12 +140,12 @@ const TAutoCompleteList::Entry& TAutoCompleteList::At(int position) const
     return FBlocks[b][size_t(position - FStarts[b])];
 }
 
-int TAutoCompleteList::TMatches::IndexOf(int Position) const
+int TAutoCompleteList::TMatches::IndexOf(int position) const
 {
     if (!FListed)
-        return Position >= FFirst && Position < FFirst + FCount ? Position - FFirst : -1;
-    auto it = std::lower_bound(FRows.begin(), FRows.end(), Position);
-    return it != FRows.end() && *it == Position ? int(it - FRows.begin()) : -1;
+        return position >= FFirst && position < FFirst + FCount ? position - FFirst : -1;
+    auto it = std::lower_bound(FRows.begin(), FRows.end(), position);
+    return it != FRows.end() && *it == position ? int(it - FRows.begin()) : -1;
 }
 
 int TAutoCompleteList::PositionOf(TKestTreeNode* node) const

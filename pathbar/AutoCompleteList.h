@@ -21,9 +21,9 @@ public:
     class TMatches {
     public:
         int Count() const { return FListed ? int(FRows.size()) : FCount; }
-        int Position(int Index) const { return FListed ? FRows[size_t(Index)] : FFirst + Index; }
+        int Position(int index) const { return FListed ? FRows[size_t(index)] : FFirst + index; }
         // The index whose position is Position, or -1.
-        int IndexOf(int Position) const;
+        int IndexOf(int position) const;
 
     private:
         friend class TAutoCompleteList;

@@ -43,15 +43,15 @@ struct TCentre {
     int Y;
 };
 
-TCentre Centre(const QRect& R) { return {R.x() + R.width() / 2, R.y() + R.height() / 2}; }
+TCentre Centre(const QRect& r) { return {r.x() + r.width() / 2, r.y() + r.height() / 2}; }
 
-void Lines(TDeviceContext& Surface, TColor Color, double Width, std::initializer_list<QPointF> Points)
+void Lines(TDeviceContext& surface, TColor color, double width, std::initializer_list<QPointF> points)
 {
-    KestGDIP::TGPGraphics g(Surface);
+    KestGDIP::TGPGraphics g(surface);
     g.SetSmoothingMode(GdiplusFlat::SmoothingModeAntiAlias);
-    KestGDIP::TGPPen pen(KestGDIP::ColorToGPColor(Color), GdiplusFlat::REAL(Width));
+    KestGDIP::TGPPen pen(KestGDIP::ColorToGPColor(color), GdiplusFlat::REAL(width));
     // Points come in pairs: each pair is one line.
-    for (auto it = Points.begin(); it != Points.end(); it += 2)
+    for (auto it = points.begin(); it != points.end(); it += 2)
         g.DrawLine(&pen, GdiplusFlat::REAL(it->x()), GdiplusFlat::REAL(it->y()), GdiplusFlat::REAL((it + 1)->x()),
                    GdiplusFlat::REAL((it + 1)->y()));
 }
@@ -76,94 +76,94 @@ TButtonColors NodeHotColors(const TButtonAppearance& a)
             a.ColorMirrorNodeHotTo(), a.BorderColorNodeHot(), a.ArrowColorHot()};
 }
 
-void DrawGradient(QPainter& Canvas, TColor FromColor, TColor ToColor, int Steps, QRect R, bool Horizontal)
+void DrawGradient(QPainter& canvas, TColor fromColor, TColor toColor, int steps, QRect r, bool horizontal)
 {
-    if (ToColor == clNone) {
-        FillBox(Canvas, R.x(), R.y(), Right(R), Bottom(R), FromColor);
+    if (toColor == clNone) {
+        FillBox(canvas, r.x(), r.y(), Right(r), Bottom(r), fromColor);
         return;
     }
-    if (Horizontal)
-        R.setWidth(R.width() - 1);
+    if (horizontal)
+        r.setWidth(r.width() - 1);
     else
-        R.setHeight(R.height() - 1);
-    if (Steps <= 0)
-        Steps = 1;
-    const TColor from = ColorToRGB(FromColor);
-    const TColor to = ColorToRGB(ToColor);
-    const double dR = double(GetRValue(to) - GetRValue(from)) / Steps;
-    const double dG = double(GetGValue(to) - GetGValue(from)) / Steps;
-    const double dB = double(GetBValue(to) - GetBValue(from)) / Steps;
-    const double s = double(Horizontal ? R.width() : R.height()) / Steps;
+        r.setHeight(r.height() - 1);
+    if (steps <= 0)
+        steps = 1;
+    const TColor from = ColorToRGB(fromColor);
+    const TColor to = ColorToRGB(toColor);
+    const double dR = double(GetRValue(to) - GetRValue(from)) / steps;
+    const double dG = double(GetGValue(to) - GetGValue(from)) / steps;
+    const double dB = double(GetBValue(to) - GetBValue(from)) / steps;
+    const double s = double(horizontal ? r.width() : r.height()) / steps;
     const int band = Kest::Round(s) + 1;
-    for (int i = 0; i < Steps; ++i) {
+    for (int i = 0; i < steps; ++i) {
         TColor c = RGB(GetRValue(from) + Kest::Round(i * dR), GetGValue(from) + Kest::Round(i * dG),
                        GetBValue(from) + Kest::Round(i * dB));
         const int p = Kest::Round(i * s);
-        if (Horizontal)
-            FillBox(Canvas, R.x() + p, R.y(), R.x() + p + band, Bottom(R), c);
+        if (horizontal)
+            FillBox(canvas, r.x() + p, r.y(), r.x() + p + band, Bottom(r), c);
         else
-            FillBox(Canvas, R.x(), R.y() + p, Right(R), R.y() + p + band, c);
+            FillBox(canvas, r.x(), r.y() + p, Right(r), r.y() + p + band, c);
     }
 }
 
-TColor BlendColor(TColor Col1, TColor Col2, int Percent)
+TColor BlendColor(TColor col1, TColor col2, int percent)
 {
-    if (Percent >= 100)
-        return Col1;
-    if (Percent <= 0)
-        return Col2;
-    const TColor a = ColorToRGB(Col1);
-    const TColor b = ColorToRGB(Col2);
-    const double f = Percent / 100.0;
+    if (percent >= 100)
+        return col1;
+    if (percent <= 0)
+        return col2;
+    const TColor a = ColorToRGB(col1);
+    const TColor b = ColorToRGB(col2);
+    const double f = percent / 100.0;
     auto mix = [f](int x, int y) { return Kest::Round(f * x + (1 - f) * y); };
     return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)), mix(GetBValue(a), GetBValue(b)));
 }
 
-void DrawButtonBackground(QPainter& Canvas, QRect R, int HalfHeight, const TButtonColors& Colors, bool Down,
-                          bool RightLine)
+void DrawButtonBackground(QPainter& canvas, QRect box, int halfHeight, const TButtonColors& colors, bool down,
+                          bool rightLine)
 {
-    const int l = R.x(), t = R.y(), r = Right(R), b = Bottom(R);
-    if (Colors.Mirror != clNone && Colors.MirrorTo != clNone) {
-        DrawGradient(Canvas, Colors.Face, Colors.FaceTo, 40, QRect(l, t, r - l, HalfHeight + 1), false);
-        DrawGradient(Canvas, Colors.Mirror, Colors.MirrorTo, 40, QRect(l, t + HalfHeight, r - l, b - t - HalfHeight),
+    const int l = box.x(), t = box.y(), r = Right(box), b = Bottom(box);
+    if (colors.Mirror != clNone && colors.MirrorTo != clNone) {
+        DrawGradient(canvas, colors.Face, colors.FaceTo, 40, QRect(l, t, r - l, halfHeight + 1), false);
+        DrawGradient(canvas, colors.Mirror, colors.MirrorTo, 40, QRect(l, t + halfHeight, r - l, b - t - halfHeight),
                      false);
     } else {
-        DrawGradient(Canvas, Colors.Face, Colors.FaceTo, 40, R, false);
+        DrawGradient(canvas, colors.Face, colors.FaceTo, 40, box, false);
     }
-    if (Colors.Border == clNone)
+    if (colors.Border == clNone)
         return;
-    if (Down) {
+    if (down) {
         // The lower edge of the inner line falls outside the face.
-        Outline(Canvas, l + 1, t + 1, r - 1, b - 1 + 5, BlendColor(Colors.Border, clWhite, 50));
-        Outline(Canvas, l, t, r, b, Colors.Border);
+        Outline(canvas, l + 1, t + 1, r - 1, b - 1 + 5, BlendColor(colors.Border, clWhite, 50));
+        Outline(canvas, l, t, r, b, colors.Border);
         return;
     }
-    VLine(Canvas, l, t, b, Colors.Border);
+    VLine(canvas, l, t, b, colors.Border);
     int right = r;
-    if (RightLine) {
-        VLine(Canvas, r - 1, t, b, Colors.Border);
+    if (rightLine) {
+        VLine(canvas, r - 1, t, b, colors.Border);
         --right;
     }
-    Outline(Canvas, l + 1, t, right, b, clWhite);
+    Outline(canvas, l + 1, t, right, b, clWhite);
 }
 
-void DrawArrow(TDeviceContext& Surface, QRect R, TColor Color, bool Chevron, double Scale)
+void DrawArrow(TDeviceContext& surface, QRect r, TColor color, bool chevron, double scale)
 {
-    const auto [cx, cy] = Centre(R);
-    const int d = Kest::Round(2 * Scale);
-    if (!Chevron)
-        Lines(Surface, Color, 2 * Scale,
+    const auto [cx, cy] = Centre(r);
+    const int d = Kest::Round(2 * scale);
+    if (!chevron)
+        Lines(surface, color, 2 * scale,
               {QPointF(cx - 2 * d, cy - d), QPointF(cx, cy + d), QPointF(cx, cy + d), QPointF(cx + 2 * d, cy - d)});
     else
-        Lines(Surface, Color, Scale,
+        Lines(surface, color, scale,
               {QPointF(cx - d, cy - d - 1), QPointF(cx + d, cy), QPointF(cx + d, cy), QPointF(cx - d, cy + d + 1)});
 }
 
-void DrawDoubleArrow(TDeviceContext& Surface, QRect R, TColor Color, double Scale)
+void DrawDoubleArrow(TDeviceContext& surface, QRect r, TColor color, double scale)
 {
-    const auto [cx, cy] = Centre(R);
-    const int d = Kest::Round(2 * Scale);
-    Lines(Surface, Color, Scale,
+    const auto [cx, cy] = Centre(r);
+    const int d = Kest::Round(2 * scale);
+    Lines(surface, color, scale,
           {QPointF(cx - 2 * d, cy), QPointF(cx - 1, cy - d - 1), QPointF(cx - 2 * d, cy), QPointF(cx - 1, cy + d + 1),
            QPointF(cx, cy), QPointF(cx + 2 * d - 1, cy - d - 1), QPointF(cx, cy), QPointF(cx + 2 * d - 1, cy + d + 1)});
 }

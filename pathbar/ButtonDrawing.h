@@ -31,13 +31,13 @@ TButtonColors NodeHotColors(const TButtonAppearance& a);
 // Colour of the normal state's arrows.
 inline constexpr TColor NormalArrowColor = 0x808080;
 
-void DrawGradient(QPainter& Canvas, TColor FromColor, TColor ToColor, int Steps, QRect R, bool Horizontal);
-TColor BlendColor(TColor Col1, TColor Col2, int Percent);
-void DrawButtonBackground(QPainter& Canvas, QRect R, int HalfHeight, const TButtonColors& Colors, bool Down,
-                          bool RightLine);
+void DrawGradient(QPainter& canvas, TColor fromColor, TColor toColor, int steps, QRect r, bool horizontal);
+TColor BlendColor(TColor col1, TColor col2, int percent);
+void DrawButtonBackground(QPainter& canvas, QRect box, int halfHeight, const TButtonColors& colors, bool down,
+                          bool rightLine);
 
 // Anti-aliased chevrons through the drawing library, on the surface's pixels.
-void DrawArrow(TDeviceContext& Surface, QRect R, TColor Color, bool Chevron, double Scale);
-void DrawDoubleArrow(TDeviceContext& Surface, QRect R, TColor Color, double Scale);
+void DrawArrow(TDeviceContext& surface, QRect r, TColor color, bool chevron, double scale);
+void DrawDoubleArrow(TDeviceContext& surface, QRect r, TColor color, double scale);
 
 }

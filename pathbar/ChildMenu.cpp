@@ -1,7 +1,8 @@
 #include "pathbar/ChildMenu.h"
 
 #include "framework/ImageList.h"
-#include "pathbar/ChildMenuList.h"
+#include "pathbar/BarChildAccess.h"
+#include "pathbar/ScrollingChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/NodeButton.h"
 
@@ -23,12 +24,12 @@ TChildMenuHook* gHook = nullptr;
 // many columns as the screen takes.
 class TScrollingMenuStyle : public QProxyStyle {
 public:
-    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* Return) const override
     {
-        if (Hint == QStyle::SH_Menu_Scrollable)
+        if (hint == QStyle::SH_Menu_Scrollable)
             return 1;
-        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
+        return QProxyStyle::styleHint(hint, option, widget, Return);
     }
 };
 
@@ -45,18 +46,18 @@ QStyle* MenuStyle()
 
 // A menu taller than the screen would scroll: it becomes the scrolling list.
 // Menus that fit stay ordinary menus, which the list only imitates.
-bool FitsOnScreen(const TChildMenuList& List, const TNodeButton& Button)
+bool FitsOnScreen(const TScrollingChildMenu& list, const TNodeButton& button)
 {
-    const QScreen* s = Button.screen();
-    return !s || List.NaturalSize().height() <= s->availableGeometry().height();
+    const QScreen* s = button.screen();
+    return !s || list.NaturalSize().height() <= s->availableGeometry().height();
 }
 
-std::unique_ptr<QMenu> OrdinaryMenu(const std::vector<TKestTreeNode*>& Rows, const TCustomImageList* Images)
+std::unique_ptr<QMenu> OrdinaryMenu(const std::vector<TKestTreeNode*>& rows, const TCustomImageList* images)
 {
     auto menu = std::make_unique<QMenu>();
     menu->setStyle(MenuStyle());
-    TMenuIconCache icons(Images);
-    for (TKestTreeNode* node : Rows) {
+    TMenuIconCache icons(images);
+    for (TKestTreeNode* node : rows) {
         if (!node) {
             menu->addSeparator();
             continue;
@@ -70,14 +71,14 @@ std::unique_ptr<QMenu> OrdinaryMenu(const std::vector<TKestTreeNode*>& Rows, con
 
 }
 
-std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& Button)
+std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& button)
 {
-    TCustomExplorerTreeview* bar = Button.ExplorerTreeview();
-    TKestTreeNode* node = Button.Node();
-    Button.DoNodePopulate(node);
+    TCustomExplorerTreeview* bar = button.ExplorerTreeview();
+    TKestTreeNode* node = button.Node();
+    button.DoNodePopulate(node);
     std::vector<TKestTreeNode*> rows;
     TKestTreeNode* base = node;
-    if (Button.ScrollButton()) {
+    if (button.ScrollButton()) {
         if (node != bar->SelectedNode())
             for (TKestTreeNode* n = node; n; n = n->Parent())
                 rows.push_back(n);
@@ -92,11 +93,11 @@ std::vector<TKestTreeNode*> ChildMenuRows(TNodeButton& Button)
     return rows;
 }
 
-std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& Button)
+std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& button)
 {
-    const TCustomImageList* images = Button.ExplorerTreeview()->GetImageList();
-    auto list = std::make_unique<TChildMenuList>(ChildMenuRows(Button), images, MenuStyle());
-    if (!FitsOnScreen(*list, Button))
+    const TCustomImageList* images = TBarChildAccess::ImageList(*button.ExplorerTreeview());
+    auto list = std::make_unique<TScrollingChildMenu>(ChildMenuRows(button), images, MenuStyle());
+    if (!FitsOnScreen(*list, button))
         return list;
     std::vector<TKestTreeNode*> rows;
     for (int r = 0; r < list->RowCount(); ++r)
@@ -104,29 +105,29 @@ std::unique_ptr<QWidget> CreateChildMenu(TNodeButton& Button)
     return OrdinaryMenu(rows, images);
 }
 
-TKestTreeNode* ExecChildMenu(QWidget& Menu, const QPoint& At)
+TKestTreeNode* ExecChildMenu(QWidget& menu, const QPoint& at)
 {
-    if (auto* list = qobject_cast<TChildMenuList*>(&Menu))
-        return list->Exec(At);
-    if (auto* menu = qobject_cast<QMenu*>(&Menu))
-        return MenuItemNode(menu->exec(At));
+    if (auto* list = qobject_cast<TScrollingChildMenu*>(&menu))
+        return list->Exec(at);
+    if (auto* ordinary = qobject_cast<QMenu*>(&menu))
+        return MenuItemNode(ordinary->exec(at));
     return nullptr;
 }
 
-bool ChildMenuHasItems(const QWidget& Menu)
+bool ChildMenuHasItems(const QWidget& menu)
 {
-    if (auto* list = qobject_cast<const TChildMenuList*>(&Menu))
+    if (auto* list = qobject_cast<const TScrollingChildMenu*>(&menu))
         return list->RowCount() > 0;
-    return !Menu.actions().isEmpty();
+    return !menu.actions().isEmpty();
 }
 
-TKestTreeNode* MenuItemNode(const QAction* Item)
+TKestTreeNode* MenuItemNode(const QAction* item)
 {
-    return Item ? static_cast<TKestTreeNode*>(Item->data().value<void*>()) : nullptr;
+    return item ? static_cast<TKestTreeNode*>(item->data().value<void*>()) : nullptr;
 }
 
-TChildMenuHook::TChildMenuHook(QWidget& Menu, TNodeButton& Button)
-    : FMenu(&Menu), FBar(Button.ExplorerTreeview()), FButtonIndex(Button.ButtonIndex()),
+TChildMenuHook::TChildMenuHook(QWidget& menu, TNodeButton& button)
+    : FMenu(&menu), FBar(button.ExplorerTreeview()), FButtonIndex(button.ButtonIndex()),
       FLastPoint(QCursor::pos()), FPrevious(gHook)
 {
     gHook = this;
@@ -141,55 +142,55 @@ TChildMenuHook::~TChildMenuHook()
 
 TChildMenuHook* TChildMenuHook::Current() { return gHook; }
 
-void TChildMenuHook::CloseMenuOf(const TCustomExplorerTreeview* Bar)
+void TChildMenuHook::CloseMenuOf(const TCustomExplorerTreeview* bar)
 {
-    if (gHook && gHook->FMenu && gHook->FBar == Bar)
+    if (gHook && gHook->FMenu && gHook->FBar == bar)
         gHook->FMenu->close();
 }
 
-bool TChildMenuHook::eventFilter(QObject* Watched, QEvent* Event)
+bool TChildMenuHook::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!FMenu || Watched != FMenu.data())
+    if (!FMenu || watched != FMenu.data())
         return false;
     if (FFirstMessage) {
         FFirstMessage = false;
         QCoreApplication::postEvent(FMenu, new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
     }
-    const int key = Event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(Event)->key() : 0;
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
     if (key == Qt::Key_Alt) {
         if (FBar)
             FBar->releaseMouse();
     } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
         MoveToNeighbour(key);
         return true;
-    } else if (Event->type() == QEvent::MouseMove) {
-        MouseMovedTo(static_cast<QMouseEvent*>(Event)->globalPosition().toPoint());
+    } else if (event->type() == QEvent::MouseMove) {
+        MouseMovedTo(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     }
     return false;
 }
 
-void TChildMenuHook::MouseMovedTo(const QPoint& Global)
+void TChildMenuHook::MouseMovedTo(const QPoint& global)
 {
-    if (Global == FLastPoint || !FBar)
+    if (global == FLastPoint || !FBar)
         return;
-    FLastPoint = Global;
-    auto* button = qobject_cast<TNodeButton*>(FBar->childAt(FBar->mapFromGlobal(Global)));
+    FLastPoint = global;
+    auto* button = qobject_cast<TNodeButton*>(FBar->childAt(FBar->mapFromGlobal(global)));
     if (!button || !button->isEnabled() || !button->HasDropDown() || button->ButtonIndex() == FButtonIndex)
         return;
     SwitchTo(*button);
 }
 
-void TChildMenuHook::MoveToNeighbour(int Key)
+void TChildMenuHook::MoveToNeighbour(int key)
 {
-    if (!FBar || FButtonIndex < 0 || FButtonIndex >= int(FBar->NodeButtons().size()))
+    if (!FBar || FButtonIndex < 0 || FButtonIndex >= int(TBarChildAccess::NodeButtons(*FBar).size()))
         return;
-    const int from = FBar->NodeButtons()[size_t(FButtonIndex)]->x();
+    const int from = TBarChildAccess::NodeButtons(*FBar)[size_t(FButtonIndex)]->x();
     // The nearest button with a menu on that side.
     TNodeButton* next = nullptr;
-    for (TNodeButton* b : FBar->NodeButtons()) {
+    for (TNodeButton* b : TBarChildAccess::NodeButtons(*FBar)) {
         if (!b->isVisible() || !b->isEnabled() || !b->HasDropDown())
             continue;
-        const bool side = Key == Qt::Key_Left ? b->x() < from : b->x() > from;
+        const bool side = key == Qt::Key_Left ? b->x() < from : b->x() > from;
         if (side && (!next || std::abs(b->x() - from) < std::abs(next->x() - from)))
             next = b;
     }
@@ -197,10 +198,10 @@ void TChildMenuHook::MoveToNeighbour(int Key)
         SwitchTo(*next);
 }
 
-void TChildMenuHook::SwitchTo(TNodeButton& Button)
+void TChildMenuHook::SwitchTo(TNodeButton& button)
 {
-    const QPointF local(Button.width() - 3, 2);
-    QCoreApplication::postEvent(&Button, new QMouseEvent(QEvent::MouseButtonPress, local, Button.mapToGlobal(local),
+    const QPointF local(button.width() - 3, 2);
+    QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonPress, local, button.mapToGlobal(local),
                                                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     FMenu->close();
 }

@@ -1,5 +1,7 @@
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "pathbar/CustomExplorerTreeview_p.h"
+
 #include "framework/Filer.h"
 #include "framework/Form.h"
 #include "framework/ImageList.h"
@@ -12,93 +14,84 @@
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodePath.h"
 #include "pathbar/NodeButton.h"
-#include "pathbar/NodeButtonRow.h"
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"
 
-TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* AOwner) : TCustomEdit(AOwner)
+TCustomExplorerTreeview::TCustomExplorerTreeview(TComponent* owner) : TCustomEdit(owner)
 {
     setFrame(false);
     setAttribute(Qt::WA_Hover);
     // Tab reaches the bar; a click focuses it only on the bar itself, not on
     // its child buttons (mousePressEvent).
     setFocusPolicy(Qt::TabFocus);
-    FButtonRow = std::make_unique<TNodeButtonRow>(*this);
-    FTreeNodes.reset(CreateNodes());
+    FPrivate = std::make_unique<TCustomExplorerTreeviewPrivate>(*this);
+    FPrivate->FTreeNodes.reset(CreateNodes());
     QLineEdit::setText(QString());
     SetEditorEnabled(false);
     setReadOnly(true);
-    FText = QLineEdit::text();
+    FPrivate->FText = QLineEdit::text();
 
-    FAppearance = std::make_unique<TExpTreeviewAppearance>();
-    FAppearance->OnChange = [this](QObject*) { AppearanceChanged(); };
+    FPrivate->FAppearance = std::make_unique<TExpTreeviewAppearance>();
+    FPrivate->FAppearance->OnChange = [this](QObject*) { AppearanceChanged(); };
 
-    FRefreshGlyph = std::make_unique<TBitmap>();
-    FRefreshGlyph->LoadFromResourceName(QStringLiteral("REFRESH_BTN"));
-    FRefreshGlyph->OnChange = [this](QObject*) {
-        if (FRefreshBtn)
-            FRefreshBtn->SetGlyph(FRefreshGlyph.get());
+    FPrivate->FRefreshGlyph = std::make_unique<TBitmap>();
+    FPrivate->FRefreshGlyph->LoadFromResourceName(QStringLiteral("REFRESH_BTN"));
+    FPrivate->FRefreshGlyph->OnChange = [this](QObject*) {
+        if (FPrivate->FRefreshBtn)
+            FPrivate->FRefreshBtn->SetGlyph(FPrivate->FRefreshGlyph.get());
     };
 
-    FRefreshImageIndex = -1;
+    FPrivate->FRefreshImageIndex = -1;
     SetRefreshButton(true);
 
-    FDropDownButton = new TDropDownButton(this);
-    FDropDownButton->OnMouseDown = [this](QObject*) { DropDownButtonMouseDown(); };
-    FDropDownButton->SetVisible(true);
+    FPrivate->FDropDownButton = new TDropDownButton(this);
+    FPrivate->FDropDownButton->OnMouseDown = [this](QObject*) { DropDownButtonMouseDown(); };
+    FPrivate->FDropDownButton->SetVisible(true);
     UpdateLayout();
 
-    FLeftIcon = new TLeftIcon(this);
-    FLeftIcon->OnClick = [this](QObject*) { SetEditMode(false); };
-    FLeftIcon->SetVisible(true);
+    FPrivate->FLeftIcon = new TLeftIcon(this);
+    FPrivate->FLeftIcon->OnClick = [this](QObject*) { SetEditMode(false); };
+    FPrivate->FLeftIcon->SetVisible(true);
     SetShowImage(true);
 
     SetBounds(Left(), Top(), 300, 25);
     // A bar dropped on a form in the designer takes the form's style; it is
     // still stored as a custom one.
-    if (AOwner && AOwner->IsDesigning() && !AOwner->IsReading() && !AOwner->IsLoading())
-        SetComponentStyle(GetFormStylerStyle(AOwner, tsOffice2019White));
-    FZPXStyle = tsCustom;
+    if (owner && owner->IsDesigning() && !owner->IsReading() && !owner->IsLoading())
+        SetComponentStyle(GetFormStylerStyle(owner, tsOffice2019White));
+    FPrivate->FZPXStyle = tsCustom;
 }
 
 TCustomExplorerTreeview::~TCustomExplorerTreeview()
 {
     Destroying();
-    FButtonRow->DeleteSpareButtons();
+    FPrivate->FButtonRow.DeleteSpareButtons();
     // Open drop-down windows go now, before the bar they report to.
-    for (TDropForm* form : {FDropForm.data(), FAutoComForm.data()}) {
-        if (form) {
-            form->OnDeactivate = nullptr;
-            delete form;
-        }
-    }
+    FPrivate->FDropDowns.DeleteWindows();
     ClearNodeButtons();
-    FTreeNodes->Clear();
-    FSelectedNode = nullptr;
-    delete FRefreshBtn;
-    FRefreshBtn = nullptr;
-    delete FDropDownButton;
-    FDropDownButton = nullptr;
-    FAppearance.reset();
-    delete FLeftIcon;
-    FLeftIcon = nullptr;
-    FRefreshGlyph.reset();
-    FDropDownList.Clear();
-    FAutoCompleteList.Clear();
-    delete FInternalImages;
-    FInternalImages = nullptr;
-    FTreeNodes.reset();
+    FPrivate->FTreeNodes->Clear();
+    FPrivate->FSelectedNode = nullptr;
+    delete FPrivate->FRefreshBtn;
+    FPrivate->FRefreshBtn = nullptr;
+    delete FPrivate->FDropDownButton;
+    FPrivate->FDropDownButton = nullptr;
+    FPrivate->FAppearance.reset();
+    delete FPrivate->FLeftIcon;
+    FPrivate->FLeftIcon = nullptr;
+    FPrivate->FRefreshGlyph.reset();
+    FPrivate->FDropDowns.ClearLists();
+    FPrivate->FTreeNodes.reset();
 }
 
 quint32 TCustomExplorerTreeview::GetVersionNr() const { return 0x01050101; }
 
-TKestTreeNode* TCustomExplorerTreeview::CreateNode() { return new TKestTreeNode(FTreeNodes.get()); }
+TKestTreeNode* TCustomExplorerTreeview::CreateNode() { return new TKestTreeNode(FPrivate->FTreeNodes.get()); }
 
 TKestTreeNodes* TCustomExplorerTreeview::CreateNodes() { return new TKestTreeNodes(this); }
 
-TCustomForm* TCustomExplorerTreeview::GetOwnerForm(QWidget* Control) const
+TCustomForm* TCustomExplorerTreeview::GetOwnerForm(QWidget* control) const
 {
-    return TCustomForm::GetParentForm(Control);
+    return TCustomForm::GetParentForm(control);
 }
 
 QString TCustomExplorerTreeview::Version() const
@@ -107,12 +100,12 @@ QString TCustomExplorerTreeview::Version() const
     return QStringLiteral("%1.%2.%3.%4").arg(nr >> 24).arg((nr >> 16) & 0xFF).arg((nr >> 8) & 0xFF).arg(nr & 0xFF);
 }
 
-void TCustomExplorerTreeview::DefineProperties(TFiler* Filer)
+void TCustomExplorerTreeview::DefineProperties(TFiler* filer)
 {
-    TCustomEdit::DefineProperties(Filer);
+    TCustomEdit::DefineProperties(filer);
     // A style marker kept for stored layouts: always written as 0, ignored
     // when read (the colours themselves are stored).
-    Filer->DefineProperty(
+    filer->DefineProperty(
         QStringLiteral("ZPXStyle"), [](TReader& reader) { reader.ReadInteger(); },
         [](TWriter& writer) { writer.WriteInteger(0); }, true);
 }
@@ -120,132 +113,117 @@ void TCustomExplorerTreeview::DefineProperties(TFiler* Filer)
 void TCustomExplorerTreeview::Loaded()
 {
     TCustomEdit::Loaded();
-    if (!IsDesigning() && !hasFocus() && FAppearance->FocusColor() != clNone)
-        ApplyColor(FAppearance->Color());
+    if (!IsDesigning() && !hasFocus() && FPrivate->FAppearance->FocusColor() != clNone)
+        ApplyColor(FPrivate->FAppearance->Color());
     if (!IsDesigning()) {
-        if (FMode == aeSystem)
+        if (FPrivate->FMode == aeSystem)
             LoadDirectoryStructure(bnDesktop, QString(), true);
-        else if (FMode == aeFolder && !FFolderPath.isEmpty())
-            LoadDirectoryStructure(bnFolder, FFolderPath, true);
+        else if (FPrivate->FMode == aeFolder && !FPrivate->FFolderPath.isEmpty())
+            LoadDirectoryStructure(bnFolder, FPrivate->FFolderPath, true);
     }
-    if (FAutoComplete && !IsDesigning())
+    if (FPrivate->FAutoComplete && !IsDesigning())
         PopulateAutoCompleteList();
-    if (!FSelectedNode && Text().isEmpty())
-        SetSelectedNode(FTreeNodes->GetFirstNode());
-    if (FAutoDropDownFill && !IsDesigning()) {
+    if (!FPrivate->FSelectedNode && Text().isEmpty())
+        SetSelectedNode(FPrivate->FTreeNodes->GetFirstNode());
+    if (FPrivate->FAutoDropDownFill && !IsDesigning()) {
         SetAutoDropDownFill(false);
         SetAutoDropDownFill(true);
     }
 }
 
-void TCustomExplorerTreeview::Notification(TComponent* AComponent, TOperation Operation)
+void TCustomExplorerTreeview::Notification(TComponent* component, TOperation operation)
 {
-    TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && FImages && AComponent == static_cast<TComponent*>(FImages)) {
-        FImages = nullptr;
+    TCustomEdit::Notification(component, operation);
+    if (operation == TOperation::opRemove && FPrivate->FImages && component == static_cast<TComponent*>(FPrivate->FImages)) {
+        FPrivate->FImages = nullptr;
         SetRefreshImageIndex(-1);
     }
 }
 
 // --- Paths ------------------------------------------------------------------
 
-QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* Node, bool UseFolderPrefix) const
+QString TCustomExplorerTreeview::BuildNodePath(TKestTreeNode* node, bool useFolderPrefix) const
 {
-    if (!Node)
+    if (!node)
         return QString();
-    if (Node->VirtualParent())
-        return Node->Text();
-    return NodePath::FromChain(Node, NodePath::Chain(Node), UseFolderPrefix ? FolderPrefix() : QString());
+    if (node->VirtualParent())
+        return node->Text();
+    return NodePath::FromChain(node, NodePath::Chain(node), useFolderPrefix ? FolderPrefix() : QString());
 }
 
 QString TCustomExplorerTreeview::FolderPrefix() const
 {
-    if (FMode != aeFolder || FFolderPath.isEmpty())
+    if (FPrivate->FMode != aeFolder || FPrivate->FFolderPath.isEmpty())
         return QString();
-    return FFolderPath.endsWith(kPathSeparator) ? FFolderPath : FFolderPath + kPathSeparator;
+    return FPrivate->FFolderPath.endsWith(kPathSeparator) ? FPrivate->FFolderPath : FPrivate->FFolderPath + kPathSeparator;
 }
 
-QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* Node) const
+QString TCustomExplorerTreeview::ShownPath(TKestTreeNode* node) const
 {
-    if (FMode == aeFolder && Node && Node == FTreeNodes->GetFirstNode())
+    if (FPrivate->FMode == aeFolder && node && node == FPrivate->FTreeNodes->GetFirstNode())
         return QString();
-    return BuildNodePath(Node, false);
+    return BuildNodePath(node, false);
 }
 
 // --- Selection --------------------------------------------------------------
 
-void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* Value)
+void TCustomExplorerTreeview::SetSelectedNode(TKestTreeNode* value)
 {
-    if (Value == FSelectedNode)
+    if (value == FPrivate->FSelectedNode)
         return;
     ClearNodeButtons();
-    FSelectedNode = Value;
-    SetInternalText(ShownPath(Value));
-    const bool folderMode = IsFolderMode();
-    if (Value && !Value->HasChildren() && folderMode) {
+    FPrivate->FSelectedNode = value;
+    SetInternalText(ShownPath(value));
+    const bool folderMode = FPrivate->IsFolderMode();
+    if (value && !value->HasChildren() && folderMode) {
         QPointer<TCustomExplorerTreeview> self(this);
-        quint64 generation = FTreeGeneration;
-        AddSubFolders(FolderOfNode(Value), Value);
+        quint64 generation = FPrivate->FFolders.Generation();
+        AddSubFolders(FPrivate->FFolders.FolderOfNode(value), value);
         // Input handled during the listing may have replaced the selection,
         // freed the node or the bar.
-        if (!self || FSelectedNode != Value || generation != FTreeGeneration)
+        if (!self || FPrivate->FSelectedNode != value || generation != FPrivate->FFolders.Generation())
             return;
     }
     if (!IsUpdating()) {
-        if (IsEditorFocused() && FEditMode)
+        if (FPrivate->IsEditorFocused() && FPrivate->FEditMode)
             UpdateLeftIcon();
         else
             BuildNodeButtons();
     }
-    if (Value && FAutoDropDownFill && folderMode)
-        AddWithChildrenToDropDownList(Value);
-    if (Value && OnSelect && !IsUpdating() && !FIsInternal)
-        OnSelect(this, Value);
+    if (value && FPrivate->FAutoDropDownFill && folderMode)
+        FPrivate->FDropDowns.AddWithChildrenToHistory(value);
+    if (value && OnSelect && !IsUpdating() && !FPrivate->FIsInternal)
+        OnSelect(this, value);
 }
 
 void TCustomExplorerTreeview::Reselect()
 {
-    TKestTreeNode* node = FSelectedNode;
+    TKestTreeNode* node = FPrivate->FSelectedNode;
     SetSelectedNode(nullptr);
     SetSelectedNode(node);
 }
 
-void TCustomExplorerTreeview::SetInternalText(const QString& Value)
+void TCustomExplorerTreeview::SetInternalText(const QString& value)
 {
-    FText = Value;
+    FPrivate->FText = value;
     // While node buttons are shown the edit stays empty: the text would show
-    // beneath them. Clearing the buttons brings FText back.
-    if (FButtonRow->IsEmpty())
-        TCustomEdit::SetText(Value);
-}
-
-bool TCustomExplorerTreeview::HasFocusLook() const
-{
-    // An open list of the bar has the keys, but they edit the bar's text.
-    return hasFocus() || (FFocusInPopup && (FDropForm || FAutoComForm));
-}
-
-bool TCustomExplorerTreeview::IsEditorFocused() const
-{
-    if (!FEditorEnabled)
-        return false;
-    auto focused = [](const auto& w) { return w && w->hasFocus(); };
-    return hasFocus() || focused(FDropForm) || focused(FListBox) || focused(FAutoComForm) ||
-           focused(FAutoComListBox);
+    // beneath them. Clearing the buttons brings FPrivate->FText back.
+    if (FPrivate->FButtonRow.IsEmpty())
+        TCustomEdit::SetText(value);
 }
 
 void TCustomExplorerTreeview::BeginUpdate()
 {
     // The control's own Visible property, not whether its window is shown.
     if (Visible())
-        ++FUpdateCount;
+        ++FPrivate->FUpdateCount;
 }
 
 void TCustomExplorerTreeview::EndUpdate()
 {
-    if (!Visible() || FUpdateCount <= 0)
+    if (!Visible() || FPrivate->FUpdateCount <= 0)
         return;
-    if (--FUpdateCount == 0) {
+    if (--FPrivate->FUpdateCount == 0) {
         Reselect();
         update();
     }
@@ -254,116 +232,116 @@ void TCustomExplorerTreeview::EndUpdate()
 void TCustomExplorerTreeview::Clear()
 {
     QLineEdit::clear();
-    FTreeNodes->Clear();
+    FPrivate->FTreeNodes->Clear();
 }
 
-void TCustomExplorerTreeview::SetItems(TKestTreeNodes* Value)
+void TCustomExplorerTreeview::SetItems(TKestTreeNodes* value)
 {
-    if (Value)
-        FTreeNodes->Assign(Value);
+    if (value)
+        FPrivate->FTreeNodes->Assign(value);
 }
 
-QString TCustomExplorerTreeview::Text() const { return FEditMode ? QLineEdit::text() : FText; }
+QString TCustomExplorerTreeview::Text() const { return FPrivate->FEditMode ? QLineEdit::text() : FPrivate->FText; }
 
-void TCustomExplorerTreeview::SetText(const QString& Value)
+void TCustomExplorerTreeview::SetText(const QString& value)
 {
-    if (!FEditorEnabled || FEditStyle != esEdit || IsDesigning())
+    if (!FPrivate->FEditorEnabled || FPrivate->FEditStyle != esEdit || IsDesigning())
         return;
-    if (!FSelectedNode) {
-        SetInternalText(Value);
+    if (!FPrivate->FSelectedNode) {
+        SetInternalText(value);
         return;
     }
-    if (Value.toUpper() == ShownPath(FSelectedNode).toUpper())
+    if (value.toUpper() == ShownPath(FPrivate->FSelectedNode).toUpper())
         return;
-    SetInternalText(Value);
+    SetInternalText(value);
     ClearNodeButtons();
-    FSelectedNode = nullptr;
+    FPrivate->FSelectedNode = nullptr;
 }
 
 // --- Properties -------------------------------------------------------------
 
-void TCustomExplorerTreeview::SetAppearance(TExpTreeviewAppearance* Value) { FAppearance->Assign(Value); }
+void TCustomExplorerTreeview::SetAppearance(TExpTreeviewAppearance* value) { FPrivate->FAppearance->Assign(value); }
 
-void TCustomExplorerTreeview::SetAutoComplete(bool Value)
+void TCustomExplorerTreeview::SetAutoComplete(bool value)
 {
-    if (Value == FAutoComplete)
+    if (value == FPrivate->FAutoComplete)
         return;
-    FAutoComplete = Value;
-    if (Value && !IsDesigning() && !IsLoading())
+    FPrivate->FAutoComplete = value;
+    if (value && !IsDesigning() && !IsLoading())
         PopulateAutoCompleteList();
 }
 
-void TCustomExplorerTreeview::SetAutoDropDownFill(bool Value)
+void TCustomExplorerTreeview::SetAutoDropDownFill(bool value)
 {
-    if (Value == FAutoDropDownFill)
+    if (value == FPrivate->FAutoDropDownFill)
         return;
-    FAutoDropDownFill = Value;
-    if (Value && FSelectedNode && IsFolderMode() && !IsDesigning() && !IsLoading())
-        AddWithChildrenToDropDownList(FSelectedNode);
+    FPrivate->FAutoDropDownFill = value;
+    if (value && FPrivate->FSelectedNode && FPrivate->IsFolderMode() && !IsDesigning() && !IsLoading())
+        FPrivate->FDropDowns.AddWithChildrenToHistory(FPrivate->FSelectedNode);
 }
 
-bool TCustomExplorerTreeview::DropDownButton() const { return FDropDownButton->Visible(); }
+bool TCustomExplorerTreeview::DropDownButton() const { return FPrivate->FDropDownButton->Visible(); }
 
-void TCustomExplorerTreeview::SetDropDownButton(bool Value)
+void TCustomExplorerTreeview::SetDropDownButton(bool value)
 {
-    if (FDropDownButton->Visible() == Value)
+    if (FPrivate->FDropDownButton->Visible() == value)
         return;
-    FDropDownButton->SetVisible(Value);
+    FPrivate->FDropDownButton->SetVisible(value);
     // Fixed steps; the next full layout uses the scaled rectangles.
-    if (Value) {
-        FDropDownButton->SetWidth(15);
-        FDropDownButton->SetLeft(FDropDownButton->Left() - 15);
+    if (value) {
+        FPrivate->FDropDownButton->SetWidth(15);
+        FPrivate->FDropDownButton->SetLeft(FPrivate->FDropDownButton->Left() - 15);
     } else {
-        FDropDownButton->SetLeft(FDropDownButton->Left() + FDropDownButton->Width());
-        FDropDownButton->SetWidth(0);
+        FPrivate->FDropDownButton->SetLeft(FPrivate->FDropDownButton->Left() + FPrivate->FDropDownButton->Width());
+        FPrivate->FDropDownButton->SetWidth(0);
     }
 }
 
-void TCustomExplorerTreeview::SetEditorEnabled(bool Value)
+void TCustomExplorerTreeview::SetEditorEnabled(bool value)
 {
-    if (Value == FEditorEnabled)
+    if (value == FPrivate->FEditorEnabled)
         return;
-    FEditorEnabled = Value;
-    setReadOnly(!Value);
+    FPrivate->FEditorEnabled = value;
+    setReadOnly(!value);
 }
 
-void TCustomExplorerTreeview::SetImages(TCustomImageList* Value)
+void TCustomExplorerTreeview::SetImages(TCustomImageList* value)
 {
-    if (Value == FImages)
+    if (value == FPrivate->FImages)
         return;
-    if (FImages)
-        RemoveFreeNotification(FImages);
-    FImages = Value;
-    if (FImages)
-        FreeNotification(FImages);
+    if (FPrivate->FImages)
+        RemoveFreeNotification(FPrivate->FImages);
+    FPrivate->FImages = value;
+    if (FPrivate->FImages)
+        FreeNotification(FPrivate->FImages);
 }
 
-void TCustomExplorerTreeview::SetMaxDropHeight(int Value)
+void TCustomExplorerTreeview::SetMaxDropHeight(int value)
 {
-    if (Value > 50)
-        FMaxDropHeight = Value;
+    if (value > 50)
+        FPrivate->FMaxDropHeight = value;
 }
 
-void TCustomExplorerTreeview::SetFolderPath(const QString& Value)
+void TCustomExplorerTreeview::SetFolderPath(const QString& value)
 {
-    if (Value == FFolderPath)
+    if (value == FPrivate->FFolderPath)
         return;
-    FFolderPath = Value;
+    FPrivate->FFolderPath = value;
     if (IsDesigning() || IsLoading())
         return;
     Clear();
-    LoadDirectoryStructure(bnFolder, Value, true);
+    LoadDirectoryStructure(bnFolder, value, true);
 }
 
-void TCustomExplorerTreeview::SetRefreshButton(bool Value)
+void TCustomExplorerTreeview::SetRefreshButton(bool value)
 {
-    if (Value == FRefreshButton)
+    if (value == FPrivate->FRefreshButton)
         return;
-    FRefreshButton = Value;
-    if (!Value) {
-        delete FRefreshBtn;
-        FRefreshBtn = nullptr;
-    } else if (!FRefreshBtn) {
+    FPrivate->FRefreshButton = value;
+    if (!value) {
+        delete FPrivate->FRefreshBtn;
+        FPrivate->FRefreshBtn = nullptr;
+    } else if (!FPrivate->FRefreshBtn) {
         CreateRefreshButton();
     }
     UpdateButtonPositions();
@@ -373,50 +351,158 @@ void TCustomExplorerTreeview::SetRefreshButton(bool Value)
 
 void TCustomExplorerTreeview::CreateRefreshButton()
 {
-    FRefreshBtn = new TDropDownButton(this);
-    FRefreshBtn->OnClick = [this](QObject*) {
+    FPrivate->FRefreshBtn = new TDropDownButton(this);
+    FPrivate->FRefreshBtn->OnClick = [this](QObject*) {
         SetEditMode(false);
         if (OnRefreshClick)
             OnRefreshClick(this);
     };
-    FRefreshBtn->SetVisible(true);
-    FRefreshBtn->SetGlyph(FRefreshGlyph.get());
-    FRefreshBtn->SetImageIndex(FRefreshImageIndex);
+    FPrivate->FRefreshBtn->SetVisible(true);
+    FPrivate->FRefreshBtn->SetGlyph(FPrivate->FRefreshGlyph.get());
+    FPrivate->FRefreshBtn->SetImageIndex(FPrivate->FRefreshImageIndex);
 }
 
-void TCustomExplorerTreeview::SetRefreshGlyph(TBitmap* Value) { FRefreshGlyph->Assign(Value); }
+void TCustomExplorerTreeview::SetRefreshGlyph(TBitmap* value) { FPrivate->FRefreshGlyph->Assign(value); }
 
-void TCustomExplorerTreeview::SetRefreshImageIndex(int Value)
+void TCustomExplorerTreeview::SetRefreshImageIndex(int value)
 {
-    if (Value == FRefreshImageIndex)
+    if (value == FPrivate->FRefreshImageIndex)
         return;
-    FRefreshImageIndex = Value;
-    if (FRefreshBtn)
-        FRefreshBtn->SetImageIndex(Value);
+    FPrivate->FRefreshImageIndex = value;
+    if (FPrivate->FRefreshBtn)
+        FPrivate->FRefreshBtn->SetImageIndex(value);
 }
 
-void TCustomExplorerTreeview::SetShowImage(bool Value)
+void TCustomExplorerTreeview::SetShowImage(bool value)
 {
-    if (Value == FShowImage)
+    if (value == FPrivate->FShowImage)
         return;
-    FShowImage = Value;
+    FPrivate->FShowImage = value;
     UpdateEditRect();
     UpdateLeftIconPosition();
-    PositionNodeButtons();
+    FPrivate->PositionNodeButtons();
 }
 
-TCustomImageList* TCustomExplorerTreeview::GetImageList() const
+void TCustomExplorerTreeview::SetComponentStyle(TZPXStyle style)
 {
-    return FMode == aeCustom ? FImages : FInternalImages;
-}
-
-void TCustomExplorerTreeview::SetComponentStyle(TZPXStyle AStyle)
-{
-    FZPXStyle = AStyle;
-    if (AStyle == tsCustom)
+    FPrivate->FZPXStyle = style;
+    if (style == tsCustom)
         return;
     // Old common controls draw the frame black; without the module (or its
     // version) the presets keep their blue-grey line.
     const TColor frame = IsCommonControlsV6() ? TColor(0xB99D7F) : clBlack;
-    ApplyAppearancePreset(*FAppearance, AStyle, frame);
+    ApplyAppearancePreset(*FPrivate->FAppearance, style, frame);
 }
+
+// --- Plain reads and stores ---------------------------------------------------
+
+TKestTreeNodes* TCustomExplorerTreeview::Items() const { return FPrivate->FTreeNodes.get(); }
+TKestTreeNode* TCustomExplorerTreeview::SelectedNode() const { return FPrivate->FSelectedNode; }
+bool TCustomExplorerTreeview::IsUpdating() const { return FPrivate->FUpdateCount > 0; }
+TZPXStyle TCustomExplorerTreeview::GetComponentStyle() const { return FPrivate->FZPXStyle; }
+TZPXStyle TCustomExplorerTreeview::UIStyle() const { return FPrivate->FZPXStyle; }
+TExpTreeviewAppearance* TCustomExplorerTreeview::Appearance() const { return FPrivate->FAppearance.get(); }
+bool TCustomExplorerTreeview::AutoComplete() const { return FPrivate->FAutoComplete; }
+bool TCustomExplorerTreeview::AutoDropDownFill() const { return FPrivate->FAutoDropDownFill; }
+bool TCustomExplorerTreeview::EditorEnabled() const { return FPrivate->FEditorEnabled; }
+TEditStyle TCustomExplorerTreeview::EditStyle() const { return FPrivate->FEditStyle; }
+void TCustomExplorerTreeview::SetEditStyle(TEditStyle value) { FPrivate->FEditStyle = value; }
+TCustomImageList* TCustomExplorerTreeview::Images() const { return FPrivate->FImages; }
+int TCustomExplorerTreeview::MaxDropHeight() const { return FPrivate->FMaxDropHeight; }
+TKestExplorerTreeviewMode TCustomExplorerTreeview::Mode() const { return FPrivate->FMode; }
+void TCustomExplorerTreeview::SetMode(TKestExplorerTreeviewMode value) { FPrivate->FMode = value; }
+QString TCustomExplorerTreeview::FolderPath() const { return FPrivate->FFolderPath; }
+bool TCustomExplorerTreeview::RefreshButton() const { return FPrivate->FRefreshButton; }
+TBitmap* TCustomExplorerTreeview::RefreshGlyph() const { return FPrivate->FRefreshGlyph.get(); }
+int TCustomExplorerTreeview::RefreshImageIndex() const { return FPrivate->FRefreshImageIndex; }
+bool TCustomExplorerTreeview::ShowImage() const { return FPrivate->FShowImage; }
+bool TCustomExplorerTreeview::ShowHiddenFolders() const { return FPrivate->FShowHiddenFolders; }
+void TCustomExplorerTreeview::SetShowHiddenFolders(bool value) { FPrivate->FShowHiddenFolders = value; }
+bool TCustomExplorerTreeview::BufferedDraw() const { return FPrivate->FBufferedDraw; }
+void TCustomExplorerTreeview::SetBufferedDraw(bool value) { FPrivate->FBufferedDraw = value; }
+bool TCustomExplorerTreeview::MouseInControl() const { return FPrivate->FMouseInControl; }
+bool TCustomExplorerTreeview::EditMode() const { return FPrivate->FEditMode; }
+
+// --- Handed to the folder source ------------------------------------------------
+
+void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode baseNode, const QString& path, bool clearOldNodes)
+{
+    FPrivate->FFolders.LoadDirectoryStructure(baseNode, path, clearOldNodes);
+}
+
+void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* parentNode)
+{
+    FPrivate->FFolders.AddSubFolders(path, parentNode);
+}
+
+void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* parentNode)
+{
+    FPrivate->FFolders.RefreshSubFolders(parentNode);
+}
+
+void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* node) { FPrivate->FFolders.ChooseNode(node); }
+
+QString TCustomExplorerTreeview::GetSelectedFolder() const
+{
+    if (FPrivate->IsFolderMode() && FPrivate->FSelectedNode)
+        return FPrivate->FFolders.FolderOfNode(FPrivate->FSelectedNode);
+    return QString();
+}
+
+void TCustomExplorerTreeview::SetSelectedFolder(const QString& path, bool immediately)
+{
+    FPrivate->FFolders.SetSelectedFolder(path, immediately);
+}
+
+// --- Handed to the drop-down controller -----------------------------------------
+
+void TCustomExplorerTreeview::AddToDropDownList(TKestTreeNode* node) { FPrivate->FDropDowns.AddToHistory(node); }
+
+void TCustomExplorerTreeview::RemoveFromDropDownList(TKestTreeNode* node)
+{
+    FPrivate->FDropDowns.History().Remove(node);
+}
+
+void TCustomExplorerTreeview::RemoveFromDropDownList(int index) { FPrivate->FDropDowns.History().RemoveAt(index); }
+
+void TCustomExplorerTreeview::ClearDropDownList() { FPrivate->FDropDowns.History().Clear(); }
+
+TKestTreeNode* TCustomExplorerTreeview::GetDropDownList(int index) const
+{
+    return FPrivate->FDropDowns.History().At(index);
+}
+
+int TCustomExplorerTreeview::DropDownListCount() const { return FPrivate->FDropDowns.History().Count(); }
+
+void TCustomExplorerTreeview::PopulateAutoCompleteList() { FPrivate->FDropDowns.PopulateAutoCompleteList(); }
+
+const TAutoCompleteList& TCustomExplorerTreeview::AutoCompleteList() const
+{
+    return FPrivate->FDropDowns.AutoCompleteList();
+}
+
+bool TCustomExplorerTreeview::IsDroppedDown() const { return FPrivate->FDropDowns.IsDroppedDown(); }
+
+void TCustomExplorerTreeview::ShowDropDown() { FPrivate->FDropDowns.ShowDropDown(); }
+
+void TCustomExplorerTreeview::CloseDropDown() { FPrivate->FDropDowns.CloseDropDown(); }
+
+void TCustomExplorerTreeview::DropDownButtonMouseDown() { FPrivate->FDropDowns.DropDownButtonMouseDown(); }
+
+void TCustomExplorerTreeview::ShowAutoCompleteList() { FPrivate->FDropDowns.ShowAutoCompleteList(); }
+
+void TCustomExplorerTreeview::CloseAutoCompleteList() { FPrivate->FDropDowns.CloseAutoCompleteList(); }
+
+// --- What the node collection tells the bar -------------------------------------
+
+void TCustomExplorerTreeview::NodeAdded(TKestTreeNode* node) { FPrivate->FDropDowns.NodeAdded(node); }
+
+void TCustomExplorerTreeview::NodeDeleted(TKestTreeNode* node)
+{
+    FPrivate->FFolders.NodeGoing(node);
+    FPrivate->FDropDowns.NodeDeleted(node);
+}
+
+void TCustomExplorerTreeview::NodeTextChanged(TKestTreeNode* node) { FPrivate->FDropDowns.NodeTextChanged(node); }
+
+void TCustomExplorerTreeview::NodesCleared() { SetSelectedNode(nullptr); }

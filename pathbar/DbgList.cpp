@@ -2,23 +2,23 @@
 
 #include "framework/Exception.h"
 
-TKestTreeNode* TDbgList::GetItemsEx(int Index) const
+TKestTreeNode* TDbgList::GetItemsEx(int index) const
 {
-    if (Index >= Count())
+    if (index >= Count())
         throw Exception(QStringLiteral("Index out of bounds in list read access"));
-    return static_cast<TKestTreeNode*>(Get(Index));
+    return static_cast<TKestTreeNode*>(Get(index));
 }
 
-void TDbgList::SetItemsEx(int Index, TKestTreeNode* Value)
+void TDbgList::SetItemsEx(int index, TKestTreeNode* value)
 {
-    if (Index >= Count())
+    if (index >= Count())
         throw Exception(QStringLiteral("Index out of bounds in list write access"));
-    Put(Index, Value);
+    Put(index, value);
 }
 
-void TDbgList::AssignList(const TList& ListA)
+void TDbgList::AssignList(const TList& listA)
 {
     Clear();
-    for (void* item : ListA.Items())
+    for (void* item : listA.Items())
         Add(item);
 }

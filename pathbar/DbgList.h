@@ -8,7 +8,7 @@ class TKestTreeNode;
 
 class TDbgList : public TList {
 public:
-    TKestTreeNode* GetItemsEx(int Index) const;
-    void SetItemsEx(int Index, TKestTreeNode* Value);
-    void AssignList(const TList& ListA);
+    TKestTreeNode* GetItemsEx(int index) const;
+    void SetItemsEx(int index, TKestTreeNode* value);
+    void AssignList(const TList& listA);
 };

@@ -2,6 +2,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/ImageList.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/ButtonDrawing.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
@@ -11,26 +12,26 @@
 
 using namespace PathBarDrawing;
 
-TDropDownButton::TDropDownButton(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
+TDropDownButton::TDropDownButton(TComponent* owner) : TExplorerTreeviewChild(owner), FGlyph(std::make_unique<TBitmap>())
 {
     FGlyph->OnChange = [this](QObject*) { Invalidate(); };
 }
 
 TDropDownButton::~TDropDownButton() = default;
 
-void TDropDownButton::SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+void TDropDownButton::SetGlyph(TBitmap* value) { FGlyph->Assign(value); }
 
-void TDropDownButton::SetImageIndex(int Value)
+void TDropDownButton::SetImageIndex(int value)
 {
-    FImageIndex = Value;
+    FImageIndex = value;
     Invalidate();
 }
 
-void TDropDownButton::SetDown(bool Value)
+void TDropDownButton::SetDown(bool value)
 {
-    if (Value == FDown)
+    if (value == FDown)
         return;
-    FDown = Value;
+    FDown = value;
     Invalidate();
 }
 
@@ -48,7 +49,7 @@ void TDropDownButton::Paint(QPainter& painter)
         QPainter canvas(&surface.Image());
         DrawButtonBackground(canvas, client, client.height() / 2, colors, FDown, false);
     }
-    const TCustomImageList* images = FExplorerTreeview->GetImageList();
+    const TCustomImageList* images = TBarChildAccess::ImageList(*FExplorerTreeview);
     if (!FExplorerTreeview->Images() || FImageIndex < 0) {
         if (FGlyph->Empty()) {
             DrawArrow(surface, client.adjusted(0, drop, 0, 0), arrow, false, Scale());

@@ -2,23 +2,23 @@
 // The history drop-down button and the refresh button at the bar's right end.
 
 #include "framework/Bitmap.h"
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include <memory>
 
 class TDropDownButton : public TExplorerTreeviewChild {
     Q_OBJECT
 public:
-    explicit TDropDownButton(TComponent* AOwner);
+    explicit TDropDownButton(TComponent* owner);
     ~TDropDownButton() override;
 
     TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(TBitmap* Value);
+    void SetGlyph(TBitmap* value);
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int Value);
+    void SetImageIndex(int value);
     bool Hot() const { return FHot; }
     bool Down() const { return FDown; }
-    void SetDown(bool Value);
+    void SetDown(bool value);
 
     // Fired by a left-button press (the history button opens its window).
     TNotifyEvent OnMouseDown;

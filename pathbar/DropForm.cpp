@@ -1,14 +1,14 @@
 #include "pathbar/DropForm.h"
 
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSizeGrip>
 
-TDropForm::TDropForm(TComponent* AOwner)
-    : TCustomForm(RequireExplorerTreeview(AOwner)), FExplorerTreeview(RequireExplorerTreeview(AOwner))
+TDropForm::TDropForm(TComponent* owner)
+    : TCustomForm(RequireExplorerTreeview(owner)), FExplorerTreeview(RequireExplorerTreeview(owner))
 {
     setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -17,17 +17,17 @@ TDropForm::TDropForm(TComponent* AOwner)
 
 TDropForm::~TDropForm() = default;
 
-void TDropForm::SetSizeable(bool Value)
+void TDropForm::SetSizeable(bool value)
 {
-    if (Value == FSizeable)
+    if (value == FSizeable)
         return;
-    FSizeable = Value;
-    if (Value && !FSizeGrip) {
+    FSizeable = value;
+    if (value && !FSizeGrip) {
         FSizeGrip = new QSizeGrip(this);
         FSizeGrip->resize(FSizeGrip->sizeHint());
     }
     if (FSizeGrip) {
-        FSizeGrip->setVisible(Value);
+        FSizeGrip->setVisible(value);
         FSizeGrip->raise();
     }
 }

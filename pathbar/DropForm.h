@@ -14,17 +14,17 @@ class TCustomExplorerTreeview;
 class TDropForm : public TCustomForm {
     Q_OBJECT
 public:
-    // Raises "Invalid parent" when AOwner is not a path bar.
-    explicit TDropForm(TComponent* AOwner);
+    // Raises "Invalid parent" when owner is not a path bar.
+    explicit TDropForm(TComponent* owner);
     ~TDropForm() override;
 
     TCustomExplorerTreeview* ExplorerTreeview() const { return FExplorerTreeview; }
     // A sizing grip in the lower right corner; sizing never starts at the
     // top or left edge, so the window stays attached to the bar.
     bool Sizeable() const { return FSizeable; }
-    void SetSizeable(bool Value);
+    void SetSizeable(bool value);
     bool DroppedDown() const { return FDroppedDown; }
-    void SetDroppedDown(bool Value) { FDroppedDown = Value; }
+    void SetDroppedDown(bool value) { FDroppedDown = value; }
 
     // Where, in screen coordinates, the press that closed the window from
     // outside happened; empty when something else closed it.

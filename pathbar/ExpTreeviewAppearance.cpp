@@ -6,10 +6,10 @@ void TAppearanceRecord::Changed()
         OnChange(this);
 }
 
-void TAppearanceRecord::Update(TColor& Field, TColor Value)
+void TAppearanceRecord::Update(TColor& field, TColor value)
 {
-    if (Value != Field) {
-        Field = Value;
+    if (value != field) {
+        field = value;
         Changed();
     }
 }
@@ -23,51 +23,51 @@ TButtonAppearance::~TButtonAppearance() = default;
 
 
 // Only the pressed colours notify; the others show at the next paint.
-void TButtonAppearance::SetBorderColorHot(TColor Value) { FBorderColorHot = Value; }
+void TButtonAppearance::SetBorderColorHot(TColor value) { FBorderColorHot = value; }
 
-void TButtonAppearance::SetColorHot(TColor Value) { FColorHot = Value; }
+void TButtonAppearance::SetColorHot(TColor value) { FColorHot = value; }
 
-void TButtonAppearance::SetArrowColorHot(TColor Value) { FArrowColorHot = Value; }
+void TButtonAppearance::SetArrowColorHot(TColor value) { FArrowColorHot = value; }
 
-void TButtonAppearance::SetColorMirrorHot(TColor Value) { FColorMirrorHot = Value; }
+void TButtonAppearance::SetColorMirrorHot(TColor value) { FColorMirrorHot = value; }
 
-void TButtonAppearance::SetColorMirrorHotTo(TColor Value) { FColorMirrorHotTo = Value; }
+void TButtonAppearance::SetColorMirrorHotTo(TColor value) { FColorMirrorHotTo = value; }
 
-void TButtonAppearance::SetColorHotTo(TColor Value) { FColorHotTo = Value; }
+void TButtonAppearance::SetColorHotTo(TColor value) { FColorHotTo = value; }
 
-void TButtonAppearance::SetArrowColorDown(TColor Value) { FArrowColorDown = Value; }
+void TButtonAppearance::SetArrowColorDown(TColor value) { FArrowColorDown = value; }
 
-void TButtonAppearance::SetColorDownTo(TColor Value) { Update(FColorDownTo, Value); }
+void TButtonAppearance::SetColorDownTo(TColor value) { Update(FColorDownTo, value); }
 
-void TButtonAppearance::SetColorDown(TColor Value) { Update(FColorDown, Value); }
+void TButtonAppearance::SetColorDown(TColor value) { Update(FColorDown, value); }
 
-void TButtonAppearance::SetColorMirrorDownTo(TColor Value) { Update(FColorMirrorDownTo, Value); }
+void TButtonAppearance::SetColorMirrorDownTo(TColor value) { Update(FColorMirrorDownTo, value); }
 
-void TButtonAppearance::SetColorMirrorDown(TColor Value) { Update(FColorMirrorDown, Value); }
+void TButtonAppearance::SetColorMirrorDown(TColor value) { Update(FColorMirrorDown, value); }
 
-void TButtonAppearance::SetBorderColorDown(TColor Value) { FBorderColorDown = Value; }
+void TButtonAppearance::SetBorderColorDown(TColor value) { FBorderColorDown = value; }
 
-void TButtonAppearance::SetColorMirrorNodeHotTo(TColor Value) { FColorMirrorNodeHotTo = Value; }
+void TButtonAppearance::SetColorMirrorNodeHotTo(TColor value) { FColorMirrorNodeHotTo = value; }
 
-void TButtonAppearance::SetBorderColorNodeHot(TColor Value) { FBorderColorNodeHot = Value; }
+void TButtonAppearance::SetBorderColorNodeHot(TColor value) { FBorderColorNodeHot = value; }
 
-void TButtonAppearance::SetColorNodeHot(TColor Value) { FColorNodeHot = Value; }
+void TButtonAppearance::SetColorNodeHot(TColor value) { FColorNodeHot = value; }
 
-void TButtonAppearance::SetColorMirrorNodeHot(TColor Value) { FColorMirrorNodeHot = Value; }
+void TButtonAppearance::SetColorMirrorNodeHot(TColor value) { FColorMirrorNodeHot = value; }
 
-void TButtonAppearance::SetColorNodeHotTo(TColor Value) { FColorNodeHotTo = Value; }
+void TButtonAppearance::SetColorNodeHotTo(TColor value) { FColorNodeHotTo = value; }
 
-void TButtonAppearance::SetFont(TFont* Value)
+void TButtonAppearance::SetFont(TFont* value)
 {
-    if (Value)
-        FFont->Assign(Value);
+    if (value)
+        FFont->Assign(value);
 }
 
-void TButtonAppearance::Assign(TPersistent* Source)
+void TButtonAppearance::Assign(TPersistent* source)
 {
-    auto* src = dynamic_cast<TButtonAppearance*>(Source);
+    auto* src = dynamic_cast<TButtonAppearance*>(source);
     if (!src) {
-        TPersistent::Assign(Source);
+        TPersistent::Assign(source);
         return;
     }
     FBorderColorHot = src->FBorderColorHot;
@@ -99,32 +99,32 @@ TExpTreeviewAppearance::TExpTreeviewAppearance(QObject* parent)
 TExpTreeviewAppearance::~TExpTreeviewAppearance() = default;
 
 
-void TExpTreeviewAppearance::SetButtonAppearance(TButtonAppearance* Value)
+void TExpTreeviewAppearance::SetButtonAppearance(TButtonAppearance* value)
 {
-    if (Value)
-        FButtonAppearance->Assign(Value);
+    if (value)
+        FButtonAppearance->Assign(value);
     Changed();
 }
 
-void TExpTreeviewAppearance::SetOuterBorderColor(TColor Value) { Update(FOuterBorderColor, Value); }
+void TExpTreeviewAppearance::SetOuterBorderColor(TColor value) { Update(FOuterBorderColor, value); }
 
-void TExpTreeviewAppearance::SetInnerBorderColor(TColor Value) { Update(FInnerBorderColor, Value); }
+void TExpTreeviewAppearance::SetInnerBorderColor(TColor value) { Update(FInnerBorderColor, value); }
 
-void TExpTreeviewAppearance::SetInnerMostBorderColor(TColor Value) { Update(FInnerMostBorderColor, Value); }
+void TExpTreeviewAppearance::SetInnerMostBorderColor(TColor value) { Update(FInnerMostBorderColor, value); }
 
-void TExpTreeviewAppearance::SetFocusOuterBorderColor(TColor Value) { Update(FFocusOuterBorderColor, Value); }
+void TExpTreeviewAppearance::SetFocusOuterBorderColor(TColor value) { Update(FFocusOuterBorderColor, value); }
 
-void TExpTreeviewAppearance::SetFocusInnerBorderColor(TColor Value) { Update(FFocusInnerBorderColor, Value); }
+void TExpTreeviewAppearance::SetFocusInnerBorderColor(TColor value) { Update(FFocusInnerBorderColor, value); }
 
-void TExpTreeviewAppearance::SetColor(TColor Value) { Update(FColor, Value); }
+void TExpTreeviewAppearance::SetColor(TColor value) { Update(FColor, value); }
 
-void TExpTreeviewAppearance::SetFocusColor(TColor Value) { Update(FFocusColor, Value); }
+void TExpTreeviewAppearance::SetFocusColor(TColor value) { Update(FFocusColor, value); }
 
-void TExpTreeviewAppearance::SetHotColor(TColor Value) { Update(FHotColor, Value); }
+void TExpTreeviewAppearance::SetHotColor(TColor value) { Update(FHotColor, value); }
 
-void TExpTreeviewAppearance::Assign(TPersistent* Source)
+void TExpTreeviewAppearance::Assign(TPersistent* source)
 {
-    auto* src = dynamic_cast<TExpTreeviewAppearance*>(Source);
+    auto* src = dynamic_cast<TExpTreeviewAppearance*>(source);
     if (!src)
         return;
     FColor = src->FColor;

@@ -21,7 +21,7 @@ public:
 
 protected:
     void Changed();
-    void Update(TColor& Field, TColor Value);
+    void Update(TColor& field, TColor value);
 };
 
 class TButtonAppearance : public TAppearanceRecord {
@@ -67,44 +67,44 @@ public:
     explicit TButtonAppearance(QObject* parent = nullptr);
     ~TButtonAppearance() override;
 
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     TColor ArrowColorDown() const { return FArrowColorDown; }
-    void SetArrowColorDown(TColor Value);
+    void SetArrowColorDown(TColor value);
     TColor ArrowColorHot() const { return FArrowColorHot; }
-    void SetArrowColorHot(TColor Value);
+    void SetArrowColorHot(TColor value);
     TColor BorderColorDown() const { return FBorderColorDown; }
-    void SetBorderColorDown(TColor Value);
+    void SetBorderColorDown(TColor value);
     TColor BorderColorHot() const { return FBorderColorHot; }
-    void SetBorderColorHot(TColor Value);
+    void SetBorderColorHot(TColor value);
     TColor BorderColorNodeHot() const { return FBorderColorNodeHot; }
-    void SetBorderColorNodeHot(TColor Value);
+    void SetBorderColorNodeHot(TColor value);
     TColor ColorDown() const { return FColorDown; }
-    void SetColorDown(TColor Value);
+    void SetColorDown(TColor value);
     TColor ColorDownTo() const { return FColorDownTo; }
-    void SetColorDownTo(TColor Value);
+    void SetColorDownTo(TColor value);
     TColor ColorMirrorDown() const { return FColorMirrorDown; }
-    void SetColorMirrorDown(TColor Value);
+    void SetColorMirrorDown(TColor value);
     TColor ColorMirrorDownTo() const { return FColorMirrorDownTo; }
-    void SetColorMirrorDownTo(TColor Value);
+    void SetColorMirrorDownTo(TColor value);
     TColor ColorHot() const { return FColorHot; }
-    void SetColorHot(TColor Value);
+    void SetColorHot(TColor value);
     TColor ColorHotTo() const { return FColorHotTo; }
-    void SetColorHotTo(TColor Value);
+    void SetColorHotTo(TColor value);
     TColor ColorMirrorHot() const { return FColorMirrorHot; }
-    void SetColorMirrorHot(TColor Value);
+    void SetColorMirrorHot(TColor value);
     TColor ColorMirrorHotTo() const { return FColorMirrorHotTo; }
-    void SetColorMirrorHotTo(TColor Value);
+    void SetColorMirrorHotTo(TColor value);
     TColor ColorNodeHot() const { return FColorNodeHot; }
-    void SetColorNodeHot(TColor Value);
+    void SetColorNodeHot(TColor value);
     TColor ColorNodeHotTo() const { return FColorNodeHotTo; }
-    void SetColorNodeHotTo(TColor Value);
+    void SetColorNodeHotTo(TColor value);
     TColor ColorMirrorNodeHot() const { return FColorMirrorNodeHot; }
-    void SetColorMirrorNodeHot(TColor Value);
+    void SetColorMirrorNodeHot(TColor value);
     TColor ColorMirrorNodeHotTo() const { return FColorMirrorNodeHotTo; }
-    void SetColorMirrorNodeHotTo(TColor Value);
+    void SetColorMirrorNodeHotTo(TColor value);
     TFont* Font() const { return FFont.get(); }
-    void SetFont(TFont* Value);
+    void SetFont(TFont* value);
 
 private:
 
@@ -154,27 +154,27 @@ public:
     ~TExpTreeviewAppearance() override;
 
     // Copies another appearance record; any other source is ignored.
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     TButtonAppearance* ButtonAppearance() const { return FButtonAppearance.get(); }
-    void SetButtonAppearance(TButtonAppearance* Value);
+    void SetButtonAppearance(TButtonAppearance* value);
 
     TColor OuterBorderColor() const { return FOuterBorderColor; }
-    void SetOuterBorderColor(TColor Value);
+    void SetOuterBorderColor(TColor value);
     TColor InnerBorderColor() const { return FInnerBorderColor; }
-    void SetInnerBorderColor(TColor Value);
+    void SetInnerBorderColor(TColor value);
     TColor InnerMostBorderColor() const { return FInnerMostBorderColor; }
-    void SetInnerMostBorderColor(TColor Value);
+    void SetInnerMostBorderColor(TColor value);
     TColor FocusOuterBorderColor() const { return FFocusOuterBorderColor; }
-    void SetFocusOuterBorderColor(TColor Value);
+    void SetFocusOuterBorderColor(TColor value);
     TColor FocusInnerBorderColor() const { return FFocusInnerBorderColor; }
-    void SetFocusInnerBorderColor(TColor Value);
+    void SetFocusInnerBorderColor(TColor value);
     TColor Color() const { return FColor; }
-    void SetColor(TColor Value);
+    void SetColor(TColor value);
     TColor FocusColor() const { return FFocusColor; }
-    void SetFocusColor(TColor Value);
+    void SetFocusColor(TColor value);
     TColor HotColor() const { return FHotColor; }
-    void SetHotColor(TColor Value);
+    void SetHotColor(TColor value);
 
 private:
 

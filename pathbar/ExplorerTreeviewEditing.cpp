@@ -1,6 +1,8 @@
-// Edit mode and the auto-complete window of the bar.
+// Edit mode: the bar as a one-line editor of its path, and what typing does.
 
 #include "pathbar/CustomExplorerTreeview.h"
+
+#include "pathbar/CustomExplorerTreeview_p.h"
 
 #include "framework/Messages.h"
 #include "framework/WidgetLifetime.h"
@@ -8,173 +10,53 @@
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
 
-void TCustomExplorerTreeview::SetEditMode(bool Value)
+void TCustomExplorerTreeview::SetEditMode(bool value)
 {
-    if (Value == FEditMode || !FEditorEnabled || IsDesigning())
+    if (value == FPrivate->FEditMode || !FPrivate->FEditorEnabled || IsDesigning())
         return;
-    FEditMode = Value;
-    const bool focusColoring = FAppearance->FocusColor() != clNone;
-    if (Value) {
+    FPrivate->FEditMode = value;
+    const bool focusColoring = FPrivate->FAppearance->FocusColor() != clNone;
+    if (value) {
         ClearNodeButtons();
         if (focusColoring) {
-            ApplyColor(FAppearance->FocusColor());
+            ApplyColor(FPrivate->FAppearance->FocusColor());
             ShowCaret();
         }
         return;
     }
-    if (FEditStyle == esList) {
+    if (FPrivate->FEditStyle == esList) {
         BuildNodeButtons();
-    } else if (FSelectedNode) {
-        if (QLineEdit::text().toUpper() == ShownPath(FSelectedNode).toUpper()) {
+    } else if (FPrivate->FSelectedNode) {
+        if (QLineEdit::text().toUpper() == ShownPath(FPrivate->FSelectedNode).toUpper()) {
             // The bar shows the selection again, so its text names it.
-            FText = ShownPath(FSelectedNode);
+            FPrivate->FText = ShownPath(FPrivate->FSelectedNode);
             BuildNodeButtons();
         } else {
-            FSelectedNode = nullptr;
-            FText = QLineEdit::text();
+            FPrivate->FSelectedNode = nullptr;
+            FPrivate->FText = QLineEdit::text();
             if (!IsUpdating())
                 UpdateLeftIcon();
         }
     }
     if (focusColoring) {
-        ApplyColor(FAppearance->Color());
+        ApplyColor(FPrivate->FAppearance->Color());
         HideCaret();
     }
 }
 
-void TCustomExplorerTreeview::KeyPressStep(QChar& Key)
+void TCustomExplorerTreeview::KeyPressStep(QChar& key)
 {
-    FKeyPressStepRan = true;
-    if (!FEditorEnabled) {
-        Key = QChar();
+    FPrivate->FKeyPressStepRan = true;
+    if (!FPrivate->FEditorEnabled) {
+        key = QChar();
         return;
     }
-    if (Key == u'\x1b')
+    if (key == u'\x1b')
         return;
-    if (FEditStyle == esEdit)
-        FUpdateInternalText = true;
-    if (!FAutoComplete)
+    if (FPrivate->FEditStyle == esEdit)
+        FPrivate->FUpdateInternalText = true;
+    if (!FPrivate->FAutoComplete)
         return;
-    FShowAutoCL = true;
+    FPrivate->FShowAutoCL = true;
     PostMessage(this, ET_TRACKKEYPRESS());
-}
-
-void TCustomExplorerTreeview::ShowAutoCompleteList()
-{
-    if (!FAutoComplete || IsInDestruction(this) || IsDestroying())
-        return;
-    // Typing while the history is open turns it into the auto-complete list.
-    CloseDropDown();
-    if (!FAutoComForm) {
-        const QRect nodeArea = GetNodeAreaRect();
-        FAutoComForm = NewDropForm(
-            nodeArea.left() + nodeArea.width(), [this](QObject*, int& Key, TShiftState) { AutoCompleteKeyDown(Key); },
-            [this](QObject*, QChar& Key) { AutoCompleteKeyPress(Key); });
-        FAutoComForm->OnDeactivate = [this](QObject* Sender) {
-            if (Sender == FAutoComForm.data())
-                CloseAutoCompleteList();
-        };
-    }
-    if (!FAutoComListBox) {
-        FAutoComListBox = NewDropList(FAutoComForm);
-        FAutoComListBox->OnClick = [this](QObject*) { AutoCompleteListClick(); };
-        FAutoComListBox->SetShowImages(false);
-        // A million matches are laid out in batches after the first rows
-        // show, rather than all before anything shows.
-        FAutoComListBox->setLayoutMode(QListView::Batched);
-        FAutoComListBox->setBatchSize(4096);
-    }
-    FAutoComListBox->OnSelect = nullptr;
-    FilterAutoCompleteList();
-    if (FAutoComListBox->Items()->Count() == 0) {
-        CloseAutoCompleteList();
-        return;
-    }
-    FAutoComListBox->SetItemIndex(0);
-    FAutoComListBox->OnSelect = [](QObject*) {};
-    // The list overlaps the bar's lower edge a little, under the text.
-    ShowDropForm(FAutoComForm, FAutoComListBox, QPoint(GetNodeAreaRect().left() - 4, 0), 4);
-}
-
-void TCustomExplorerTreeview::FilterAutoCompleteList()
-{
-    if (!FAutoComListBox)
-        return;
-    QString typed = QLineEdit::text();
-    if (typed.endsWith(kPathSeparator))
-        typed.chop(1);
-    // The rows are read from the list as the view shows them: a keystroke
-    // that matches a million entries costs no more than one that matches ten.
-    auto matches = std::make_shared<const TAutoCompleteList::TMatches>(FAutoCompleteList.Matches(typed));
-    const TAutoCompleteList* list = &FAutoCompleteList;
-    const auto position = [list, matches](int Index) {
-        const int p = Index >= 0 && Index < matches->Count() ? matches->Position(Index) : -1;
-        return p < list->Count() ? p : -1;
-    };
-    FAutoComListBox->Items()->SetSource(std::make_unique<TListBoxSource>(
-        [matches] { return matches->Count(); },
-        [list, position](int Index) {
-            const int p = position(Index);
-            return p >= 0 ? list->PathAt(p) : QString();
-        },
-        [list, position](int Index) -> void* {
-            const int p = position(Index);
-            return p >= 0 ? list->NodeAt(p) : nullptr;
-        }));
-    FAutoCompleteMatches = matches;
-}
-
-void TCustomExplorerTreeview::AutoCompleteListChanged()
-{
-    // The open window's rows are positions in the list, which the change
-    // moved: they are found again, keeping the chosen entry chosen.
-    if (!FAutoComListBox)
-        return;
-    TKestTreeNode* chosen = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
-    TNotifyEvent onSelect = std::move(FAutoComListBox->OnSelect);
-    FAutoComListBox->OnSelect = nullptr;
-    FilterAutoCompleteList();
-    const int position = chosen ? FAutoCompleteList.PositionOf(chosen) : -1;
-    const int index = position >= 0 ? FAutoCompleteMatches->IndexOf(position) : -1;
-    FAutoComListBox->SetItemIndex(index >= 0 || !chosen ? index : 0);
-    FAutoComListBox->OnSelect = std::move(onSelect);
-}
-
-void TCustomExplorerTreeview::CloseAutoCompleteList() { ForgetDropForm(FAutoComForm, FAutoComListBox); }
-
-void TCustomExplorerTreeview::AutoCompleteListClick()
-{
-    if (!FAutoComListBox)
-        return;
-    TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
-    // The window goes first: the choice may list a large folder.
-    CloseAutoCompleteList();
-    ClickChoice(node);
-}
-
-void TCustomExplorerTreeview::AutoCompleteKeyPress(QChar& Key)
-{
-    // Only the list's own keys get here; the others edit the bar's text.
-    if (!FAutoComListBox)
-        return;
-    if (Key == u'\x1b') {
-        Key = QChar();
-        CloseAutoCompleteList();
-        FocusAndSelectAll();
-    } else if (Key == u'\r' || Key == u'\n') {
-        Key = QChar();
-        TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
-        CloseAutoCompleteList();
-        EnterChoice(node);
-    }
-}
-
-void TCustomExplorerTreeview::AutoCompleteKeyDown(int& Key)
-{
-    if (!FAutoComListBox)
-        return;
-    if (Key == Qt::Key_Up || Key == Qt::Key_Down) {
-        FAutoComListBox->MoveSelection(Key == Qt::Key_Up ? -1 : 1);
-        Key = 0;
-    }
 }

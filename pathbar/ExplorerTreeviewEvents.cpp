@@ -2,6 +2,8 @@
 
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "pathbar/CustomExplorerTreeview_p.h"
+
 #include "framework/Messages.h"
 #include "pathbar/LeftIcon.h"
 
@@ -51,22 +53,22 @@ bool TCustomExplorerTreeview::event(QEvent* e)
     return handled;
 }
 
-void TCustomExplorerTreeview::HandleRegisteredMessage(int Msg)
+void TCustomExplorerTreeview::HandleRegisteredMessage(int msg)
 {
-    if (Msg == ET_HIDEDROPDOWN()) {
+    if (msg == ET_HIDEDROPDOWN()) {
         CloseDropDown();
-    } else if (Msg == ET_SETFOLDERPATH()) {
-        SetFolderPath(FNewSelectedFolderPath);
-    } else if (Msg == ET_TRACKKEYPRESS()) {
-        if (FUpdateInternalText) {
-            FText = QLineEdit::text();
-            FUpdateInternalText = false;
+    } else if (msg == ET_SETFOLDERPATH()) {
+        SetFolderPath(FPrivate->FFolders.PendingFolderPath());
+    } else if (msg == ET_TRACKKEYPRESS()) {
+        if (FPrivate->FUpdateInternalText) {
+            FPrivate->FText = QLineEdit::text();
+            FPrivate->FUpdateInternalText = false;
         }
-        if (FShowAutoCL) {
+        if (FPrivate->FShowAutoCL) {
             ShowAutoCompleteList();
-            FShowAutoCL = false;
+            FPrivate->FShowAutoCL = false;
         }
-    } else if (Msg == ET_SETEDITRECT()) {
+    } else if (msg == ET_SETEDITRECT()) {
         UpdateEditRect();
         int end = int(QLineEdit::text().size());
         SetSel(end, end);
@@ -81,36 +83,36 @@ void TCustomExplorerTreeview::resizeEvent(QResizeEvent* e)
     UpdateEditRect();
     if (!IsDesigning() && !IsLoading()) {
         // The buttons are rebuilt for the new width; not a new selection.
-        FIsInternal = true;
+        FPrivate->FIsInternal = true;
         Reselect();
-        FIsInternal = false;
+        FPrivate->FIsInternal = false;
     }
 }
 
 void TCustomExplorerTreeview::focusInEvent(QFocusEvent* e)
 {
     // Back from a pop-up: still editing.
-    if (IsPopupFocusChange(e)) {
-        FFocusInPopup = false;
+    if (FPrivate->FDropDowns.IsPopupFocusChange(e)) {
+        FPrivate->FDropDowns.SetFocusInPopup(false);
         QLineEdit::focusInEvent(e);
         return;
     }
-    if (FEditorEnabled) {
+    if (FPrivate->FEditorEnabled) {
         SetEditMode(true);
         if (AutoSelect() && e->reason() != Qt::MouseFocusReason)
             selectAll();
     }
     TCustomEdit::focusInEvent(e);
-    if (FEditorEnabled && OnShowEdit)
+    if (FPrivate->FEditorEnabled && OnShowEdit)
         OnShowEdit(this);
     if (IsDesigning())
         return;
-    if (FEditorEnabled && FAppearance->FocusColor() != clNone) {
+    if (FPrivate->FEditorEnabled && FPrivate->FAppearance->FocusColor() != clNone) {
         SetEditMode(true);
-        ApplyColor(FAppearance->FocusColor());
+        ApplyColor(FPrivate->FAppearance->FocusColor());
         int end = int(QLineEdit::text().size());
         SetSel(end, end);
-    } else if (!FEditorEnabled) {
+    } else if (!FPrivate->FEditorEnabled) {
         HideCaret();
     }
 }
@@ -119,18 +121,18 @@ void TCustomExplorerTreeview::focusOutEvent(QFocusEvent* e)
 {
     // A pop-up takes the keys but the editing goes on: the caret keeps
     // blinking and edit mode stays.
-    if (IsPopupFocusChange(e)) {
-        FFocusInPopup = true;
+    if (FPrivate->FDropDowns.IsPopupFocusChange(e)) {
+        FPrivate->FDropDowns.SetFocusInPopup(true);
         return;
     }
-    FFocusInPopup = false;
+    FPrivate->FDropDowns.SetFocusInPopup(false);
     TCustomEdit::focusOutEvent(e);
-    if (FEditorEnabled) {
+    if (FPrivate->FEditorEnabled) {
         SetEditMode(false);
         if (OnHideEdit)
             OnHideEdit(this);
-        if (FAppearance->FocusColor() != clNone && !IsDesigning())
-            ApplyColor(FAppearance->Color());
+        if (FPrivate->FAppearance->FocusColor() != clNone && !IsDesigning())
+            ApplyColor(FPrivate->FAppearance->Color());
     }
 }
 
@@ -139,9 +141,9 @@ void TCustomExplorerTreeview::enterEvent(QEnterEvent* e)
     TCustomEdit::enterEvent(e);
     if (IsDesigning())
         return;
-    FMouseInControl = true;
-    if (!(HasFocusLook() && FEditorEnabled))
-        ApplyColor(FAppearance->HotColor());
+    FPrivate->FMouseInControl = true;
+    if (!(FPrivate->HasFocusLook() && FPrivate->FEditorEnabled))
+        ApplyColor(FPrivate->FAppearance->HotColor());
     update();
 }
 
@@ -150,8 +152,8 @@ void TCustomExplorerTreeview::leaveEvent(QEvent* e)
     TCustomEdit::leaveEvent(e);
     if (IsDesigning())
         return;
-    FMouseInControl = false;
-    ApplyColor(FAppearance->Color());
+    FPrivate->FMouseInControl = false;
+    ApplyColor(FPrivate->FAppearance->Color());
     update();
 }
 
@@ -163,27 +165,27 @@ void TCustomExplorerTreeview::mousePressEvent(QMouseEvent* e)
         setFocus(Qt::MouseFocusReason);
     UpdateEditRect();
     TCustomEdit::mousePressEvent(e);
-    if (!FEditMode && FEditorEnabled)
+    if (!FPrivate->FEditMode && FPrivate->FEditorEnabled)
         SetEditMode(true);
 }
 
-void TCustomExplorerTreeview::KeyDown(int& Key, TShiftState Shift)
+void TCustomExplorerTreeview::KeyDown(int& key, TShiftState shift)
 {
     QPointer<TCustomExplorerTreeview> self(this);
-    TCustomEdit::KeyDown(Key, Shift);
+    TCustomEdit::KeyDown(key, shift);
     // Only a key the program's handler left gets the bar's own step.
-    if (self && (Key == Qt::Key_Down || Key == Qt::Key_F4)) {
+    if (self && (key == Qt::Key_Down || key == Qt::Key_F4)) {
         DropDownButtonMouseDown();
-        Key = 0;
+        key = 0;
     }
 }
 
-void TCustomExplorerTreeview::KeyPress(QChar& Key)
+void TCustomExplorerTreeview::KeyPress(QChar& key)
 {
     QPointer<TCustomExplorerTreeview> self(this);
-    TCustomEdit::KeyPress(Key);
-    if (self && !Key.isNull())
-        KeyPressStep(Key);
+    TCustomEdit::KeyPress(key);
+    if (self && !key.isNull())
+        KeyPressStep(key);
 }
 
 void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
@@ -197,15 +199,15 @@ void TCustomExplorerTreeview::keyPressEvent(QKeyEvent* e)
     }
     // A focused bar showing its buttons (after a click on the left icon)
     // turns into the editor for a key that edits, as for a click.
-    if (FEditorEnabled && !FEditMode && IsEditingKey(e))
+    if (FPrivate->FEditorEnabled && !FPrivate->FEditMode && IsEditingKey(e))
         SetEditMode(true);
     QPointer<TCustomExplorerTreeview> self(this);
     const QString before = QLineEdit::text();
-    FKeyPressStepRan = false;
+    FPrivate->FKeyPressStepRan = false;
     TCustomEdit::keyPressEvent(e);
     // Edits that type no character (Delete, cut, paste, undo) are followed
     // up as typing is.
-    if (self && !FKeyPressStepRan && QLineEdit::text() != before) {
+    if (self && !FPrivate->FKeyPressStepRan && QLineEdit::text() != before) {
         QChar none;
         KeyPressStep(none);
     }
@@ -215,7 +217,7 @@ void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
 {
     // Over the buttons the program's menu, when it has one; while editing,
     // the edit's own.
-    if (!FEditMode && DoContextPopup(e->globalPos())) {
+    if (!FPrivate->FEditMode && DoContextPopup(e->globalPos())) {
         e->accept();
         return;
     }
@@ -230,12 +232,12 @@ void TCustomExplorerTreeview::contextMenuEvent(QContextMenuEvent* e)
     menu->popup(e->globalPos());
 }
 
-bool TCustomExplorerTreeview::eventFilter(QObject* Watched, QEvent* e)
+bool TCustomExplorerTreeview::eventFilter(QObject* watched, QEvent* e)
 {
     const bool key = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease ||
                      e->type() == QEvent::ShortcutOverride;
-    if (!key || !IsOwnDropWindow(Watched))
-        return TCustomEdit::eventFilter(Watched, e);
+    if (!key || !FPrivate->FDropDowns.IsOwnDropWindow(watched))
+        return TCustomEdit::eventFilter(watched, e);
     // An open list keeps only the keys that move through it or choose; the
     // others edit the text where the caret is, as if the bar had the keys.
     if (IsListKey(static_cast<QKeyEvent*>(e)->key()))
@@ -259,9 +261,9 @@ bool TCustomExplorerTreeview::IsEditingKey(const QKeyEvent* e)
            e->matches(QKeySequence::Cut) || e->matches(QKeySequence::Undo) || e->matches(QKeySequence::Redo);
 }
 
-bool TCustomExplorerTreeview::IsListKey(int Key)
+bool TCustomExplorerTreeview::IsListKey(int key)
 {
-    switch (Key) {
+    switch (key) {
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:

@@ -1,62 +1,63 @@
 #include "pathbar/ExplorerTreeviewListBox.h"
 
 #include "framework/ImageList.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/KestTreeNode.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-TExplorerTreeviewListBox::TExplorerTreeviewListBox(TComponent* AOwner) : TCustomListBox(AOwner) {}
+TExplorerTreeviewListBox::TExplorerTreeviewListBox(TComponent* owner) : TCustomListBox(owner) {}
 
 TExplorerTreeviewListBox::~TExplorerTreeviewListBox() = default;
 
-void TExplorerTreeviewListBox::SetShowImages(bool Value)
+void TExplorerTreeviewListBox::SetShowImages(bool value)
 {
-    if (Value == FShowImages)
+    if (value == FShowImages)
         return;
-    FShowImages = Value;
+    FShowImages = value;
     viewport()->update();
 }
 
-void TExplorerTreeviewListBox::SetItemIndex(int Value)
+void TExplorerTreeviewListBox::SetItemIndex(int value)
 {
-    TCustomListBox::SetItemIndex(Value);
+    TCustomListBox::SetItemIndex(value);
     if (OnSelect)
         OnSelect(this);
 }
 
-void TExplorerTreeviewListBox::MoveSelection(int Delta)
+void TExplorerTreeviewListBox::MoveSelection(int delta)
 {
-    const int target = ItemIndex() + Delta;
+    const int target = ItemIndex() + delta;
     if (target < Items()->Count())
         SetItemIndex(target);
 }
 
-TKestTreeNode* TExplorerTreeviewListBox::NodeAt(int Index) const
+TKestTreeNode* TExplorerTreeviewListBox::NodeAt(int index) const
 {
-    if (Index < 0 || Index >= Items()->Count())
+    if (index < 0 || index >= Items()->Count())
         return nullptr;
-    return static_cast<TKestTreeNode*>(Items()->Objects(Index));
+    return static_cast<TKestTreeNode*>(Items()->Objects(index));
 }
 
-void TExplorerTreeviewListBox::DrawItem(QPainter& Canvas, int Index, QRect Rect, bool Selected)
+void TExplorerTreeviewListBox::DrawItem(QPainter& canvas, int index, QRect rect, bool selected)
 {
-    TKestTreeNode* node = NodeAt(Index);
+    TKestTreeNode* node = NodeAt(index);
     if (!FExplorerTreeview || !node) {
-        TCustomListBox::DrawItem(Canvas, Index, Rect, Selected);
+        TCustomListBox::DrawItem(canvas, index, rect, selected);
         return;
     }
-    Canvas.fillRect(Rect, Canvas.brush());
-    const TCustomImageList* images = FExplorerTreeview->GetImageList();
+    canvas.fillRect(rect, canvas.brush());
+    const TCustomImageList* images = TBarChildAccess::ImageList(*FExplorerTreeview);
     if (FShowImages && images) {
         if (node->ImageIndex() >= 0)
-            images->Draw(Canvas, Rect.left() + 2, Rect.top() + (Rect.height() - images->Height()) / 2,
+            images->Draw(canvas, rect.left() + 2, rect.top() + (rect.height() - images->Height()) / 2,
                          node->ImageIndex(), true);
-        Rect.setLeft(Rect.left() + images->Width());
+        rect.setLeft(rect.left() + images->Width());
     }
-    Rect.setLeft(Rect.left() + 5);
-    Canvas.drawText(Rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Items()->Strings(Index));
+    rect.setLeft(rect.left() + 5);
+    canvas.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Items()->Strings(index));
 }
 
 void TExplorerTreeviewListBox::mouseMoveEvent(QMouseEvent* event)

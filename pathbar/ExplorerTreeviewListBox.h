@@ -10,26 +10,26 @@ class TKestTreeNode;
 class TExplorerTreeviewListBox : public TCustomListBox {
     Q_OBJECT
 public:
-    explicit TExplorerTreeviewListBox(TComponent* AOwner);
+    explicit TExplorerTreeviewListBox(TComponent* owner);
     ~TExplorerTreeviewListBox() override;
 
     TCustomExplorerTreeview* ExplorerTreeview() const { return FExplorerTreeview; }
-    void SetExplorerTreeview(TCustomExplorerTreeview* Value) { FExplorerTreeview = Value; }
+    void SetExplorerTreeview(TCustomExplorerTreeview* value) { FExplorerTreeview = value; }
     bool ShowImages() const { return FShowImages; }
-    void SetShowImages(bool Value);
+    void SetShowImages(bool value);
     bool MouseInControl() const { return FMouseInControl; }
 
     // Fired after every change of the item index.
     TNotifyEvent OnSelect;
 
-    void SetItemIndex(int Value) override;
+    void SetItemIndex(int value) override;
     // Moves the item index by Delta, never past the last item; from the first
     // item upwards it leaves no item chosen.
-    void MoveSelection(int Delta);
-    TKestTreeNode* NodeAt(int Index) const;
+    void MoveSelection(int delta);
+    TKestTreeNode* NodeAt(int index) const;
 
 protected:
-    void DrawItem(QPainter& Canvas, int Index, QRect Rect, bool Selected) override;
+    void DrawItem(QPainter& canvas, int index, QRect rect, bool selected) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

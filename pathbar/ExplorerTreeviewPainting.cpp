@@ -2,13 +2,15 @@
 
 #include "pathbar/CustomExplorerTreeview.h"
 
+#include "pathbar/CustomExplorerTreeview_p.h"
+
 #include "pathbar/DropDownButton.h"
 
 #include <QPainter>
 
-void TCustomExplorerTreeview::ApplyColor(TColor Value)
+void TCustomExplorerTreeview::ApplyColor(TColor value)
 {
-    SetColor(Value);
+    SetColor(value);
     update();
 }
 
@@ -17,17 +19,17 @@ void TCustomExplorerTreeview::AppearanceChanged()
     if (IsLoading() && !IsDesigning())
         return;
     if (IsDesigning()) {
-        ApplyColor(FAppearance->Color());
-    } else if (!(HasFocusLook() && FEditorEnabled)) {
+        ApplyColor(FPrivate->FAppearance->Color());
+    } else if (!(FPrivate->HasFocusLook() && FPrivate->FEditorEnabled)) {
         bool inside = rect().contains(mapFromGlobal(QCursor::pos()));
-        ApplyColor(inside ? FAppearance->HotColor() : FAppearance->Color());
+        ApplyColor(inside ? FPrivate->FAppearance->HotColor() : FPrivate->FAppearance->Color());
     }
-    PositionNodeButtons();
+    FPrivate->PositionNodeButtons();
     UpdateButtonPositions();
     update();
 }
 
-TCustomExplorerTreeview::TBorderColors TCustomExplorerTreeview::BorderColors() const
+TCustomExplorerTreeviewPrivate::TBorderColors TCustomExplorerTreeviewPrivate::BorderColors() const
 {
     if (HasFocusLook())
         return {FAppearance->FocusOuterBorderColor(), FAppearance->FocusInnerBorderColor()};
@@ -39,7 +41,7 @@ void TCustomExplorerTreeview::PaintFrame()
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
-    const auto [outer, inner] = BorderColors();
+    const auto [outer, inner] = FPrivate->BorderColors();
     QRect r = rect();
     // An outline of r covers its columns left..right-1 and rows top..bottom-1.
     auto outline = [&p](const QRect& box, TColor c) {
@@ -54,8 +56,8 @@ void TCustomExplorerTreeview::PaintFrame()
         outline(r, inner);
         r.adjust(1, 1, -1, -1);
     }
-    const TColor innerMost = FAppearance->InnerMostBorderColor();
-    if (!FMouseInControl && !IsEditorFocused() && innerMost != clNone) {
+    const TColor innerMost = FPrivate->FAppearance->InnerMostBorderColor();
+    if (!FPrivate->FMouseInControl && !FPrivate->IsEditorFocused() && innerMost != clNone) {
         outline(r, innerMost);
         p.setPen(QPen(ColorToQColor(Color()), 1));
         p.drawPoint(r.left(), r.top());
@@ -63,10 +65,10 @@ void TCustomExplorerTreeview::PaintFrame()
         p.drawPoint(r.left(), r.bottom());
         p.drawPoint(r.right(), r.bottom());
     }
-    if (FRefreshButton && FRefreshBtn) {
+    if (FPrivate->FRefreshButton && FPrivate->FRefreshBtn) {
         TColor sep = inner != clNone ? inner : outer != clNone ? outer : innerMost != clNone ? innerMost : clBlack;
         p.setPen(QPen(ColorToQColor(sep), 1));
-        int x = GetRefreshButtonRect().left();
+        int x = FPrivate->GetRefreshButtonRect().left();
         p.drawLine(x, r.top(), x, r.bottom());
     }
     // Qt paints child controls above the bar after this, so a hot button

@@ -33,9 +33,9 @@ using enum KestPathBar::TKestExplorerTreeviewMode;
 using enum KestPathBar::TBaseNode;
 using enum KestPathBar::TEditStyle;
 
-using TNodeEvent = std::function<void(QObject* Sender, TKestTreeNode* Node)>;
+using TNodeEvent = std::function<void(QObject* sender, TKestTreeNode* node)>;
 using TPopulateChildEvent =
-    std::function<void(QObject* Sender, TKestTreeNode* ParentNode, const QString& Path, bool& PopulateAllowed)>;
+    std::function<void(QObject* sender, TKestTreeNode* parentNode, const QString& path, bool& populateAllowed)>;
 // Same signature as TNodeEvent: the node whose children are about to be shown.
 using TNodePopulateEvent = TNodeEvent;
 

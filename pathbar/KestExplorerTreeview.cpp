@@ -2,7 +2,7 @@
 
 #include "framework/TypeInfo.h"
 
-TKestExplorerTreeview::TKestExplorerTreeview(TComponent* AOwner) : TCustomExplorerTreeview(AOwner) {}
+TKestExplorerTreeview::TKestExplorerTreeview(TComponent* owner) : TCustomExplorerTreeview(owner) {}
 
 TKestExplorerTreeview::~TKestExplorerTreeview() = default;
 

@@ -103,16 +103,16 @@ class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_CLASSINFO("Default:UIStyle", "tsCustom")
 
 public:
-    explicit TKestExplorerTreeview(TComponent* AOwner);
+    explicit TKestExplorerTreeview(TComponent* owner);
     ~TKestExplorerTreeview() override;
 
     Q_INVOKABLE bool IsFontStored() const { return TControl::IsFontStored(); }
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool Value) { FShowHint = Value; }
+    void SetShowHint(bool value) { FShowHint = value; }
     bool ParentShowHint() const { return FParentShowHint; }
-    void SetParentShowHint(bool Value) { FParentShowHint = Value; }
+    void SetParentShowHint(bool value) { FParentShowHint = value; }
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
-    void SetTabStop(bool Value) { setFocusPolicy(Value ? Qt::TabFocus : Qt::NoFocus); }
+    void SetTabStop(bool value) { setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus); }
 
     TNotifyEvent GetOnRefreshClick() const { return OnRefreshClick; }
     void SetOnRefreshClick(const TNotifyEvent& e) { OnRefreshClick = e; }

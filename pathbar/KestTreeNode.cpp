@@ -5,7 +5,7 @@
 
 #include <vector>
 
-TKestTreeNode::TKestTreeNode(TKestTreeNodes* AOwner) : FOwner(AOwner) {}
+TKestTreeNode::TKestTreeNode(TKestTreeNodes* owner) : FOwner(owner) {}
 
 TKestTreeNode::~TKestTreeNode()
 {
@@ -35,7 +35,7 @@ void TKestTreeNode::FinishDestroy()
         FOwner->FNodeList.RemoveLast(this);
 }
 
-void TKestTreeNode::DestroySubtree(TKestTreeNode* Root)
+void TKestTreeNode::DestroySubtree(TKestTreeNode* root)
 {
     // Depth-first with an explicit stack, in the order a recursive teardown
     // would use: a node is announced before its children, its children go
@@ -53,7 +53,7 @@ void TKestTreeNode::DestroySubtree(TKestTreeNode* Root)
         return f;
     };
     std::vector<Frame> stack;
-    stack.push_back(open(Root));
+    stack.push_back(open(root));
     while (!stack.empty()) {
         Frame& top = stack.back();
         if (top.next < top.children.size()) {
@@ -83,32 +83,32 @@ void TKestTreeNode::DeleteChildren()
         DestroySubtree(*it);
 }
 
-TKestTreeNode* TKestTreeNode::AddChild(void* Data, const QString& S)
+TKestTreeNode* TKestTreeNode::AddChild(void* data, const QString& s)
 {
     TKestTreeNode* node = FLastChild ? FOwner->InternalAddNode(nullptr, FLastChild, TKestTreeNodes::TInsertMode::After)
                                      : FOwner->InternalAddNode(this, nullptr, TKestTreeNodes::TInsertMode::After);
     if (node) {
-        node->SetText(S);
-        node->SetData(Data);
+        node->SetText(s);
+        node->SetData(data);
     }
     return node;
 }
 
-TKestTreeNode* TKestTreeNode::AddFirstChild(void* Data, const QString& S)
+TKestTreeNode* TKestTreeNode::AddFirstChild(void* data, const QString& s)
 {
     TKestTreeNode* node = FFirstChild
                               ? FOwner->InternalAddNode(nullptr, FFirstChild, TKestTreeNodes::TInsertMode::Before)
                               : FOwner->InternalAddNode(this, nullptr, TKestTreeNodes::TInsertMode::After);
     if (node) {
-        node->SetText(S);
-        node->SetData(Data);
+        node->SetText(s);
+        node->SetData(data);
     }
     return node;
 }
 
-void TKestTreeNode::Assign(TPersistent* Source)
+void TKestTreeNode::Assign(TPersistent* source)
 {
-    if (auto* node = dynamic_cast<TKestTreeNode*>(Source)) {
+    if (auto* node = dynamic_cast<TKestTreeNode*>(source)) {
         if (FDeleting)
             return;
         SetText(node->FText);
@@ -118,19 +118,19 @@ void TKestTreeNode::Assign(TPersistent* Source)
         SetVirtualParent(node->FVirtualParent);
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
 TKestTreeNode* TKestTreeNode::GetLastChild() const { return FLastChild; }
 
-TKestTreeNode* TKestTreeNode::GetNextChild(TKestTreeNode* Value) const
+TKestTreeNode* TKestTreeNode::GetNextChild(TKestTreeNode* value) const
 {
-    return Value ? Value->FNextSibling : nullptr;
+    return value ? value->FNextSibling : nullptr;
 }
 
-TKestTreeNode* TKestTreeNode::GetPrevChild(TKestTreeNode* Value) const
+TKestTreeNode* TKestTreeNode::GetPrevChild(TKestTreeNode* value) const
 {
-    return Value ? Value->FPrevSibling : nullptr;
+    return value ? value->FPrevSibling : nullptr;
 }
 
 TKestTreeNode* TKestTreeNode::GetNext() const
@@ -143,12 +143,12 @@ TKestTreeNode* TKestTreeNode::GetNext() const
     return nullptr;
 }
 
-bool TKestTreeNode::HasAsParent(TKestTreeNode* Value) const
+bool TKestTreeNode::HasAsParent(TKestTreeNode* value) const
 {
-    if (!Value)
+    if (!value)
         return true;
     for (TKestTreeNode* p = FParentNode; p; p = p->FParentNode)
-        if (p == Value)
+        if (p == value)
             return true;
     return false;
 }
@@ -168,22 +168,22 @@ int TKestTreeNode::GetLevel() const
     return level;
 }
 
-void TKestTreeNode::SetText(const QString& Value)
+void TKestTreeNode::SetText(const QString& value)
 {
-    if (FDeleting || Value == FText)
+    if (FDeleting || value == FText)
         return;
-    FText = Value;
+    FText = value;
     if (FOwner && FOwner->Owner())
         FOwner->Owner()->NodeTextChanged(this);
 }
 
-void TKestTreeNode::SetData(void* Value)
+void TKestTreeNode::SetData(void* value)
 {
     if (!FDeleting)
-        FData = Value;
+        FData = value;
 }
 
-void TKestTreeNode::SetImageIndex(int Value) { FImageIndex = Value; }
+void TKestTreeNode::SetImageIndex(int value) { FImageIndex = value; }
 
 int TKestTreeNode::ChildCount() const
 {
@@ -193,7 +193,7 @@ int TKestTreeNode::ChildCount() const
     return n;
 }
 
-bool TKestTreeNode::IsEqual(const TKestTreeNode* Node) const
+bool TKestTreeNode::IsEqual(const TKestTreeNode* node) const
 {
-    return Node && FText == Node->FText && FData == Node->FData;
+    return node && FText == node->FText && FData == node->FData;
 }

@@ -12,7 +12,7 @@ class TStream;
 
 class TKestTreeNode : public TPersistent {
 public:
-    explicit TKestTreeNode(TKestTreeNodes* AOwner);
+    explicit TKestTreeNode(TKestTreeNodes* owner);
     // Destroys the subtree: the owner hears of each node first, children
     // go from the last to the first, then the node leaves its siblings.
     ~TKestTreeNode() override;
@@ -22,36 +22,36 @@ public:
     void Delete();
     void DeleteChildren();
 
-    TKestTreeNode* AddChild(const QString& S) { return AddChild(nullptr, S); }
-    TKestTreeNode* AddChild(void* Data, const QString& S);
-    TKestTreeNode* AddFirstChild(const QString& S) { return AddFirstChild(nullptr, S); }
-    TKestTreeNode* AddFirstChild(void* Data, const QString& S);
+    TKestTreeNode* AddChild(const QString& s) { return AddChild(nullptr, s); }
+    TKestTreeNode* AddChild(void* data, const QString& s);
+    TKestTreeNode* AddFirstChild(const QString& s) { return AddFirstChild(nullptr, s); }
+    TKestTreeNode* AddFirstChild(void* data, const QString& s);
 
-    void Assign(TPersistent* Source) override;
+    void Assign(TPersistent* source) override;
 
     TKestTreeNode* GetFirstChild() const { return FFirstChild; }
     TKestTreeNode* GetLastChild() const;
     TKestTreeNode* GetNextSibling() const { return FNextSibling; }
     TKestTreeNode* GetPrevSibling() const { return FPrevSibling; }
-    TKestTreeNode* GetNextChild(TKestTreeNode* Value) const;
-    TKestTreeNode* GetPrevChild(TKestTreeNode* Value) const;
+    TKestTreeNode* GetNextChild(TKestTreeNode* value) const;
+    TKestTreeNode* GetPrevChild(TKestTreeNode* value) const;
     TKestTreeNode* GetNext() const;
-    bool HasAsParent(TKestTreeNode* Value) const;
+    bool HasAsParent(TKestTreeNode* value) const;
     bool IsFirstNode() const;
     bool IsFirstChild() const;
     int GetLevel() const;
     bool GetHasChildren() const { return FFirstChild != nullptr; }
 
     const QString& Text() const { return FText; }
-    void SetText(const QString& Value);
+    void SetText(const QString& value);
     void* Data() const { return FData; }
-    void SetData(void* Value);
+    void SetData(void* value);
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int Value);
+    void SetImageIndex(int value);
     bool ShowText() const { return FShowText; }
-    void SetShowText(bool Value) { FShowText = Value; }
+    void SetShowText(bool value) { FShowText = value; }
     bool VirtualParent() const { return FVirtualParent; }
-    void SetVirtualParent(bool Value) { FVirtualParent = Value; }
+    void SetVirtualParent(bool value) { FVirtualParent = value; }
     TKestTreeNode* Parent() const { return FParentNode; }
     int Level() const { return GetLevel(); }
     bool HasChildren() const { return GetHasChildren(); }
@@ -63,13 +63,13 @@ private:
     friend class TKestTreeNodesStore;
 
     int ChildCount() const;
-    bool IsEqual(const TKestTreeNode* Node) const;
+    bool IsEqual(const TKestTreeNode* node) const;
 
     // The stages of destruction, so that a deep subtree can be torn down
     // without recursing once per level.
     void BeginDestroy();
     void FinishDestroy();
-    static void DestroySubtree(TKestTreeNode* Root);
+    static void DestroySubtree(TKestTreeNode* root);
 
     TKestTreeNodes* FOwner;
     QString FText;

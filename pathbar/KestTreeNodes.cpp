@@ -3,7 +3,7 @@
 #include "framework/Filer.h"
 #include "framework/Stream.h"
 
-TKestTreeNodes::TKestTreeNodes(ITreeNodesOwner* AOwner) : FOwner(AOwner) {}
+TKestTreeNodes::TKestTreeNodes(ITreeNodesOwner* owner) : FOwner(owner) {}
 
 TKestTreeNodes::~TKestTreeNodes()
 {
@@ -18,50 +18,50 @@ TKestTreeNode* TKestTreeNodes::NewNode()
     return FOwner ? FOwner->CreateNode() : new TKestTreeNode(this);
 }
 
-TKestTreeNode* TKestTreeNodes::Add(void* Data, const QString& S)
+TKestTreeNode* TKestTreeNodes::Add(void* data, const QString& s)
 {
     TKestTreeNode* node = InternalAddNode(nullptr, FLastNode, TInsertMode::After);
     if (node) {
-        node->SetText(S);
-        node->SetData(Data);
+        node->SetText(s);
+        node->SetData(data);
     }
     return node;
 }
 
-TKestTreeNode* TKestTreeNodes::AddFirst(void* Data, const QString& S)
+TKestTreeNode* TKestTreeNodes::AddFirst(void* data, const QString& s)
 {
     TKestTreeNode* node = InternalAddNode(nullptr, FFirstNode, TInsertMode::Before);
     if (node) {
-        node->SetText(S);
-        node->SetData(Data);
+        node->SetText(s);
+        node->SetData(data);
     }
     return node;
 }
 
-TKestTreeNode* TKestTreeNodes::InsertObject(TKestTreeNode* Sibling, const QString& S, void* Data)
+TKestTreeNode* TKestTreeNodes::InsertObject(TKestTreeNode* sibling, const QString& s, void* data)
 {
-    TKestTreeNode* node = InternalAddNode(nullptr, Sibling, TInsertMode::Before);
+    TKestTreeNode* node = InternalAddNode(nullptr, sibling, TInsertMode::Before);
     if (node) {
-        node->SetText(S);
-        node->SetData(Data);
+        node->SetText(s);
+        node->SetData(data);
     }
     return node;
 }
 
-TKestTreeNode* TKestTreeNodes::InternalAddNode(TKestTreeNode* Parent, TKestTreeNode* Sibling, TInsertMode Mode)
+TKestTreeNode* TKestTreeNodes::InternalAddNode(TKestTreeNode* parent, TKestTreeNode* sibling, TInsertMode mode)
 {
     TKestTreeNode* node = nullptr;
-    if (Sibling) {
+    if (sibling) {
         node = NewNode();
-        if (Mode == TInsertMode::After)
-            LinkAfter(node, Sibling);
+        if (mode == TInsertMode::After)
+            LinkAfter(node, sibling);
         else
-            LinkBefore(node, Sibling);
-    } else if (Parent) {
+            LinkBefore(node, sibling);
+    } else if (parent) {
         node = NewNode();
-        node->FParentNode = Parent;
-        Parent->FFirstChild = node;
-        Parent->FLastChild = node;
+        node->FParentNode = parent;
+        parent->FFirstChild = node;
+        parent->FLastChild = node;
     } else if (FNodeList.Count() == 0) {
         node = NewNode();
         FFirstNode = node;
@@ -73,78 +73,78 @@ TKestTreeNode* TKestTreeNodes::InternalAddNode(TKestTreeNode* Parent, TKestTreeN
     return node;
 }
 
-void TKestTreeNodes::LinkAfter(TKestTreeNode* Node, TKestTreeNode* Sibling)
+void TKestTreeNodes::LinkAfter(TKestTreeNode* node, TKestTreeNode* sibling)
 {
-    TKestTreeNode* next = Sibling->FNextSibling;
-    Node->FNextSibling = next;
-    Node->FPrevSibling = Sibling;
-    Sibling->FNextSibling = Node;
+    TKestTreeNode* next = sibling->FNextSibling;
+    node->FNextSibling = next;
+    node->FPrevSibling = sibling;
+    sibling->FNextSibling = node;
     if (next)
-        next->FPrevSibling = Node;
-    Node->FParentNode = Sibling->FParentNode;
+        next->FPrevSibling = node;
+    node->FParentNode = sibling->FParentNode;
     if (!next) {
-        if (Node->FParentNode)
-            Node->FParentNode->FLastChild = Node;
+        if (node->FParentNode)
+            node->FParentNode->FLastChild = node;
         else
-            FLastNode = Node;
+            FLastNode = node;
     }
-    if (!Sibling->FParentNode)
-        FNodeList.Add(Node);
+    if (!sibling->FParentNode)
+        FNodeList.Add(node);
 }
 
-void TKestTreeNodes::LinkBefore(TKestTreeNode* Node, TKestTreeNode* Sibling)
+void TKestTreeNodes::LinkBefore(TKestTreeNode* node, TKestTreeNode* sibling)
 {
-    TKestTreeNode* parent = Sibling->FParentNode;
-    if (Sibling == FFirstNode) {
-        FFirstNode = Node;
-    } else if (parent && parent->FFirstChild == Sibling) {
-        parent->FFirstChild = Node;
+    TKestTreeNode* parent = sibling->FParentNode;
+    if (sibling == FFirstNode) {
+        FFirstNode = node;
+    } else if (parent && parent->FFirstChild == sibling) {
+        parent->FFirstChild = node;
     } else {
-        Node->FPrevSibling = Sibling->FPrevSibling;
-        if (Node->FPrevSibling)
-            Node->FPrevSibling->FNextSibling = Node;
+        node->FPrevSibling = sibling->FPrevSibling;
+        if (node->FPrevSibling)
+            node->FPrevSibling->FNextSibling = node;
     }
-    Node->FNextSibling = Sibling;
-    Sibling->FPrevSibling = Node;
-    Node->FParentNode = parent;
+    node->FNextSibling = sibling;
+    sibling->FPrevSibling = node;
+    node->FParentNode = parent;
     if (!parent)
-        FNodeList.Add(Node);
+        FNodeList.Add(node);
 }
 
-void TKestTreeNodes::Unlink(TKestTreeNode* Node)
+void TKestTreeNodes::Unlink(TKestTreeNode* node)
 {
-    TKestTreeNode* prev = Node->FPrevSibling;
-    TKestTreeNode* next = Node->FNextSibling;
-    TKestTreeNode* parent = Node->FParentNode;
+    TKestTreeNode* prev = node->FPrevSibling;
+    TKestTreeNode* next = node->FNextSibling;
+    TKestTreeNode* parent = node->FParentNode;
     if (prev && next) {
         prev->FNextSibling = next;
         next->FPrevSibling = prev;
     } else if (next) {
         next->FPrevSibling = nullptr;
-        if (Node == FFirstNode)
+        if (node == FFirstNode)
             FFirstNode = next;
-        else if (parent && parent->FFirstChild == Node)
+        else if (parent && parent->FFirstChild == node)
             parent->FFirstChild = next;
     } else if (prev) {
         prev->FNextSibling = nullptr;
-    } else if (parent && parent->FFirstChild == Node) {
+    } else if (parent && parent->FFirstChild == node) {
         parent->FFirstChild = nullptr;
-    } else if (Node == FFirstNode) {
+    } else if (node == FFirstNode) {
         FFirstNode = nullptr;
     }
     if (!next) {
         if (parent)
             parent->FLastChild = prev;
-        else if (FLastNode == Node)
+        else if (FLastNode == node)
             FLastNode = prev;
     }
-    Node->FPrevSibling = Node->FNextSibling = nullptr;
+    node->FPrevSibling = node->FNextSibling = nullptr;
 }
 
-void TKestTreeNodes::Delete(TKestTreeNode* Node)
+void TKestTreeNodes::Delete(TKestTreeNode* node)
 {
-    if (Node)
-        Node->Delete();
+    if (node)
+        node->Delete();
 }
 
 void TKestTreeNodes::Clear()
@@ -166,16 +166,16 @@ void TKestTreeNodes::Clear()
         FOwner->NodesCleared();
 }
 
-TKestTreeNode* TKestTreeNodes::GetNodeFromIndex(int Index) const
+TKestTreeNode* TKestTreeNodes::GetNodeFromIndex(int index) const
 {
-    if (Index < 0 || Index >= FNodeList.Count())
+    if (index < 0 || index >= FNodeList.Count())
         return nullptr;
-    return FNodeList.GetItemsEx(Index);
+    return FNodeList.GetItemsEx(index);
 }
 
-void TKestTreeNodes::Assign(TPersistent* Source)
+void TKestTreeNodes::Assign(TPersistent* source)
 {
-    if (auto* other = dynamic_cast<TKestTreeNodes*>(Source)) {
+    if (auto* other = dynamic_cast<TKestTreeNodes*>(source)) {
         if (other == this)
             return;
         Clear();
@@ -185,24 +185,24 @@ void TKestTreeNodes::Assign(TPersistent* Source)
         ReadData(stream);
         return;
     }
-    TPersistent::Assign(Source);
+    TPersistent::Assign(source);
 }
 
-bool TKestTreeNodes::HasDataFor(const TKestTreeNodes* Ancestor) const
+bool TKestTreeNodes::HasDataFor(const TKestTreeNodes* ancestor) const
 {
-    if (!Ancestor)
+    if (!ancestor)
         return Count() > 0;
-    if (Ancestor->Count() != Count())
+    if (ancestor->Count() != Count())
         return true;
     for (int i = 0; i < Count(); ++i)
-        if (!FNodeList.GetItemsEx(i)->IsEqual(Ancestor->FNodeList.GetItemsEx(i)))
+        if (!FNodeList.GetItemsEx(i)->IsEqual(ancestor->FNodeList.GetItemsEx(i)))
             return true;
     return false;
 }
 
-void TKestTreeNodes::DefineProperties(TFiler* Filer)
+void TKestTreeNodes::DefineProperties(TFiler* filer)
 {
-    Filer->DefineBinaryProperty(
+    filer->DefineBinaryProperty(
         QStringLiteral("Data"), [this](TStream& s) { ReadData(s); }, [this](TStream& s) { WriteData(s); },
-        HasDataFor(dynamic_cast<TKestTreeNodes*>(Filer->Ancestor())));
+        HasDataFor(dynamic_cast<TKestTreeNodes*>(filer->Ancestor())));
 }

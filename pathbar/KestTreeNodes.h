@@ -36,45 +36,45 @@ class TKestTreeNodes : public QObject, public TPersistent {
     Q_OBJECT
 public:
     // Without an owner the collection makes plain nodes and tells no one.
-    explicit TKestTreeNodes(ITreeNodesOwner* AOwner);
+    explicit TKestTreeNodes(ITreeNodesOwner* owner);
     ~TKestTreeNodes() override;
 
-    TKestTreeNode* Add(const QString& S) { return Add(nullptr, S); }
-    TKestTreeNode* Add(void* Data, const QString& S);
-    TKestTreeNode* AddFirst(const QString& S) { return AddFirst(nullptr, S); }
-    TKestTreeNode* AddFirst(void* Data, const QString& S);
-    TKestTreeNode* Insert(TKestTreeNode* Sibling, const QString& S) { return InsertObject(Sibling, S, nullptr); }
-    TKestTreeNode* InsertObject(TKestTreeNode* Sibling, const QString& S, void* Data);
-    void Delete(TKestTreeNode* Node);
+    TKestTreeNode* Add(const QString& s) { return Add(nullptr, s); }
+    TKestTreeNode* Add(void* data, const QString& s);
+    TKestTreeNode* AddFirst(const QString& s) { return AddFirst(nullptr, s); }
+    TKestTreeNode* AddFirst(void* data, const QString& s);
+    TKestTreeNode* Insert(TKestTreeNode* sibling, const QString& s) { return InsertObject(sibling, s, nullptr); }
+    TKestTreeNode* InsertObject(TKestTreeNode* sibling, const QString& s, void* data);
+    void Delete(TKestTreeNode* node);
     void Clear();
 
     int GetCount() const { return FNodeList.Count(); }
     int Count() const { return GetCount(); }
-    TKestTreeNode* GetNodeFromIndex(int Index) const;
+    TKestTreeNode* GetNodeFromIndex(int index) const;
     TKestTreeNode* GetFirstNode() const { return FFirstNode; }
     TKestTreeNode* GetLastNode() const { return FLastNode; }
     ITreeNodesOwner* Owner() const { return FOwner; }
     bool Deleting() const { return FDeleting; }
 
-    void Assign(TPersistent* Source) override;
-    void DefineProperties(TFiler* Filer) override;
+    void Assign(TPersistent* source) override;
+    void DefineProperties(TFiler* filer) override;
 
     // The tree in its stored form, and back; reading clears the collection
     // first and keeps what was read when the data turns out to be bad.
-    void WriteData(TStream& Stream) const;
-    void ReadData(TStream& Stream);
+    void WriteData(TStream& stream) const;
+    void ReadData(TStream& stream);
 
 private:
     friend class TKestTreeNode;
 
     enum class TInsertMode { After, Before };
-    TKestTreeNode* InternalAddNode(TKestTreeNode* Parent, TKestTreeNode* Sibling, TInsertMode Mode);
+    TKestTreeNode* InternalAddNode(TKestTreeNode* parent, TKestTreeNode* sibling, TInsertMode mode);
     TKestTreeNode* NewNode();
-    void LinkAfter(TKestTreeNode* Node, TKestTreeNode* Sibling);
-    void LinkBefore(TKestTreeNode* Node, TKestTreeNode* Sibling);
-    void Unlink(TKestTreeNode* Node);
+    void LinkAfter(TKestTreeNode* node, TKestTreeNode* sibling);
+    void LinkBefore(TKestTreeNode* node, TKestTreeNode* sibling);
+    void Unlink(TKestTreeNode* node);
     bool IsOwnerDestroying() const;
-    bool HasDataFor(const TKestTreeNodes* Ancestor) const;
+    bool HasDataFor(const TKestTreeNodes* ancestor) const;
 
     ITreeNodesOwner* FOwner;
     TKestTreeNode* FFirstNode = nullptr;

@@ -67,28 +67,28 @@ int ReadNode(TStream& stream, TKestTreeNode* node)
 
 }
 
-void TKestTreeNodes::WriteData(TStream& Stream) const
+void TKestTreeNodes::WriteData(TStream& stream) const
 {
     int count = 0;
     for (const TKestTreeNode* n = FFirstNode; n; n = n->GetNextSibling())
         ++count;
-    Stream.WriteInt32(count);
+    stream.WriteInt32(count);
     std::vector<const TKestTreeNode*> pending;
     for (const TKestTreeNode* n = FLastNode; n; n = n->GetPrevSibling())
         pending.push_back(n);
     while (!pending.empty()) {
         const TKestTreeNode* node = pending.back();
         pending.pop_back();
-        WriteNode(Stream, node, CountChildren(node));
+        WriteNode(stream, node, CountChildren(node));
         for (const TKestTreeNode* c = node->GetLastChild(); c; c = c->GetPrevSibling())
             pending.push_back(c);
     }
 }
 
-void TKestTreeNodes::ReadData(TStream& Stream)
+void TKestTreeNodes::ReadData(TStream& stream)
 {
     Clear();
-    qint32 count = Stream.ReadInt32();
+    qint32 count = stream.ReadInt32();
     if (count < 0)
         throw ETreeViewError(QStringLiteral("Invalid node count (%1)").arg(count));
     struct Frame {
@@ -98,7 +98,7 @@ void TKestTreeNodes::ReadData(TStream& Stream)
     std::vector<Frame> stack;
     for (qint32 i = 0; i < count; ++i) {
         TKestTreeNode* top = Add(QString());
-        stack.push_back({top, ReadNode(Stream, top)});
+        stack.push_back({top, ReadNode(stream, top)});
         while (!stack.empty()) {
             Frame& f = stack.back();
             if (f.childrenLeft == 0) {
@@ -107,7 +107,7 @@ void TKestTreeNodes::ReadData(TStream& Stream)
             }
             --f.childrenLeft;
             TKestTreeNode* child = f.node->AddChild(QString());
-            stack.push_back({child, ReadNode(Stream, child)});
+            stack.push_back({child, ReadNode(stream, child)});
         }
         if (FOwner)
             FOwner->NodeAdded(top);

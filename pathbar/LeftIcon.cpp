@@ -1,18 +1,19 @@
 #include "pathbar/LeftIcon.h"
 
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-TLeftIcon::TLeftIcon(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
+TLeftIcon::TLeftIcon(TComponent* owner) : TExplorerTreeviewChild(owner), FGlyph(std::make_unique<TBitmap>())
 {
     FGlyph->OnChange = [this](QObject*) { Invalidate(); };
 }
 
 TLeftIcon::~TLeftIcon() = default;
 
-void TLeftIcon::SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+void TLeftIcon::SetGlyph(TBitmap* value) { FGlyph->Assign(value); }
 
 void TLeftIcon::Paint(QPainter& painter)
 {
@@ -23,7 +24,7 @@ void TLeftIcon::Paint(QPainter& painter)
     // pixels than it covers.
     const QSize size = g.deviceIndependentSize().toSize();
     // One pixel higher while the bar does not have the focus.
-    const int lift = FExplorerTreeview->HasFocusLook() ? 0 : 1;
+    const int lift = TBarChildAccess::HasFocusLook(*FExplorerTreeview) ? 0 : 1;
     painter.drawImage((width() - size.width()) / 2, (height() - size.height()) / 2 - lift, g);
 }
 

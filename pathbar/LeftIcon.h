@@ -2,18 +2,18 @@
 // The selected node's image at the bar's left end.
 
 #include "framework/Bitmap.h"
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include <memory>
 
 class TLeftIcon : public TExplorerTreeviewChild {
     Q_OBJECT
 public:
-    explicit TLeftIcon(TComponent* AOwner);
+    explicit TLeftIcon(TComponent* owner);
     ~TLeftIcon() override;
 
     TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(TBitmap* Value);
+    void SetGlyph(TBitmap* value);
 
 protected:
     void Paint(QPainter& painter) override;

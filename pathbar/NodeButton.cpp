@@ -2,6 +2,7 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/Rounding.h"
+#include "pathbar/BarChildAccess.h"
 #include "pathbar/ButtonDrawing.h"
 #include "pathbar/ChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
@@ -17,25 +18,25 @@
 
 using namespace PathBarDrawing;
 
-TNodeButton::TNodeButton(TComponent* AOwner) : TExplorerTreeviewChild(AOwner), FGlyph(std::make_unique<TBitmap>())
+TNodeButton::TNodeButton(TComponent* owner) : TExplorerTreeviewChild(owner), FGlyph(std::make_unique<TBitmap>())
 {
     setMouseTracking(true);
 }
 
 TNodeButton::~TNodeButton() = default;
 
-void TNodeButton::SetNode(TKestTreeNode* Value, const TNodeButtonPlace& Place)
+void TNodeButton::SetNode(TKestTreeNode* value, const TNodeButtonPlace& place)
 {
-    FNode = Value;
-    FPlace = Place;
+    FNode = value;
+    FPlace = place;
     if (FNode)
-        FShowText = FNode->ShowText() || Place.Selected;
+        FShowText = FNode->ShowText() || place.Selected;
     UpdateWidth();
 }
 
-void TNodeButton::SetScrollButton(bool Value)
+void TNodeButton::SetScrollButton(bool value)
 {
-    FScrollButton = Value;
+    FScrollButton = value;
     UpdateWidth();
 }
 
@@ -71,10 +72,10 @@ void TNodeButton::Reset()
 
 bool TNodeButton::HasDropDown() const { return FNode && !FScrollButton && FNode->HasChildren(); }
 
-void TNodeButton::DoNodePopulate(TKestTreeNode* Node)
+void TNodeButton::DoNodePopulate(TKestTreeNode* node)
 {
     if (FExplorerTreeview->OnNodePopulate)
-        FExplorerTreeview->OnNodePopulate(FExplorerTreeview, Node);
+        FExplorerTreeview->OnNodePopulate(FExplorerTreeview, node);
 }
 
 // --- Painting ---------------------------------------------------------------
@@ -86,12 +87,12 @@ void TNodeButton::Paint(QPainter& painter)
     const TButtonAppearance& look = *FPlace.Look;
     const double scale = Scale();
     const QRect client = rect();
-    QRect R = client;
-    QRect A = client;
+    QRect r = client;
+    QRect a = client;
     const bool arrowPart = HasDropDown() && FShowText;
     if (arrowPart) {
-        A.setLeft(client.width() - Scaled(14));
-        R.setWidth(A.left());
+        a.setLeft(client.width() - Scaled(14));
+        r.setWidth(a.left());
     }
     const bool chosen = FDown || FHot || FDwBtnHot;
     TButtonColors colors = FDown ? DownColors(look) : HotColors(look);
@@ -105,14 +106,14 @@ void TNodeButton::Paint(QPainter& painter)
                 DrawButtonBackground(canvas, client, client.height() / 2, colors, FDown, true);
             } else {
                 if (arrowPart)
-                    DrawButtonBackground(canvas, A, A.height() / 2, colors, FDown, true);
+                    DrawButtonBackground(canvas, a, a.height() / 2, colors, FDown, true);
                 if (FDwBtnHot && !FHot && !FDown)
                     colors = NodeHotColors(look);
-                DrawButtonBackground(canvas, R, R.height() / 2, colors, FDown, !arrowPart);
+                DrawButtonBackground(canvas, r, r.height() / 2, colors, FDown, !arrowPart);
             }
         }
         if (!FNode->Text().isEmpty() && !FScrollButton && FShowText) {
-            QRect textRect = R;
+            QRect textRect = r;
             if (FDown)
                 textRect.setTop(textRect.top() + 2);
             canvas.setFont(FPlace.TextWidths->QtFont(*look.Font(), scale));
@@ -124,8 +125,8 @@ void TNodeButton::Paint(QPainter& painter)
         DrawDoubleArrow(surface, client, arrow, scale);
     } else if (arrowPart) {
         if (FDown)
-            A.setTop(A.top() + 2);
-        DrawArrow(surface, A, arrow, !FDown, scale);
+            a.setTop(a.top() + 2);
+        DrawArrow(surface, a, arrow, !FDown, scale);
     } else if (!FShowText) {
         QRect whole = client;
         if (FDown)
@@ -136,8 +137,8 @@ void TNodeButton::Paint(QPainter& painter)
         QPainter canvas(&surface.Image());
         const QImage& g = FGlyph->Image();
         const QSize size = g.deviceIndependentSize().toSize();
-        canvas.drawImage(R.x() + (R.width() - size.width()) / 2,
-                         R.y() + (R.height() - size.height()) / 2 + (FDown ? 2 : 0), g);
+        canvas.drawImage(r.x() + (r.width() - size.width()) / 2,
+                         r.y() + (r.height() - size.height()) / 2 + (FDown ? 2 : 0), g);
     }
     painter.drawImage(0, 0, surface.Image());
 }
@@ -214,7 +215,7 @@ void TNodeButton::ShowChildMenu()
     {
         // The watch is for menus with something to move over.
         std::optional<TChildMenuHook> hook;
-        if (FExplorerTreeview->AllowHook() && ChildMenuHasItems(*menu))
+        if (TBarChildAccess::AllowHook(*FExplorerTreeview) && ChildMenuHasItems(*menu))
             hook.emplace(*menu, *this);
         chosen = ExecChildMenu(*menu, at);
     }

@@ -4,7 +4,7 @@
 // that do not fit.
 
 #include "framework/Bitmap.h"
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include <memory>
 
@@ -28,20 +28,20 @@ struct TNodeButtonPlace {
 class TNodeButton : public TExplorerTreeviewChild {
     Q_OBJECT
 public:
-    explicit TNodeButton(TComponent* AOwner);
+    explicit TNodeButton(TComponent* owner);
     ~TNodeButton() override;
 
     TKestTreeNode* Node() const { return FNode; }
     // Shows Value at the given place of the row; the width follows.
-    void SetNode(TKestTreeNode* Value, const TNodeButtonPlace& Place);
+    void SetNode(TKestTreeNode* value, const TNodeButtonPlace& place);
     bool ScrollButton() const { return FScrollButton; }
-    void SetScrollButton(bool Value);
+    void SetScrollButton(bool value);
     bool ShowText() const { return FShowText; }
-    void SetShowText(bool Value) { FShowText = Value; }
+    void SetShowText(bool value) { FShowText = value; }
     bool Down() const { return FDown; }
-    void SetDown(bool Value) { FDown = Value; }
+    void SetDown(bool value) { FDown = value; }
     TBitmap* Glyph() const { return FGlyph.get(); }
-    void SetGlyph(TBitmap* Value) { FGlyph->Assign(Value); }
+    void SetGlyph(TBitmap* value) { FGlyph->Assign(value); }
 
     bool HasDropDown() const;
     // The position in the row (see TNodeButtonPlace), -1 off the row.
@@ -51,7 +51,7 @@ public:
     bool TextHot() const { return FHot; }
     bool ArrowHot() const { return FDwBtnHot; }
 
-    virtual void DoNodePopulate(TKestTreeNode* Node);
+    virtual void DoNodePopulate(TKestTreeNode* node);
 
     // Back to a new button's state, for reuse by the next rebuild.
     void Reset();

@@ -4,27 +4,27 @@
 
 #include <QFontMetrics>
 
-const QFont& TTextWidthCache::QtFont(const TFont& Font, double Scale)
+const QFont& TTextWidthCache::QtFont(const TFont& font, double scale)
 {
-    const TKey key{Font.Name(), Font.Height(), int(Font.Style().toInt()), Scale};
+    const TKey key{font.Name(), font.Height(), int(font.Style().toInt()), scale};
     if (!(key == FKey)) {
         FKey = key;
-        FFont = Font.ToQFont(Scale);
+        FFont = font.ToQFont(scale);
         FWidths.clear();
     }
     return FFont;
 }
 
-int TTextWidthCache::Width(const TFont& Font, double Scale, const QString& Text)
+int TTextWidthCache::Width(const TFont& font, double scale, const QString& text)
 {
-    QtFont(Font, Scale);
-    auto it = FWidths.constFind(Text);
+    QtFont(font, scale);
+    auto it = FWidths.constFind(text);
     if (it != FWidths.constEnd())
         return *it;
-    const int width = QFontMetrics(FFont).boundingRect(QRect(0, 0, 1000, 100), Qt::TextSingleLine, Text).width();
+    const int width = QFontMetrics(FFont).boundingRect(QRect(0, 0, 1000, 100), Qt::TextSingleLine, text).width();
     // Bounded: a long session visits many folders.
     if (FWidths.size() >= 4096)
         FWidths.clear();
-    FWidths.insert(Text, width);
+    FWidths.insert(text, width);
     return width;
 }

@@ -12,9 +12,9 @@ class TTextWidthCache {
 public:
     // The width of the text measured as one line in a 1000 x 100 rectangle,
     // in the font with its height multiplied by scale.
-    int Width(const TFont& Font, double Scale, const QString& Text);
+    int Width(const TFont& font, double scale, const QString& text);
     // The Qt font for that font and scale, made again only when they change.
-    const QFont& QtFont(const TFont& Font, double Scale);
+    const QFont& QtFont(const TFont& font, double scale);
 
 private:
     struct TKey {

@@ -36,7 +36,7 @@ const TKestJSONToken TokenOfState[] = {
 
 }
 
-TKestJSONReader::TKestJSONReader(TStream& AStream) : FReader(std::make_unique<TKestJSONStreamReader>(AStream))
+TKestJSONReader::TKestJSONReader(TStream& stream) : FReader(std::make_unique<TKestJSONStreamReader>(stream))
 {
     Push(scEmptyDocument);
 }
@@ -177,7 +177,7 @@ TKestJSONReader::TKestJSONState TKestJSONReader::ScanNumber()
 {
     enum { nsNone, nsSign, nsInteger, nsPoint, nsFraction, nsExponentMark, nsExponentSign, nsExponent } state = nsNone;
     // The integer part is accumulated negatively, so the most negative value fits.
-    constexpr qint64 Limit = -922337203685477580LL;
+    constexpr qint64 limit = -922337203685477580LL;
     qint64 value = 0;
     bool fits = true;
     bool negative = false;
@@ -217,7 +217,7 @@ TKestJSONReader::TKestJSONState TKestJSONReader::ScanNumber()
                 if (state == nsInteger && value == 0)
                     throw EExpectedValue(); // no leading zeros
                 state = nsInteger;
-                if (fits && (value < Limit || (value == Limit && digit > 8)))
+                if (fits && (value < limit || (value == limit && digit > 8)))
                     fits = false;
                 if (fits)
                     value = value * 10 - digit;
@@ -392,12 +392,12 @@ double TKestJSONReader::BufferedDouble()
 template <typename Int>
 Int TKestJSONReader::ReadWhole(bool (*parse)(const QString&, Int&))
 {
-    constexpr TKestJSONState Needed = jstInt64;
+    constexpr TKestJSONState needed = jstInt64;
     Int result = 0;
     switch (PeekState()) {
     case jstInt64:
         if (FPeekedInt64 < std::numeric_limits<Int>::min() || FPeekedInt64 > std::numeric_limits<Int>::max())
-            throw EInvalidStateException(Needed);
+            throw EInvalidStateException(needed);
         FPeeked = jstNone;
         return Int(FPeekedInt64);
     case jstNumber:
@@ -409,7 +409,7 @@ Int TKestJSONReader::ReadWhole(bool (*parse)(const QString&, Int&))
     case jstBuffered:
         break;
     default:
-        throw EInvalidStateException(Needed);
+        throw EInvalidStateException(needed);
     }
     if (parse(FPeekedString, result)) {
         FPeekedString.clear();
@@ -420,10 +420,10 @@ Int TKestJSONReader::ReadWhole(bool (*parse)(const QString&, Int&))
     double value = KestDot::TextToDouble(FPeekedString);
     // Only a whole number in range converts; the range is checked before the
     // conversion, which would be undefined outside it.
-    constexpr double Low = double(std::numeric_limits<Int>::min());
-    constexpr double High = -Low; // one above the largest value
-    if (!(value >= Low && value < High) || std::nearbyint(value) != value)
-        throw EInvalidStateException(Needed);
+    constexpr double low = double(std::numeric_limits<Int>::min());
+    constexpr double high = -low; // one above the largest value
+    if (!(value >= low && value < high) || std::nearbyint(value) != value)
+        throw EInvalidStateException(needed);
     FPeekedString.clear();
     FPeeked = jstNone;
     return Int(value);

@@ -73,7 +73,7 @@ public:
 #undef KEST_JSON_READER_ERROR
 
     // Copies the whole content of the stream (which must stand at its start).
-    explicit TKestJSONReader(TStream& AStream);
+    explicit TKestJSONReader(TStream& stream);
     ~TKestJSONReader();
     TKestJSONReader(const TKestJSONReader&) = delete;
     TKestJSONReader& operator=(const TKestJSONReader&) = delete;
@@ -119,10 +119,10 @@ private:
     // (true) or the comma before the next value (false); anything else
     // raises E, the container's "unterminated" error.
     template <typename E>
-    bool CloseOrComma(char Closing)
+    bool CloseOrComma(char closing)
     {
         const char c = NextSignificant();
-        if (c == Closing && !FReader->Eof()) {
+        if (c == closing && !FReader->Eof()) {
             Consume();
             return true;
         }

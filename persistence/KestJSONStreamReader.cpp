@@ -4,14 +4,14 @@
 
 #include "framework/Stream.h"
 
-TKestJSONStreamReader::TKestJSONStreamReader(TStream& AStream)
+TKestJSONStreamReader::TKestJSONStreamReader(TStream& stream)
 {
-    qint64 size = AStream.Size();
+    qint64 size = stream.Size();
     FReadStream.resize(size);
     char* d = FReadStream.data();
     for (qint64 done = 0; done < size;) {
         qint64 n = std::min(size - done, KestJSON::CopyBlockSize);
-        AStream.ReadBuffer(d + done, n);
+        stream.ReadBuffer(d + done, n);
         done += n;
     }
     FBegin = FPos = FReadStream.constData();

@@ -17,7 +17,7 @@ public:
 
     // Copies Size() bytes from the stream's position; a short read raises
     // the stream read error.
-    explicit TKestJSONStreamReader(TStream& AStream);
+    explicit TKestJSONStreamReader(TStream& stream);
     TKestJSONStreamReader(const TKestJSONStreamReader&) = delete;
     TKestJSONStreamReader& operator=(const TKestJSONStreamReader&) = delete;
 
@@ -29,7 +29,7 @@ public:
         return *FPos++;
     }
     char PeekChar() const { return FPos < FEnd ? *FPos : '\0'; }
-    void MoveNext(qsizetype Count) { FPos = Count >= FEnd - FPos ? FEnd : FPos + Count; }
+    void MoveNext(qsizetype count) { FPos = count >= FEnd - FPos ? FEnd : FPos + count; }
     void Backup()
     {
         if (FPos > FBegin)

@@ -5,7 +5,7 @@
 
 #include "framework/Stream.h"
 
-TKestJSONStreamWriter::TKestJSONStreamWriter(TStream& AStream) : FStream(AStream) {}
+TKestJSONStreamWriter::TKestJSONStreamWriter(TStream& stream) : FStream(stream) {}
 
 TKestJSONStreamWriter::~TKestJSONStreamWriter()
 {
@@ -22,19 +22,19 @@ TKestJSONStreamWriter::~TKestJSONStreamWriter()
     }
 }
 
-void TKestJSONStreamWriter::Write(QStringView Value)
+void TKestJSONStreamWriter::Write(QStringView value)
 {
-    for (QChar c : Value) {
+    for (QChar c : value) {
         if (c.unicode() >= 0x80) {
-            FWriteStream.append(Value.toUtf8());
+            FWriteStream.append(value.toUtf8());
             return;
         }
     }
     qsizetype at = FWriteStream.size();
-    FWriteStream.resize(at + Value.size());
+    FWriteStream.resize(at + value.size());
     char* d = FWriteStream.data() + at;
-    for (QChar c : Value)
+    for (QChar c : value)
         *d++ = char(c.unicode());
 }
 
-void TKestJSONStreamWriter::WriteEscaped(QStringView Value) { KestJSON::AppendEscaped(FWriteStream, Value); }
+void TKestJSONStreamWriter::WriteEscaped(QStringView value) { KestJSON::AppendEscaped(FWriteStream, value); }

@@ -10,18 +10,18 @@ class TStream;
 
 class TKestJSONStreamWriter {
 public:
-    explicit TKestJSONStreamWriter(TStream& AStream);
+    explicit TKestJSONStreamWriter(TStream& stream);
     // Copies the collected text to the target stream at its position.
     ~TKestJSONStreamWriter();
     TKestJSONStreamWriter(const TKestJSONStreamWriter&) = delete;
     TKestJSONStreamWriter& operator=(const TKestJSONStreamWriter&) = delete;
 
     // Appends text; characters outside ASCII are written as UTF-8.
-    void Write(QStringView Value);
+    void Write(QStringView value);
     void Write(char c) { FWriteStream.append(c); }
     void Write(const char* text, qsizetype length) { FWriteStream.append(text, length); }
     // Appends the text in the JSON string escaping.
-    void WriteEscaped(QStringView Value);
+    void WriteEscaped(QStringView value);
 
     const QByteArray& Buffer() const { return FWriteStream; }
 

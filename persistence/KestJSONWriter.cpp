@@ -8,8 +8,8 @@
 
 using namespace KestJSON;
 
-TKestJSONWriter::TKestJSONWriter(TStream& AStream)
-    : FWriter(std::make_unique<TKestJSONStreamWriter>(AStream)), FSeparator(":")
+TKestJSONWriter::TKestJSONWriter(TStream& stream)
+    : FWriter(std::make_unique<TKestJSONStreamWriter>(stream)), FSeparator(":")
 {
     Push(scEmptyDocument);
 }
@@ -144,39 +144,39 @@ TKestJSONWriter& TKestJSONWriter::WriteEndObject() { return EndContainer(scEmpty
 
 TKestJSONWriter& TKestJSONWriter::WriteEndArray() { return EndContainer(scEmptyArray, scNonEmptyArray, ']'); }
 
-TKestJSONWriter& TKestJSONWriter::WriteName(const QString& AName)
+TKestJSONWriter& TKestJSONWriter::WriteName(const QString& name)
 {
-    if (AName.isEmpty())
+    if (name.isEmpty())
         throw EEmptyName();
     if (!FDeferredName.isEmpty())
         throw EMissingValue();
     Top();
-    FDeferredName = AName;
+    FDeferredName = name;
     return *this;
 }
 
-TKestJSONWriter& TKestJSONWriter::WriteString(const QString& Value)
+TKestJSONWriter& TKestJSONWriter::WriteString(const QString& value)
 {
     BeginValue(false);
     FWriter->Write('"');
-    FWriter->WriteEscaped(Value);
-    FWriter->Write('"');
-    return *this;
-}
-
-TKestJSONWriter& TKestJSONWriter::WriteRawString(const QString& Value)
-{
-    BeginValue(false);
-    FWriter->Write('"');
-    FWriter->Write(QStringView(Value));
+    FWriter->WriteEscaped(value);
     FWriter->Write('"');
     return *this;
 }
 
-TKestJSONWriter& TKestJSONWriter::WriteBoolean(bool Value)
+TKestJSONWriter& TKestJSONWriter::WriteRawString(const QString& value)
 {
     BeginValue(false);
-    if (Value)
+    FWriter->Write('"');
+    FWriter->Write(QStringView(value));
+    FWriter->Write('"');
+    return *this;
+}
+
+TKestJSONWriter& TKestJSONWriter::WriteBoolean(bool value)
+{
+    BeginValue(false);
+    if (value)
         FWriter->Write("true", 4);
     else
         FWriter->Write("false", 5);
@@ -190,29 +190,29 @@ TKestJSONWriter& TKestJSONWriter::WriteNull()
     return *this;
 }
 
-TKestJSONWriter& TKestJSONWriter::WriteInteger(qint64 Value)
+TKestJSONWriter& TKestJSONWriter::WriteInteger(qint64 value)
 {
     BeginValue(false);
     char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, Value);
+    auto r = std::to_chars(buf, buf + sizeof buf, value);
     FWriter->Write(buf, r.ptr - buf);
     return *this;
 }
 
-TKestJSONWriter& TKestJSONWriter::WriteDouble(double Value)
+TKestJSONWriter& TKestJSONWriter::WriteDouble(double value)
 {
-    if (!std::isfinite(Value))
+    if (!std::isfinite(value))
         throw EInvalidNumber();
     BeginValue(false);
     char text[KestDot::MaxDoubleText];
-    FWriter->Write(text, KestDot::FormatDouble(Value, text));
+    FWriter->Write(text, KestDot::FormatDouble(value, text));
     return *this;
 }
 
-QByteArray TKestJSONWriter::FormatDouble(double Value)
+QByteArray TKestJSONWriter::FormatDouble(double value)
 {
     char text[KestDot::MaxDoubleText];
-    return QByteArray(text, KestDot::FormatDouble(Value, text));
+    return QByteArray(text, KestDot::FormatDouble(value, text));
 }
 
 void TKestJSONWriter::Close()
@@ -225,10 +225,10 @@ void TKestJSONWriter::Close()
     FClosed = true;
 }
 
-void TKestJSONWriter::SetIndentLength(int Value)
+void TKestJSONWriter::SetIndentLength(int value)
 {
-    if (Value > 0) {
-        FIndent = QByteArray(Value, ' ');
+    if (value > 0) {
+        FIndent = QByteArray(value, ' ');
         FSeparator = ": ";
     } else {
         FIndent.clear();

@@ -35,7 +35,7 @@ public:
     KEST_JSON_WRITER_ERROR(EInvalidNumber, "NaN and infinite numbers cannot be written as Json")
 #undef KEST_JSON_WRITER_ERROR
 
-    explicit TKestJSONWriter(TStream& AStream);
+    explicit TKestJSONWriter(TStream& stream);
     // Flushes the text to the target stream, complete or not.
     ~TKestJSONWriter();
     TKestJSONWriter(const TKestJSONWriter&) = delete;
@@ -45,22 +45,22 @@ public:
     TKestJSONWriter& WriteEndObject();
     TKestJSONWriter& WriteBeginArray();
     TKestJSONWriter& WriteEndArray();
-    TKestJSONWriter& WriteName(const QString& AName);
-    TKestJSONWriter& WriteString(const QString& Value);
-    TKestJSONWriter& WriteRawString(const QString& Value);
-    TKestJSONWriter& WriteBoolean(bool Value);
+    TKestJSONWriter& WriteName(const QString& name);
+    TKestJSONWriter& WriteString(const QString& value);
+    TKestJSONWriter& WriteRawString(const QString& value);
+    TKestJSONWriter& WriteBoolean(bool value);
     TKestJSONWriter& WriteNull();
-    TKestJSONWriter& WriteInteger(qint64 Value);
-    TKestJSONWriter& WriteDouble(double Value);
+    TKestJSONWriter& WriteInteger(qint64 value);
+    TKestJSONWriter& WriteDouble(double value);
     // Checks that the document is complete, with no name left pending.
     void Close();
 
     int IndentLength() const { return int(FIndent.size()); }
-    void SetIndentLength(int Value);
+    void SetIndentLength(int value);
 
     // The shortest text that reads back as the same double, in the layout of
     // the text format ("100", "0.5", "1E20", "1.5E-7"); "." always.
-    static QByteArray FormatDouble(double Value);
+    static QByteArray FormatDouble(double value);
 
 private:
 

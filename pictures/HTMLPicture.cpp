@@ -5,6 +5,7 @@
 #include "framework/Exception.h"
 #include "framework/Picture.h"
 #include "gdiplus/KestGDIP.h"
+#include "pictures/DeclaredRasterSize.h"
 #include "pictures/KestSVGImport.h"
 #include "pictures/RasterSignature.h"
 #include "utils/KestUtils.h"
@@ -302,13 +303,20 @@ bool THTMLPicture::Step()
 
 namespace {
 
-// The drawing library's surfaces take no side longer than this; a picture
-// that claims more (hostile data does) crashes it when drawn.
-constexpr unsigned MaxSurfaceSide = 32767;
+// Hostile data may claim a picture far larger than its bytes: a header is
+// checked before the decoder allocates what it claims, and the decoded
+// picture again (formats whose headers are not read here, frames outside
+// a GIF's screen), since drawing a picture with a side beyond the
+// surfaces' limit crashes the drawing library.
+bool MayDecode(const QByteArray& bytes)
+{
+    const std::optional<QSize> declared = DeclaredRasterSize::Of(bytes);
+    return !declared || DeclaredRasterSize::Decodable(declared->width(), declared->height());
+}
 
 bool FitsDrawingSurface(KestGDIP::TGPImage& image)
 {
-    return image.GetWidth() <= MaxSurfaceSide && image.GetHeight() <= MaxSurfaceSide;
+    return DeclaredRasterSize::Decodable(image.GetWidth(), image.GetHeight());
 }
 
 }
@@ -318,6 +326,8 @@ KestGDIP::TGPImage* THTMLPicture::Decoded()
     if (!FDecodeTried) {
         FDecodeTried = true;
         try {
+            if (!MayDecode(FDatastream.Bytes()))
+                return nullptr;
             TMemoryStream stream(FDatastream.Bytes());
             auto image = std::make_unique<KestGDIP::TGPImage>(stream);
             if (image->GetLastStatus() == GdiplusFlat::Ok && FitsDrawingSurface(*image))

@@ -126,11 +126,11 @@ bool KestDot::TextToInt64(const QString& text, qint64& value) { return TextToInt
 
 bool KestDot::TextToInt32(const QString& text, int& value) { return TextToInt(text, value); }
 
-int KestDot::FormatDouble(double Value, char* out)
+int KestDot::FormatDouble(double value, char* out)
 {
     // Shortest round-trip digits in scientific form: [-]d[.ddd]e[+-]xx.
     char sci[MaxDoubleText];
-    auto r = std::to_chars(sci, sci + sizeof sci, Value, std::chars_format::scientific);
+    auto r = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific);
     const char* p = sci;
     char* o = out;
     if (*p == '-')

@@ -2,25 +2,25 @@
 
 #include <algorithm>
 
-TKestUtilsCharSet TKestUtils::CreateCharSet(const QString& AValue) { return TKestUtilsCharSet(AValue.begin(), AValue.end()); }
+TKestUtilsCharSet TKestUtils::CreateCharSet(const QString& value) { return TKestUtilsCharSet(value.begin(), value.end()); }
 
-bool TKestUtils::CharInSet(QChar ch, const TKestUtilsCharSet& ACharSet)
+bool TKestUtils::CharInSet(QChar ch, const TKestUtilsCharSet& charSet)
 {
-    return std::find(ACharSet.begin(), ACharSet.end(), ch) != ACharSet.end();
+    return std::find(charSet.begin(), charSet.end(), ch) != charSet.end();
 }
 
-TKestUtilsCharSet TKestUtils::AddCharSet(const TKestUtilsCharSet& ACharSet1, const TKestUtilsCharSet& ACharSet2)
+TKestUtilsCharSet TKestUtils::AddCharSet(const TKestUtilsCharSet& charSet1, const TKestUtilsCharSet& charSet2)
 {
-    TKestUtilsCharSet out = ACharSet1;
-    out.insert(out.end(), ACharSet2.begin(), ACharSet2.end());
+    TKestUtilsCharSet out = charSet1;
+    out.insert(out.end(), charSet2.begin(), charSet2.end());
     return out;
 }
 
-TKestUtilsCharSet TKestUtils::SubCharSet(const TKestUtilsCharSet& ACharSet1, const TKestUtilsCharSet& ACharSet2)
+TKestUtilsCharSet TKestUtils::SubCharSet(const TKestUtilsCharSet& charSet1, const TKestUtilsCharSet& charSet2)
 {
     TKestUtilsCharSet out;
-    for (QChar c : ACharSet1)
-        if (!CharInSet(c, ACharSet2))
+    for (QChar c : charSet1)
+        if (!CharInSet(c, charSet2))
             out.push_back(c);
     return out;
 }

@@ -32,49 +32,49 @@ void ScaleWidget(QWidget* widget, double factor)
 
 }
 
-double TKestUtils::GetDPIScale(TComponent* AOwner, int ADefaultDPI)
+double TKestUtils::GetDPIScale(TComponent* owner, int defaultDPI)
 {
     TCustomForm* form = nullptr;
-    if (AOwner) {
-        if (auto* w = qobject_cast<QWidget*>(AOwner->Object()))
+    if (owner) {
+        if (auto* w = qobject_cast<QWidget*>(owner->Object()))
             form = TCustomForm::GetParentForm(w);
         if (!form)
-            form = GetOwnerForm(AOwner);
+            form = GetOwnerForm(owner);
     }
     if (!form && Application())
         form = Application()->MainForm();
     if (!form || !form->Scaled())
         return 1.0;
     // Forms are designed at 96 pixels per inch.
-    double design = ADefaultDPI < 1 ? 96.0 : double(ADefaultDPI);
+    double design = defaultDPI < 1 ? 96.0 : double(defaultDPI);
     return Platform::ScreenDpi().WidgetDpi(*form) / design;
 }
 
-bool TKestUtils::IsHighDPIScale(TComponent* AOwner, int ADefaultDPI) { return GetDPIScale(AOwner, ADefaultDPI) > 1.0; }
+bool TKestUtils::IsHighDPIScale(TComponent* owner, int defaultDPI) { return GetDPIScale(owner, defaultDPI) > 1.0; }
 
-void TKestUtils::ScaleForDPI(QWidget* AControl, int ADPI)
+void TKestUtils::ScaleForDPI(QWidget* control, int dpi)
 {
-    if (!AControl || ADPI < 1)
+    if (!control || dpi < 1)
         return;
-    int current = AControl->property(ScaledDpiProperty).isValid() ? AControl->property(ScaledDpiProperty).toInt() : 96;
-    if (current == ADPI)
+    int current = control->property(ScaledDpiProperty).isValid() ? control->property(ScaledDpiProperty).toInt() : 96;
+    if (current == dpi)
         return;
-    ScaleWidget(AControl, double(ADPI) / current);
-    AControl->setProperty(ScaledDpiProperty, ADPI);
+    ScaleWidget(control, double(dpi) / current);
+    control->setProperty(ScaledDpiProperty, dpi);
 }
 
-void TKestUtils::ScaleForCurrentDPI(TCustomForm* AForm)
+void TKestUtils::ScaleForCurrentDPI(TCustomForm* form)
 {
-    if (AForm)
-        ScaleForDPI(AForm, Kest::Round(Platform::ScreenDpi().WidgetDpi(*AForm)));
+    if (form)
+        ScaleForDPI(form, Kest::Round(Platform::ScreenDpi().WidgetDpi(*form)));
 }
 
-void TKestUtils::SetFontSize(TFont& AFont, double ASize)
+void TKestUtils::SetFontSize(TFont& font, double size)
 {
     // A height in pixels at 96 per inch, passed through whole points.
-    AFont.SetHeight(-MulDivInt(Kest::Round(ASize / 96.0 * 72.0), 96, 72));
+    font.SetHeight(-MulDivInt(Kest::Round(size / 96.0 * 72.0), 96, 72));
 }
 
-void TKestUtils::GetFonts(QStringList& FontList) { FontList = QFontDatabase::families(); }
+void TKestUtils::GetFonts(QStringList& fontList) { fontList = QFontDatabase::families(); }
 
 QPoint TKestUtils::GetMousePos() { return QCursor::pos(); }

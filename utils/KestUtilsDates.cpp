@@ -42,15 +42,15 @@ std::optional<QTime> ParseTime(QStringView text, QChar separator)
 
 }
 
-QDateTime TKestUtils::EpochToDateTime(const QString& AEpoch)
+QDateTime TKestUtils::EpochToDateTime(const QString& epoch)
 {
     qint64 seconds = 0;
-    if (!KestDot::TextToInt64(AEpoch.trimmed(), seconds))
-        throw EConvertError(Exception::Format(QStringLiteral("'%s' is not a valid integer value"), AEpoch));
+    if (!KestDot::TextToInt64(epoch.trimmed(), seconds))
+        throw EConvertError(Exception::Format(QStringLiteral("'%s' is not a valid integer value"), epoch));
     return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }
 
-bool TKestUtils::IsDate(const QString& AValue, QDateTime& ADate)
+bool TKestUtils::IsDate(const QString& text, QDateTime& result)
 {
     const TFormatSettings& fs = FormatSettings();
     // The order of day, month and year as they stand in the short date format.
@@ -61,7 +61,7 @@ bool TKestUtils::IsDate(const QString& AValue, QDateTime& ADate)
         std::pair{format.indexOf(QLatin1Char('Y')), 'Y'},
     };
     std::sort(order.begin(), order.end());
-    QStringView value = QStringView(AValue).trimmed();
+    QStringView value = QStringView(text).trimmed();
     qsizetype space = value.indexOf(QLatin1Char(' '));
     QStringView datePart = space < 0 ? value : value.left(space);
     auto parts = datePart.split(fs.DateSeparator);
@@ -95,6 +95,6 @@ bool TKestUtils::IsDate(const QString& AValue, QDateTime& ADate)
             return false;
         time = *t;
     }
-    ADate = QDateTime(date, time);
+    result = QDateTime(date, time);
     return true;
 }

@@ -43,27 +43,27 @@ QString QtFilter(const QString& filter)
     return out.join(QLatin1String(";;"));
 }
 
-bool RunFileDialog(QFileDialog& dialog, QString& AFileName, const TKestUtils::TDialogCallBack& callBack)
+bool RunFileDialog(QFileDialog& dialog, QString& fileName, const TKestUtils::TDialogCallBack& callBack)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (!AFileName.isEmpty())
-        dialog.selectFile(AFileName);
+    if (!fileName.isEmpty())
+        dialog.selectFile(fileName);
     if (callBack)
         callBack(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    AFileName = dialog.selectedFiles().constFirst();
+    fileName = dialog.selectedFiles().constFirst();
     return true;
 }
 
 }
 
-int TKestUtils::Message(const QString& AMessage, TMsgDlgType ADialogType, TMsgDlgButtons AButtons, int AHelpContext)
+int TKestUtils::Message(const QString& message, TMsgDlgType dialogType, TMsgDlgButtons buttons, int helpContext)
 {
-    Q_UNUSED(AHelpContext);
-    QMessageBox box(IconOf(ADialogType), QCoreApplication::applicationName(), AMessage);
+    Q_UNUSED(helpContext);
+    QMessageBox box(IconOf(dialogType), QCoreApplication::applicationName(), message);
     for (const TButtonMap& b : Buttons)
-        if (AButtons & b.button)
+        if (buttons & b.button)
             box.addButton(b.qt);
     if (box.buttons().isEmpty())
         box.addButton(QMessageBox::Ok);
@@ -75,18 +75,18 @@ int TKestUtils::Message(const QString& AMessage, TMsgDlgType ADialogType, TMsgDl
     return mrCancel;
 }
 
-bool TKestUtils::SelectFile(QString& AFileName, const QString& ADefaultFolder, const QString& AFilter,
-                            const TDialogCallBack& ACallBack)
+bool TKestUtils::SelectFile(QString& fileName, const QString& defaultFolder, const QString& filter,
+                            const TDialogCallBack& callBack)
 {
-    QFileDialog dialog(nullptr, QString(), ADefaultFolder, QtFilter(AFilter));
+    QFileDialog dialog(nullptr, QString(), defaultFolder, QtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return RunFileDialog(dialog, AFileName, ACallBack);
+    return RunFileDialog(dialog, fileName, callBack);
 }
 
-bool TKestUtils::SaveFile(QString& AFileName, const QString& AFilter, const TDialogCallBack& ACallBack)
+bool TKestUtils::SaveFile(QString& fileName, const QString& filter, const TDialogCallBack& callBack)
 {
-    QFileDialog dialog(nullptr, QString(), QString(), QtFilter(AFilter));
+    QFileDialog dialog(nullptr, QString(), QString(), QtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    return RunFileDialog(dialog, AFileName, ACallBack);
+    return RunFileDialog(dialog, fileName, callBack);
 }

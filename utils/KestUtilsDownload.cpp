@@ -19,16 +19,16 @@ namespace {
 
 }
 
-std::unique_ptr<TMemoryStream> TKestUtils::DownloadImage(const QString& AURL)
+std::unique_ptr<TMemoryStream> TKestUtils::DownloadImage(const QString& url)
 {
-    return DownloadImage(AURL, DownloadTimeoutMs, DownloadMaxBytes);
+    return DownloadImage(url, DownloadTimeoutMs, DownloadMaxBytes);
 }
 
-std::unique_ptr<TMemoryStream> TKestUtils::DownloadImage(const QString& AURL, int ATimeoutMs, qint64 AMaxBytes)
+std::unique_ptr<TMemoryStream> TKestUtils::DownloadImage(const QString& address, int timeoutMs, qint64 maxBytes)
 {
-    QUrl url(AURL);
+    QUrl url(address);
     if (!url.isValid() || url.scheme().isEmpty())
-        DownloadFailed(AURL, QStringLiteral("invalid address"));
+        DownloadFailed(address, QStringLiteral("invalid address"));
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -49,25 +49,25 @@ std::unique_ptr<TMemoryStream> TKestUtils::DownloadImage(const QString& AURL, in
     QObject::connect(&timer, &QTimer::timeout, &loop, [&] { fail(QStringLiteral("time-out")); });
     QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, [&] {
         // Read as it arrives, so the cap holds whatever the server claims.
-        data.append(reply->read(AMaxBytes + 1 - data.size()));
-        if (data.size() > AMaxBytes)
-            fail(QStringLiteral("more than %1 bytes").arg(AMaxBytes));
+        data.append(reply->read(maxBytes + 1 - data.size()));
+        if (data.size() > maxBytes)
+            fail(QStringLiteral("more than %1 bytes").arg(maxBytes));
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    timer.start(ATimeoutMs);
+    timer.start(timeoutMs);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     timer.stop();
     if (!failure.isEmpty())
-        DownloadFailed(AURL, failure);
+        DownloadFailed(address, failure);
     int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400)
-        DownloadFailed(AURL, QStringLiteral("HTTP status %1").arg(status));
+        DownloadFailed(address, QStringLiteral("HTTP status %1").arg(status));
     if (reply->error() != QNetworkReply::NoError)
-        DownloadFailed(AURL, reply->errorString());
-    data.append(reply->read(AMaxBytes + 1 - data.size()));
-    if (data.size() > AMaxBytes)
-        DownloadFailed(AURL, QStringLiteral("more than %1 bytes").arg(AMaxBytes));
+        DownloadFailed(address, reply->errorString());
+    data.append(reply->read(maxBytes + 1 - data.size()));
+    if (data.size() > maxBytes)
+        DownloadFailed(address, QStringLiteral("more than %1 bytes").arg(maxBytes));
     auto stream = std::make_unique<TMemoryStream>(data);
     stream->SetPosition(0);
     return stream;

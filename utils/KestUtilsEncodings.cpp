@@ -18,9 +18,9 @@ void AppendBytes(TStream& stream, const QByteArray& bytes) { stream.WriteBuffer(
 
 }
 
-QString TKestUtils::SaveStreamToHexStr(TStream& AStream)
+QString TKestUtils::SaveStreamToHexStr(TStream& stream)
 {
-    QByteArray bytes = StreamBytes(AStream);
+    QByteArray bytes = StreamBytes(stream);
     QString out(bytes.size() * 2, Qt::Uninitialized);
     QChar* d = out.data();
     for (char b : bytes) {
@@ -30,13 +30,13 @@ QString TKestUtils::SaveStreamToHexStr(TStream& AStream)
     return out;
 }
 
-QByteArray TKestUtils::HexStrToBytes(const QString& AValue)
+QByteArray TKestUtils::HexStrToBytes(const QString& value)
 {
     // An odd last character is ignored.
-    QByteArray out(AValue.size() / 2, Qt::Uninitialized);
+    QByteArray out(value.size() / 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < out.size(); ++i) {
-        int hi = KestHex::Value(AValue.at(2 * i));
-        int lo = KestHex::Value(AValue.at(2 * i + 1));
+        int hi = KestHex::Value(value.at(2 * i));
+        int lo = KestHex::Value(value.at(2 * i + 1));
         if (hi < 0 || lo < 0)
             throw EConvertError(Exception::Format(QStringLiteral("Invalid hexadecimal text at position %d"), int(2 * i + (hi < 0 ? 1 : 2))));
         out[i] = char(hi << 4 | lo);
@@ -44,25 +44,25 @@ QByteArray TKestUtils::HexStrToBytes(const QString& AValue)
     return out;
 }
 
-void TKestUtils::LoadStreamFromHexStr(const QString& AHexStr, TStream& AStream) { AppendBytes(AStream, HexStrToBytes(AHexStr)); }
+void TKestUtils::LoadStreamFromHexStr(const QString& hexStr, TStream& stream) { AppendBytes(stream, HexStrToBytes(hexStr)); }
 
-QString TKestUtils::SaveStreamToBase64(TStream& AStream, bool AURL)
+QString TKestUtils::SaveStreamToBase64(TStream& stream, bool url)
 {
-    auto options = AURL ? QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals : QByteArray::Base64Encoding;
-    return QString::fromLatin1(StreamBytes(AStream).toBase64(options));
+    auto options = url ? QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals : QByteArray::Base64Encoding;
+    return QString::fromLatin1(StreamBytes(stream).toBase64(options));
 }
 
-void TKestUtils::LoadStreamFromBase64(const QString& ABase64, TStream& AStream, bool AURL)
+void TKestUtils::LoadStreamFromBase64(const QString& base64, TStream& stream, bool url)
 {
-    AppendBytes(AStream, Decode64ToBytes(ABase64, AURL));
+    AppendBytes(stream, Decode64ToBytes(base64, url));
 }
 
-QByteArray TKestUtils::Decode64ToBytes(const QString& AValue, bool AURL)
+QByteArray TKestUtils::Decode64ToBytes(const QString& value, bool url)
 {
-    if (AValue.isEmpty())
+    if (value.isEmpty())
         return QByteArray();
-    QByteArray text = AValue.toLatin1();
-    if (AURL) {
+    QByteArray text = value.toLatin1();
+    if (url) {
         while (text.size() % 4 != 0)
             text.append('=');
         text.replace('-', '+').replace('_', '/');
@@ -73,9 +73,9 @@ QByteArray TKestUtils::Decode64ToBytes(const QString& AValue, bool AURL)
     return *decoded;
 }
 
-QString TKestUtils::URLEncode(const QString& AURL)
+QString TKestUtils::URLEncode(const QString& url)
 {
-    QByteArray bytes = AURL.toUtf8();
+    QByteArray bytes = url.toUtf8();
     QString out;
     out.reserve(bytes.size() * 3);
     for (char ch : bytes) {
@@ -92,34 +92,34 @@ QString TKestUtils::URLEncode(const QString& AURL)
     return out;
 }
 
-QString TKestUtils::URLDecode(const QString& AURL)
+QString TKestUtils::URLDecode(const QString& url)
 {
     // A "%" without two hexadecimal digits after it is kept as it stands.
     QByteArray bytes;
-    bytes.reserve(AURL.size());
-    const qsizetype n = AURL.size();
+    bytes.reserve(url.size());
+    const qsizetype n = url.size();
     qsizetype literal = 0; // start of the text not yet taken
     for (qsizetype i = 0; i < n; ++i) {
-        if (AURL.at(i) != QLatin1Char('%') || i + 2 >= n)
+        if (url.at(i) != QLatin1Char('%') || i + 2 >= n)
             continue;
-        int hi = KestHex::Value(AURL.at(i + 1));
-        int lo = KestHex::Value(AURL.at(i + 2));
+        int hi = KestHex::Value(url.at(i + 1));
+        int lo = KestHex::Value(url.at(i + 2));
         if (hi < 0 || lo < 0)
             continue;
-        bytes.append(QStringView(AURL).mid(literal, i - literal).toUtf8());
+        bytes.append(QStringView(url).mid(literal, i - literal).toUtf8());
         bytes.append(char(hi << 4 | lo));
         i += 2;
         literal = i + 1;
     }
-    bytes.append(QStringView(AURL).mid(literal).toUtf8());
+    bytes.append(QStringView(url).mid(literal).toUtf8());
     return QString::fromUtf8(bytes);
 }
 
-QString TKestUtils::EnDeCrypt(const QString& AValue)
+QString TKestUtils::EnDeCrypt(const QString& value)
 {
     // Rotates the printable ASCII characters by half their range; applying
     // it twice gives the text back.
-    QString out = AValue;
+    QString out = value;
     for (QChar& c : out) {
         char16_t u = c.unicode();
         if (u >= 33 && u <= 126)

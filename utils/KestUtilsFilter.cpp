@@ -30,15 +30,15 @@ struct TGroup {
 
 }
 
-bool TKestUtils::MatchStrEx(const QString& AValue1, const QString& AValue2, bool ACaseSensitive)
+bool TKestUtils::MatchStrEx(const QString& value1, const QString& value2, bool caseSensitive)
 {
-    QString expression = StripLogicSpaces(AValue1.trimmed());
+    QString expression = StripLogicSpaces(value1.trimmed());
     if (expression.startsWith(QLatin1Char('=')))
         expression.remove(0, 1);
     if (expression.isEmpty())
-        return AValue2.isEmpty();
+        return value2.isEmpty();
     if (expression == QLatin1String("*"))
-        return !AValue2.isEmpty();
+        return !value2.isEmpty();
 
     // Groups are kept on a stack of our own: deep nesting costs memory in
     // proportion to the expression, never the call stack.
@@ -47,7 +47,7 @@ bool TKestUtils::MatchStrEx(const QString& AValue1, const QString& AValue2, bool
     bool quoted = false;
     auto flushTerm = [&] {
         if (!term.isEmpty())
-            groups.back().Combine(MatchStr(term, AValue2, ACaseSensitive));
+            groups.back().Combine(MatchStr(term, value2, caseSensitive));
         term.clear();
     };
     for (QChar c : expression) {

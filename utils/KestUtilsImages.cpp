@@ -2,14 +2,14 @@
 
 #include "framework/Stream.h"
 
-QString TKestUtils::GetImageType(TStream& AData, bool AResetPosition)
+QString TKestUtils::GetImageType(TStream& data, bool resetPosition)
 {
-    qint64 saved = AData.Position();
-    if (AResetPosition)
-        AData.SetPosition(0);
+    qint64 saved = data.Position();
+    if (resetPosition)
+        data.SetPosition(0);
     uchar b[4] = {};
-    qint64 got = AData.Read(b, 4);
-    AData.SetPosition(saved);
+    qint64 got = data.Read(b, 4);
+    data.SetPosition(saved);
     if (got < 4)
         return QString();
     if (b[0] == 'G' && b[1] == 'I' && b[2] == 'F')

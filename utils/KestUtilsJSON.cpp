@@ -41,32 +41,32 @@ void KestJSON::AppendEscaped(QByteArray& out, QStringView text)
     }
 }
 
-QString TKestUtils::EscapeString(const QString& AValue)
+QString TKestUtils::EscapeString(const QString& value)
 {
     QByteArray out;
-    out.reserve(AValue.size());
-    KestJSON::AppendEscaped(out, AValue);
+    out.reserve(value.size());
+    KestJSON::AppendEscaped(out, value);
     return QString::fromLatin1(out);
 }
 
-QString TKestUtils::UnescapeString(const QString& AValue)
+QString TKestUtils::UnescapeString(const QString& value)
 {
-    qsizetype backslash = AValue.indexOf(QLatin1Char('\\'));
+    qsizetype backslash = value.indexOf(QLatin1Char('\\'));
     if (backslash < 0)
-        return AValue;
+        return value;
     QString out;
-    out.reserve(AValue.size());
-    out.append(QStringView(AValue).left(backslash));
-    const qsizetype n = AValue.size();
+    out.reserve(value.size());
+    out.append(QStringView(value).left(backslash));
+    const qsizetype n = value.size();
     for (qsizetype i = backslash; i < n; ++i) {
-        QChar c = AValue.at(i);
+        QChar c = value.at(i);
         if (c != QLatin1Char('\\')) {
             out.append(c);
             continue;
         }
         if (i + 1 >= n)
             throw Exception(QStringLiteral("Unexpected end of string"));
-        char16_t e = AValue.at(i + 1).unicode();
+        char16_t e = value.at(i + 1).unicode();
         switch (e) {
         case u'/':
         case u'\\':
@@ -83,7 +83,7 @@ QString TKestUtils::UnescapeString(const QString& AValue)
                 InvalidCode(i);
             int code = 0;
             for (int k = 2; k < 6; ++k) {
-                int h = KestHex::Value(AValue.at(i + k));
+                int h = KestHex::Value(value.at(i + k));
                 if (h < 0)
                     InvalidCode(i);
                 code = code * 16 + h;

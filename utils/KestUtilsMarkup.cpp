@@ -41,17 +41,17 @@ const QHash<char16_t, QLatin1String>& SpecialNames()
 
 }
 
-bool TKestUtils::IsHTML(const QString& AValue)
+bool TKestUtils::IsHTML(const QString& value)
 {
-    return AValue.contains(QLatin1String("</")) || AValue.contains(QLatin1String("/>")) ||
-           AValue.contains(QLatin1String("<BR>"), Qt::CaseInsensitive);
+    return value.contains(QLatin1String("</")) || value.contains(QLatin1String("/>")) ||
+           value.contains(QLatin1String("<BR>"), Qt::CaseInsensitive);
 }
 
-bool TKestUtils::IsHTMLUnicode(const QString& AValue) { return IsHTML(AValue); }
+bool TKestUtils::IsHTMLUnicode(const QString& value) { return IsHTML(value); }
 
-QString TKestUtils::HTMLStrip(const QString& AHTML)
+QString TKestUtils::HTMLStrip(const QString& html)
 {
-    QString text = AHTML;
+    QString text = html;
     text.replace(QLatin1String("<BR>"), QLatin1String("\r\n"), Qt::CaseInsensitive);
     text.replace(QLatin1String("<HR>"), QLatin1String("\r\n"), Qt::CaseInsensitive);
     QString out;
@@ -76,7 +76,7 @@ QString TKestUtils::HTMLStrip(const QString& AHTML)
     return out;
 }
 
-QString TKestUtils::UnFixMarkup(const QString& su, bool SpecialChars, bool SpecialCharsOnly)
+QString TKestUtils::UnFixMarkup(const QString& su, bool specialChars, bool specialCharsOnly)
 {
     // One pass: what a replacement produced is never read again, so
     // "&amp;quot;" gives "&quot;".
@@ -93,7 +93,7 @@ QString TKestUtils::UnFixMarkup(const QString& su, bool SpecialChars, bool Speci
         out.append(QStringView(su).mid(i, amp - i));
         i = amp;
         bool replaced = false;
-        if (!SpecialCharsOnly) {
+        if (!specialCharsOnly) {
             for (const TBasic& b : Basics) {
                 if (StartsAt(su, i, b.name, Qt::CaseInsensitive)) {
                     out.append(b.text);
@@ -103,7 +103,7 @@ QString TKestUtils::UnFixMarkup(const QString& su, bool SpecialChars, bool Speci
                 }
             }
         }
-        if (!replaced && SpecialChars) {
+        if (!replaced && specialChars) {
             for (int e = FirstSpecial; e < EntityCount && !replaced; ++e) {
                 QLatin1String name(Entity(e).name);
                 if (StartsAt(su, i, name, Qt::CaseSensitive)) {
@@ -119,7 +119,7 @@ QString TKestUtils::UnFixMarkup(const QString& su, bool SpecialChars, bool Speci
     return out;
 }
 
-QString TKestUtils::FixMarkup(const QString& su, bool SpecialChars)
+QString TKestUtils::FixMarkup(const QString& su, bool specialChars)
 {
     // One pass, so the names written are never escaped again and no
     // intermediate text can collide with the input.
@@ -135,7 +135,7 @@ QString TKestUtils::FixMarkup(const QString& su, bool SpecialChars)
         case u'>': out.append(QLatin1String("&gt;")); continue;
         default: break;
         }
-        if (!SpecialChars) {
+        if (!specialChars) {
             out.append(c);
             continue;
         }
@@ -161,16 +161,16 @@ QString TKestUtils::FixMarkup(const QString& su, bool SpecialChars)
     return out;
 }
 
-int TKestUtils::GetMarkupIndex(const QString& Markup)
+int TKestUtils::GetMarkupIndex(const QString& markup)
 {
     QStringList names;
     names.reserve(EntityCount);
     for (int i = 0; i < EntityCount; ++i)
         names.append(QLatin1String(Entity(i).name));
-    return IndexOfTextInArray(Markup, names);
+    return IndexOfTextInArray(markup, names);
 }
 
-QString TKestUtils::GetSpecialChar(int Value)
+QString TKestUtils::GetSpecialChar(int value)
 {
-    return Value >= 1 && Value <= EntityCount ? QString::fromUtf16(Entity(Value - 1).text) : QString();
+    return value >= 1 && value <= EntityCount ? QString::fromUtf16(Entity(value - 1).text) : QString();
 }

@@ -130,7 +130,7 @@ bool TKestUtils::Matches(const QChar* s0a, const QChar* s1a)
     return Matches(s0a ? QString(s0a) : QString(), s1a ? QString(s1a) : QString());
 }
 
-bool TKestUtils::MatchStr(const QString& AValue1, const QString& AValue2, bool ACaseSensitive)
+bool TKestUtils::MatchStr(const QString& value1, const QString& value2, bool caseSensitive)
 {
-    return ACaseSensitive ? Matches(AValue1, AValue2) : Matches(AValue1.toUpper(), AValue2.toUpper());
+    return caseSensitive ? Matches(value1, value2) : Matches(value1.toUpper(), value2.toUpper());
 }

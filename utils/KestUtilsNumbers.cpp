@@ -24,30 +24,30 @@ double TKestUtils::MulDivSingle(double nNumber, double nNumerator, double nDenom
     return nNumber * nNumerator / nDenominator;
 }
 
-double TKestUtils::StrToFloatDot(const QString& AValue) { return KestDot::TextToDouble(AValue); }
+double TKestUtils::StrToFloatDot(const QString& value) { return KestDot::TextToDouble(value); }
 
-bool TKestUtils::TryStrToFloatDot(const QString& AValue, double& AResult)
+bool TKestUtils::TryStrToFloatDot(const QString& value, double& result)
 {
-    return KestDot::TryTextToDouble(AValue, AResult);
+    return KestDot::TryTextToDouble(value, result);
 }
 
-QString TKestUtils::FloatToStrDot(double AValue) { return KestDot::DoubleToText(AValue); }
+QString TKestUtils::FloatToStrDot(double value) { return KestDot::DoubleToText(value); }
 
-QString TKestUtils::FormatBytesAsString(qint64 ASize)
+QString TKestUtils::FormatBytesAsString(qint64 bytes)
 {
-    if (ASize < -1)
+    if (bytes < -1)
         return QString();
-    static const char* const Units[] = {"Bytes", "KB", "MB", "GB", "TB"};
-    constexpr int Last = int(std::size(Units)) - 1;
-    if (ASize < 1024)
-        return QString::number(ASize) + QLatin1Char(' ') + QLatin1String(Units[0]);
-    double size = double(ASize);
+    static const char* const units[] = {"Bytes", "KB", "MB", "GB", "TB"};
+    constexpr int last = int(std::size(units)) - 1;
+    if (bytes < 1024)
+        return QString::number(bytes) + QLatin1Char(' ') + QLatin1String(units[0]);
+    double size = double(bytes);
     int unit = 0;
-    while (size >= 1024 && unit < Last) {
+    while (size >= 1024 && unit < last) {
         size /= 1024;
         ++unit;
     }
     QString number = QString::number(size, 'f', 2);
     number.replace(QLatin1Char('.'), FormatSettings().DecimalSeparator);
-    return number + QLatin1Char(' ') + QLatin1String(Units[unit]);
+    return number + QLatin1Char(' ') + QLatin1String(units[unit]);
 }

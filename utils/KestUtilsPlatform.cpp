@@ -30,18 +30,18 @@ quintptr TKestUtils::GetHInstance()
     return 0;
 }
 
-std::unique_ptr<TStream> TKestUtils::GetResourceStream(const QString& AResourceName, quintptr AInstance)
+std::unique_ptr<TStream> TKestUtils::GetResourceStream(const QString& resourceName, quintptr instance)
 {
-    Q_UNUSED(AInstance);
-    for (const QString& path : {QStringLiteral(":/rcdata/") + AResourceName, QStringLiteral(":/") + AResourceName}) {
+    Q_UNUSED(instance);
+    for (const QString& path : {QStringLiteral(":/rcdata/") + resourceName, QStringLiteral(":/") + resourceName}) {
         QFile file(path);
-        if (!AResourceName.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        if (!resourceName.isEmpty() && file.open(QIODevice::ReadOnly)) {
             auto stream = std::make_unique<TMemoryStream>(file.readAll());
             stream->SetPosition(0);
             return stream;
         }
     }
-    throw EResNotFound(Exception::Format(QString::fromLatin1(Messages::ResNotFound), AResourceName));
+    throw EResNotFound(Exception::Format(QString::fromLatin1(Messages::ResNotFound), resourceName));
 }
 
 QString TKestUtils::GetTempPath() { return WithSeparator(QStandardPaths::writableLocation(QStandardPaths::TempLocation)); }
@@ -53,30 +53,30 @@ QString TKestUtils::GetDocumentsPath()
     return WithSeparator(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
-bool TKestUtils::OpenFile(const QString& AFile, QWidget* AControlReference)
+bool TKestUtils::OpenFile(const QString& file, QWidget* controlReference)
 {
-    Q_UNUSED(AControlReference);
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(AFile));
+    Q_UNUSED(controlReference);
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-bool TKestUtils::OpenURL(const QString& AURL) { return QDesktopServices::openUrl(QUrl::fromUserInput(AURL)); }
+bool TKestUtils::OpenURL(const QString& url) { return QDesktopServices::openUrl(QUrl::fromUserInput(url)); }
 
-TCustomForm* TKestUtils::GetParentForm(QWidget* AControl) { return AControl ? TCustomForm::GetParentForm(AControl) : nullptr; }
+TCustomForm* TKestUtils::GetParentForm(QWidget* control) { return control ? TCustomForm::GetParentForm(control) : nullptr; }
 
-TCustomForm* TKestUtils::GetOwnerForm(TComponent* AComponent)
+TCustomForm* TKestUtils::GetOwnerForm(TComponent* component)
 {
-    for (TComponent* c = AComponent ? AComponent->Owner() : nullptr; c; c = c->Owner())
+    for (TComponent* c = component ? component->Owner() : nullptr; c; c = c->Owner())
         if (auto* form = qobject_cast<TCustomForm*>(c->Object()))
             return form;
     return nullptr;
 }
 
-TComponent* TKestUtils::Clone(TComponent* AComponent)
+TComponent* TKestUtils::Clone(TComponent* component)
 {
-    if (!AComponent)
+    if (!component)
         return nullptr;
-    const QObject* source = AComponent->Object();
-    TComponent* copy = TypeInfo::CreateComponent(QString::fromLatin1(source->metaObject()->className()), AComponent->Owner());
+    const QObject* source = component->Object();
+    TComponent* copy = TypeInfo::CreateComponent(QString::fromLatin1(source->metaObject()->className()), component->Owner());
     if (!copy)
         return nullptr;
     QObject* target = copy->Object();
@@ -93,4 +93,4 @@ TComponent* TKestUtils::Clone(TComponent* AComponent)
     return copy;
 }
 
-void TKestUtils::Log(const QString& AMessage) { qCDebug(lcKestLog).noquote() << AMessage; }
+void TKestUtils::Log(const QString& message) { qCDebug(lcKestLog).noquote() << message; }

@@ -27,48 +27,48 @@ int Position(const QString& sub, const QString& s)
 
 int TKestUtils::IPos(const QString& su, const QString& s) { return Position(AsciiUpper(su), AsciiUpper(s)); }
 
-int TKestUtils::VarPos(const QString& ASubValue, const QString& AValue, int& AResult)
+int TKestUtils::VarPos(const QString& subValue, const QString& value, int& result)
 {
-    AResult = Position(ASubValue, AValue);
-    return AResult;
+    result = Position(subValue, value);
+    return result;
 }
 
-int TKestUtils::VarPosNoCase(const QString& ASubValue, const QString& AValue, int& AResult)
+int TKestUtils::VarPosNoCase(const QString& subValue, const QString& value, int& result)
 {
-    AResult = IPos(ASubValue, AValue);
-    return AResult;
+    result = IPos(subValue, value);
+    return result;
 }
 
-QChar TKestUtils::CharInStr(const QString& s, int Index)
+QChar TKestUtils::CharInStr(const QString& s, int index)
 {
-    return Index >= 1 && Index <= s.size() ? s.at(Index - 1) : QChar();
+    return index >= 1 && index <= s.size() ? s.at(index - 1) : QChar();
 }
 
-bool TKestUtils::TagReplaceString(const QString& Srch, const QString& Repl, QString& Dest)
+bool TKestUtils::TagReplaceString(const QString& srch, const QString& repl, QString& dest)
 {
-    int at = IPos(Srch, Dest);
+    int at = IPos(srch, dest);
     if (at == 0)
         return false;
-    Dest.replace(at - 1, Srch.size(), Repl);
+    dest.replace(at - 1, srch.size(), repl);
     return true;
 }
 
-void TKestUtils::Split(QChar ADelimiter, const QString& AInput, QStringList& AStrings, bool AClearEmptyStrings)
+void TKestUtils::Split(QChar delimiter, const QString& input, QStringList& strings, bool clearEmptyStrings)
 {
-    AStrings.clear();
+    strings.clear();
     const QChar quote = QLatin1Char('"');
-    const qsizetype n = AInput.size();
+    const qsizetype n = input.size();
     qsizetype i = 0;
     while (i < n) {
         QString part;
         // A part that starts with a double quote runs to the closing quote
         // ("" stands for one quote inside); text after it up to the
         // delimiter belongs to the part too.
-        if (AInput.at(i) == quote) {
+        if (input.at(i) == quote) {
             ++i;
             while (i < n) {
-                if (AInput.at(i) == quote) {
-                    if (i + 1 < n && AInput.at(i + 1) == quote) {
+                if (input.at(i) == quote) {
+                    if (i + 1 < n && input.at(i + 1) == quote) {
                         part.append(quote);
                         i += 2;
                         continue;
@@ -76,34 +76,34 @@ void TKestUtils::Split(QChar ADelimiter, const QString& AInput, QStringList& ASt
                     ++i;
                     break;
                 }
-                part.append(AInput.at(i++));
+                part.append(input.at(i++));
             }
         }
-        qsizetype next = AInput.indexOf(ADelimiter, i);
+        qsizetype next = input.indexOf(delimiter, i);
         if (next < 0)
             next = n;
-        part.append(QStringView(AInput).mid(i, next - i));
-        AStrings.append(part);
+        part.append(QStringView(input).mid(i, next - i));
+        strings.append(part);
         i = next;
         if (i < n) {
             ++i; // the delimiter
             if (i == n)
-                AStrings.append(QString());
+                strings.append(QString());
         }
     }
-    if (AClearEmptyStrings)
-        AStrings.removeAll(QString());
+    if (clearEmptyStrings)
+        strings.removeAll(QString());
 }
 
-int TKestUtils::IndexOfTextInArray(const QString& AText, const QStringList& AValues)
+int TKestUtils::IndexOfTextInArray(const QString& text, const QStringList& values)
 {
     // Accented entity names differ from their capitals only by case.
-    static const char* const Accents[] = {"cute", "grave", "uml", "circ", "tilde", "ring", "cedil"};
+    static const char* const accents[] = {"cute", "grave", "uml", "circ", "tilde", "ring", "cedil"};
     bool exactCase = false;
-    for (const char* a : Accents)
-        exactCase = exactCase || AText.contains(QLatin1String(a));
-    for (int i = 0; i < AValues.size(); ++i) {
-        if (AText.compare(AValues.at(i), exactCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0)
+    for (const char* a : accents)
+        exactCase = exactCase || text.contains(QLatin1String(a));
+    for (int i = 0; i < values.size(); ++i) {
+        if (text.compare(values.at(i), exactCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -116,12 +116,12 @@ QString TKestUtils::StripThousandSep(const QString& ps)
     return out;
 }
 
-QString TKestUtils::StripLogicSpaces(const QString& AValue)
+QString TKestUtils::StripLogicSpaces(const QString& value)
 {
     QString out;
-    out.reserve(AValue.size());
+    out.reserve(value.size());
     bool quoted = false;
-    for (QChar c : AValue) {
+    for (QChar c : value) {
         if (c == QLatin1Char('"'))
             quoted = !quoted;
         if (c == QLatin1Char(' ') && !quoted)
@@ -131,14 +131,14 @@ QString TKestUtils::StripLogicSpaces(const QString& AValue)
     return out;
 }
 
-QChar TKestUtils::FirstChar(const TKestUtilsCharSet& ACharset, const QString& AValue, int& spos)
+QChar TKestUtils::FirstChar(const TKestUtilsCharSet& charset, const QString& value, int& spos)
 {
     bool quoted = false;
-    for (int i = 0; i < AValue.size(); ++i) {
-        QChar c = AValue.at(i);
+    for (int i = 0; i < value.size(); ++i) {
+        QChar c = value.at(i);
         if (c == QLatin1Char('"'))
             quoted = !quoted;
-        else if (!quoted && CharInSet(c, ACharset)) {
+        else if (!quoted && CharInSet(c, charset)) {
             spos = i + 1;
             return c;
         }
@@ -161,12 +161,12 @@ int TKestUtils::ClosingParenthesis(const QString& s1)
     return 0;
 }
 
-QString TKestUtils::AddBackslash(const QString& AValue)
+QString TKestUtils::AddBackslash(const QString& value)
 {
-    return AValue.isEmpty() || AValue.endsWith(QLatin1Char('\\')) ? AValue : AValue + QLatin1Char('\\');
+    return value.isEmpty() || value.endsWith(QLatin1Char('\\')) ? value : value + QLatin1Char('\\');
 }
 
-QString TKestUtils::AddForwardslash(const QString& AValue)
+QString TKestUtils::AddForwardslash(const QString& value)
 {
-    return AValue.isEmpty() || AValue.endsWith(QLatin1Char('/')) ? AValue : AValue + QLatin1Char('/');
+    return value.isEmpty() || value.endsWith(QLatin1Char('/')) ? value : value + QLatin1Char('/');
 }

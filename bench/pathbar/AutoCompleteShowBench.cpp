@@ -5,6 +5,7 @@
 // is shown and painted.
 
 #include "pathbar/DropForm.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
 #include "pathbar/KestExplorerTreeview.h"
 
@@ -67,14 +68,14 @@ void BM_AutoCompleteShow(benchmark::State& state)
         // message, as in the program.
         SendKey(&bar, typed.back().unicode(), typed.right(1));
         QApplication::sendPostedEvents(&bar);
-        if (!bar.AutoCompleteForm() || !bar.AutoCompleteForm()->isVisible()) {
+        if (!Inside(bar).AutoCompleteForm() || !Inside(bar).AutoCompleteForm()->isVisible()) {
             state.SkipWithError("the list did not open");
             break;
         }
-        benchmark::DoNotOptimize(bar.AutoCompleteForm()->grab());
+        benchmark::DoNotOptimize(Inside(bar).AutoCompleteForm()->grab());
         state.PauseTiming();
-        shown = bar.AutoCompleteListBox()->Items()->Count();
-        SendKey(bar.AutoCompleteListBox(), Qt::Key_Escape, QStringLiteral("\x1b"));
+        shown = Inside(bar).AutoCompleteListBox()->Items()->Count();
+        SendKey(Inside(bar).AutoCompleteListBox(), Qt::Key_Escape, QStringLiteral("\x1b"));
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();

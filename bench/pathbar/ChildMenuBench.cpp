@@ -6,6 +6,7 @@
 // child, opened the same way.
 
 #include "Heartbeat.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 #include "pathbar/ChildMenu.h"
 #include "pathbar/KestExplorerTreeview.h"
 #include "pathbar/NodeButton.h"
@@ -64,7 +65,7 @@ struct MenuBar {
     }
     void PressArrow()
     {
-        TNodeButton* button = bar.NodeButtons().at(1);
+        TNodeButton* button = Inside(bar).NodeButtons().at(1);
         const QPointF at(button->width() - 5, 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, button->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                           Qt::NoModifier);

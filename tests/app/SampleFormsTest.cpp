@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 #include "app/Form2.h"
 #include "app/Program.h"
 #include "framework/Application.h"
@@ -75,7 +76,7 @@ TEST(SampleForms, Form2HasEveryStoredValue)
     EXPECT_EQ(bar->Appearance()->Color(), clWhite);
     EXPECT_EQ(bar->Appearance()->HotColor(), clWhite);
     EXPECT_FALSE(bar->RefreshButton());
-    EXPECT_EQ(bar->RefreshButtonControl(), nullptr);
+    EXPECT_EQ(Inside(bar).RefreshButtonControl(), nullptr);
     EXPECT_EQ(bar->RefreshGlyph()->Encoded(), RefreshGlyphResource());
     EXPECT_EQ(bar->RefreshGlyph()->Encoded().size(), 1334);
     EXPECT_TRUE(bar->ShowHiddenFolders());

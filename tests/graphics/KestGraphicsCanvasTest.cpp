@@ -4,6 +4,8 @@
 
 #include "graphics/KestGraphics.h"
 
+#include "graphics/CanvasFixture.h"
+
 #include "framework/Bitmap.h"
 #include "framework/Canvas.h"
 #include "framework/DeviceContext.h"
@@ -23,53 +25,7 @@
 
 namespace {
 
-constexpr QRgb Red = 0xFFFF0000u, Blue = 0xFF0000FFu, Green = 0xFF00FF00u;
-
-// A picture of one colour, or of four quadrants of different colours.
-void SetPicture(TPicture& picture, int w, int h, QRgb rgb)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(rgb);
-    TBitmap bitmap;
-    bitmap.SetImage(image);
-    picture.Assign(&bitmap);
-}
-
-// One scene on a fresh bitmap canvas of each back-end that is built in.
-class TCanvasTest : public ::testing::TestWithParam<bool> {
-protected:
-    TCanvasTest()
-    {
-        const TKestGraphicsContextClasses& classes = KestGraphicsContextClasses();
-        if (!(GetParam() ? classes.Native : classes.General))
-            return;
-        Canvas = TKestGraphics::CreateBitmapCanvas(Width, Height, GetParam());
-        Canvas->BeginScene();
-    }
-    void SetUp() override
-    {
-        if (!Canvas)
-            GTEST_SKIP() << "back-end not built in";
-    }
-
-    // Ends the scene and gives what was drawn.
-    QImage Picture()
-    {
-        Canvas->EndScene();
-        return Canvas->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32);
-    }
-
-    void Solid(TColor fill, TColor stroke)
-    {
-        Canvas->SetFillKind(gfkSolid);
-        Canvas->SetFillColor(fill);
-        Canvas->SetStrokeKind(gskSolid);
-        Canvas->SetStrokeColor(stroke);
-    }
-
-    static constexpr int Width = 60, Height = 40;
-    std::unique_ptr<TKestGraphics> Canvas;
-};
+using TCanvasTest = TCanvasFixture;
 
 TEST_P(TCanvasTest, FillFirstThenStrokeEachOnlyWithColourAndKind)
 {
@@ -261,7 +217,7 @@ public:
     }
 };
 
-class TMarkupTest : public TCanvasTest {
+class TMarkupTest : public TCanvasFixture {
 protected:
     TMarkupTest()
     {
@@ -402,9 +358,7 @@ TEST_P(TCanvasTest, NamedPicturesWithTheScaleUseADot)
     EXPECT_FALSE(TKestGraphics::GetBitmapFromPictureContainer(nullptr, QStringLiteral("pic")));
 }
 
-INSTANTIATE_TEST_SUITE_P(BackEnds, TCanvasTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Native" : "General"; });
-INSTANTIATE_TEST_SUITE_P(BackEnds, TMarkupTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Native" : "General"; });
+INSTANTIATE_TEST_SUITE_P(BackEnds, TCanvasTest, ::testing::Values(true, false), BackEndName);
+INSTANTIATE_TEST_SUITE_P(BackEnds, TMarkupTest, ::testing::Values(true, false), BackEndName);
 
 }

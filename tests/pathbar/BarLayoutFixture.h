@@ -3,6 +3,7 @@
 // with helpers to read rectangles by their edges.
 
 #include "TreeFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "framework/platform/PlatformService.h"
 #include "pathbar/NodeButton.h"
@@ -40,7 +41,7 @@ protected:
     {
         bar->SetSelectedNode(nullptr);
         bar->SetSelectedNode(node);
-        return bar->NodeButtons();
+        return Inside(bar).NodeButtons();
     }
 
     // A chain of nodes below a new top-level node; each text may be empty.

@@ -1,4 +1,5 @@
 #include "BarLayoutFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "framework/ImageList.h"
 #include "pathbar/DropDownButton.h"
@@ -32,17 +33,17 @@ TEST_P(LayoutRule, Rectangles)
     bar->SetDropDownButton(c.dropDown);
     bar->SetShowImage(c.showImage);
     Show(c.width);
-    EXPECT_EQ(EdgesOf(bar->GetRefreshButtonRect()), c.refreshButton);
-    EXPECT_EQ(EdgesOf(bar->GetDropDownButtonRect()), c.dropDownButton);
-    EXPECT_EQ(EdgesOf(bar->GetNodeAreaRect()), c.nodeArea);
+    EXPECT_EQ(EdgesOf(Inside(bar).GetRefreshButtonRect()), c.refreshButton);
+    EXPECT_EQ(EdgesOf(Inside(bar).GetDropDownButtonRect()), c.dropDownButton);
+    EXPECT_EQ(EdgesOf(Inside(bar).GetNodeAreaRect()), c.nodeArea);
     // The child controls sit on their rectangles.
-    ASSERT_NE(bar->DropDownButtonControl(), nullptr);
-    EXPECT_EQ(EdgesOf(bar->DropDownButtonControl()->geometry()), c.dropDownButton);
+    ASSERT_NE(Inside(bar).DropDownButtonControl(), nullptr);
+    EXPECT_EQ(EdgesOf(Inside(bar).DropDownButtonControl()->geometry()), c.dropDownButton);
     if (c.refresh) {
-        ASSERT_NE(bar->RefreshButtonControl(), nullptr);
-        EXPECT_EQ(EdgesOf(bar->RefreshButtonControl()->geometry()), c.refreshButton);
+        ASSERT_NE(Inside(bar).RefreshButtonControl(), nullptr);
+        EXPECT_EQ(EdgesOf(Inside(bar).RefreshButtonControl()->geometry()), c.refreshButton);
     }
-    EXPECT_EQ(bar->LeftIcon()->isVisibleTo(bar.get()), c.showImage);
+    EXPECT_EQ(Inside(bar).LeftIcon()->isVisibleTo(bar.get()), c.showImage);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,13 +60,13 @@ TEST_F(BarLayoutFixture, BorderWidthCountsFrameLines)
 {
     Show(300);
     auto* look = bar->Appearance();
-    EXPECT_EQ(bar->GetBorderWidth(), 1); // only the inner line by default
+    EXPECT_EQ(Inside(bar).GetBorderWidth(), 1); // only the inner line by default
     look->SetOuterBorderColor(clRed);
-    EXPECT_EQ(bar->GetBorderWidth(), 2);
-    EXPECT_EQ(bar->GetDropDownButtonRect().top(), 2);
+    EXPECT_EQ(Inside(bar).GetBorderWidth(), 2);
+    EXPECT_EQ(Inside(bar).GetDropDownButtonRect().top(), 2);
     look->SetOuterBorderColor(clNone);
     look->SetInnerBorderColor(clNone);
-    EXPECT_EQ(bar->GetBorderWidth(), 1) << "never 0";
+    EXPECT_EQ(Inside(bar).GetBorderWidth(), 1) << "never 0";
 
     // Focused, the focus pair counts.
     QApplication::setActiveWindow(bar.get());
@@ -73,22 +74,22 @@ TEST_F(BarLayoutFixture, BorderWidthCountsFrameLines)
     ASSERT_TRUE(bar->hasFocus());
     look->SetFocusOuterBorderColor(clNone);
     look->SetFocusInnerBorderColor(clNone);
-    EXPECT_EQ(bar->GetBorderWidth(), 1);
+    EXPECT_EQ(Inside(bar).GetBorderWidth(), 1);
     look->SetFocusOuterBorderColor(clRed);
     look->SetFocusInnerBorderColor(clRed);
-    EXPECT_EQ(bar->GetBorderWidth(), 2);
+    EXPECT_EQ(Inside(bar).GetBorderWidth(), 2);
 }
 
 TEST_F(BarLayoutFixture, ImageAreaWidth)
 {
-    EXPECT_EQ(bar->GetImageAreaWidth(), 22);
+    EXPECT_EQ(Inside(bar).GetImageAreaWidth(), 22);
     TImageList images(nullptr);
     images.SetWidth(32);
     bar->SetImages(&images);
-    EXPECT_EQ(bar->GetImageAreaWidth(), 38);
+    EXPECT_EQ(Inside(bar).GetImageAreaWidth(), 38);
     Show(300);
-    EXPECT_EQ(EdgesOf(bar->GetImageRect()), (Edges{2, 40}));
-    EXPECT_EQ(bar->GetNodeAreaRect().left(), 41);
+    EXPECT_EQ(EdgesOf(Inside(bar).GetImageRect()), (Edges{2, 40}));
+    EXPECT_EQ(Inside(bar).GetNodeAreaRect().left(), 41);
     bar->SetImages(nullptr);
 }
 
@@ -117,7 +118,7 @@ TEST_P(OverflowRule, ButtonsThatFit)
     const int s15 = c.scale == 1.0 ? 15 : 22;
     // Node area: 2 .. width - s15 - 4.
     Show(c.nodeArea + s15 + 6);
-    ASSERT_EQ(bar->GetNodeAreaRect().width(), c.nodeArea);
+    ASSERT_EQ(Inside(bar).GetNodeAreaRect().width(), c.nodeArea);
     std::vector<TKestTreeNode*> chain;
     for (int i = 0; i < c.chainLength; ++i)
         chain.push_back(chain.empty() ? nodes()->Add("") : chain.back()->AddChild(""));
@@ -149,7 +150,7 @@ TEST_F(BarLayoutFixture, ButtonsSitFlushFromTheLeft)
     auto chain = Chain({"", "", ""});
     const auto& buttons = Select(chain.back());
     ASSERT_EQ(buttons.size(), 3u);
-    const QRect area = bar->GetNodeAreaRect();
+    const QRect area = Inside(bar).GetNodeAreaRect();
     EXPECT_EQ(buttons[2]->geometry(), QRect(area.left(), area.top(), 14, area.height()));
     EXPECT_EQ(buttons[1]->x(), area.left() + 14);
     EXPECT_EQ(buttons[0]->x(), area.left() + 28);
@@ -204,9 +205,9 @@ TEST_F(BarLayoutFixture, ResizeRebuildsTheButtons)
     bar->OnSelect = [&](QObject*, TKestTreeNode*) { ++selections; };
     Select(chain.back());
     selections = 0;
-    EXPECT_EQ(bar->NodeButtons().size(), 4u);
+    EXPECT_EQ(Inside(bar).NodeButtons().size(), 4u);
     bar->setGeometry(0, 0, 68 + 28, 25); // node area 28: selection and overflow
-    EXPECT_EQ(bar->NodeButtons().size(), 2u);
+    EXPECT_EQ(Inside(bar).NodeButtons().size(), 2u);
     EXPECT_EQ(selections, 0) << "a rebuild is no new selection";
 }
 
@@ -214,7 +215,7 @@ TEST_F(BarLayoutFixture, DropDownButtonPropertyMovesInFixedSteps)
 {
     UseScale(1.5);
     Show(300);
-    TDropDownButton* b = bar->DropDownButtonControl();
+    TDropDownButton* b = Inside(bar).DropDownButtonControl();
     const int right = b->x() + b->width();
     bar->SetDropDownButton(false);
     EXPECT_EQ(b->width(), 0);
@@ -246,9 +247,9 @@ TEST_F(BarLayoutFixture, LeftIconKeepsThePictureOfTheLastNodeWithAnImage)
     withImage->SetImageIndex(0);
     auto* without = withImage->AddChild("B");
     Select(withImage);
-    ASSERT_FALSE(bar->LeftIcon()->Glyph()->Empty());
-    EXPECT_EQ(bar->LeftIcon()->Glyph()->Image().pixel(8, 8), qRgb(255, 0, 0));
+    ASSERT_FALSE(Inside(bar).LeftIcon()->Glyph()->Empty());
+    EXPECT_EQ(Inside(bar).LeftIcon()->Glyph()->Image().pixel(8, 8), qRgb(255, 0, 0));
     Select(without);
-    EXPECT_EQ(bar->LeftIcon()->Glyph()->Image().pixel(8, 8), qRgb(255, 0, 0));
+    EXPECT_EQ(Inside(bar).LeftIcon()->Glyph()->Image().pixel(8, 8), qRgb(255, 0, 0));
     bar->SetImages(nullptr);
 }

@@ -2,6 +2,7 @@
 // A shown bar with a small tree, for the history and auto-complete windows.
 
 #include "BarLayoutFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "framework/ImageList.h"
 #include "pathbar/DropDownButton.h"
@@ -54,14 +55,14 @@ protected:
 
     void PressHistoryButton()
     {
-        QTest::mousePress(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mousePress(Inside(bar).DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
     }
 
     // A click that lands on the history button's spot while a window may be
     // open: an open pop-up gets it first, as on a real screen.
     void ClickHistoryButton()
     {
-        TDropDownButton* button = bar->DropDownButtonControl();
+        TDropDownButton* button = Inside(bar).DropDownButtonControl();
         ClickInWindow(button->mapTo(bar.get(), QPoint(3, 3)));
     }
 

@@ -1,4 +1,5 @@
 #include "DropDownFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -45,7 +46,7 @@ protected:
         QApplication::processEvents();
     }
 
-    QStringList Shown() { return Texts(bar->AutoCompleteListBox()); }
+    QStringList Shown() { return Texts(Inside(bar).AutoCompleteListBox()); }
 
     void LeaveTheBar()
     {
@@ -75,12 +76,12 @@ TEST_P(AutoCompleteFilter, ShowsThePathsStartingWithTheText)
     const QString expected = GetParam().shown;
     EXPECT_EQ(Shown().join(u' '), expected);
     if (expected.isEmpty()) {
-        EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+        EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
         return;
     }
-    ASSERT_NE(bar->AutoCompleteForm(), nullptr);
-    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
-    EXPECT_EQ(bar->AutoCompleteListBox()->ItemIndex(), 0);
+    ASSERT_NE(Inside(bar).AutoCompleteForm(), nullptr);
+    ASSERT_NE(Inside(bar).AutoCompleteListBox(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteListBox()->ItemIndex(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -98,16 +99,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(EditModeFixture, EditModeStaysWhileTheListIsOpen)
 {
     Type("c:/w");
-    ASSERT_NE(bar->AutoCompleteForm(), nullptr);
+    ASSERT_NE(Inside(bar).AutoCompleteForm(), nullptr);
     EXPECT_TRUE(bar->EditMode());
-    EXPECT_TRUE(bar->NodeButtons().empty());
-    EXPECT_TRUE(bar->IsEditorFocused());
+    EXPECT_TRUE(Inside(bar).NodeButtons().empty());
+    EXPECT_TRUE(Inside(bar).IsEditorFocused());
 }
 
 TEST_F(EditModeFixture, KeysInTheListEditTheTextAtTheCaret)
 {
     Type("c:/");
-    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     QTest::keyClicks(list, "wi");
     QApplication::processEvents();
@@ -124,7 +125,7 @@ TEST_F(EditModeFixture, KeysInTheListEditTheTextAtTheCaret)
     QTest::keyClick(list, Qt::Key_Left);
     QApplication::processEvents();
     EXPECT_EQ(bar->cursorPosition(), 2);
-    EXPECT_NE(bar->AutoCompleteForm(), nullptr) << "the list stays open";
+    EXPECT_NE(Inside(bar).AutoCompleteForm(), nullptr) << "the list stays open";
     QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_End, Qt::ShiftModifier);
     QApplication::processEvents();
@@ -143,13 +144,13 @@ TEST_F(EditModeFixture, KeysInTheListEditTheTextAtTheCaret)
 
     QTest::keyClicks(list, "q");
     QApplication::processEvents();
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr) << "no entry starts with q";
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr) << "no entry starts with q";
 }
 
 TEST_F(EditModeFixture, DeleteInTheListDeletesAtTheCaret)
 {
     Type("c:/w");
-    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     bar->setSelection(3, 1);
     QTest::keyClick(list, Qt::Key_Delete);
@@ -161,26 +162,26 @@ TEST_F(EditModeFixture, DeleteInTheListDeletesAtTheCaret)
 TEST_F(EditModeFixture, TypingWhileTheHistoryIsOpenEditsTheText)
 {
     Type("c:/w");
-    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    QTest::keyClick(Inside(bar).AutoCompleteListBox(), Qt::Key_Escape);
     bar->AddToDropDownList(windows);
     QTest::keyClick(bar.get(), Qt::Key_F4);
-    ASSERT_NE(bar->DropListBox(), nullptr);
-    EXPECT_TRUE(bar->HasFocusLook()) << "the frame keeps its focused look";
-    QTest::keyClicks(bar->DropListBox(), "d");
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
+    EXPECT_TRUE(Inside(bar).HasFocusLook()) << "the frame keeps its focused look";
+    QTest::keyClicks(Inside(bar).DropListBox(), "d");
     QApplication::processEvents();
     EXPECT_EQ(bar->QLineEdit::text(), "d") << "the selected text was replaced";
-    EXPECT_EQ(bar->DropForm(), nullptr) << "the history made way for the auto-complete list";
+    EXPECT_EQ(Inside(bar).DropForm(), nullptr) << "the history made way for the auto-complete list";
     EXPECT_EQ(Shown().join(u' '), "d:/ d:/Data");
-    EXPECT_TRUE(bar->HasFocusLook());
+    EXPECT_TRUE(Inside(bar).HasFocusLook());
 }
 
 TEST_F(EditModeFixture, TabInTheListLeavesTheBar)
 {
     Type("c:/w");
-    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
-    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Tab);
+    ASSERT_NE(Inside(bar).AutoCompleteListBox(), nullptr);
+    QTest::keyClick(Inside(bar).AutoCompleteListBox(), Qt::Key_Tab);
     QApplication::processEvents();
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
     EXPECT_EQ(bar->QLineEdit::text(), "c:/w") << "Tab is not text";
 }
 
@@ -192,10 +193,10 @@ TEST_F(EditModeFixture, ProgramKeyHandlersVetoTheBarsSteps)
             key = 0;
     };
     Type("c:");
-    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    QTest::keyClick(Inside(bar).AutoCompleteListBox(), Qt::Key_Escape);
     QTest::keyClick(bar.get(), Qt::Key_F4);
     QTest::keyClick(bar.get(), Qt::Key_Down);
-    EXPECT_EQ(bar->DropForm(), nullptr) << "the handler took F4 and Down";
+    EXPECT_EQ(Inside(bar).DropForm(), nullptr) << "the handler took F4 and Down";
 
     bar->OnKeyPress = [](QObject*, QChar& key) {
         if (key == u'x')
@@ -204,23 +205,23 @@ TEST_F(EditModeFixture, ProgramKeyHandlersVetoTheBarsSteps)
     QTest::keyClicks(bar.get(), "x");
     QApplication::processEvents();
     EXPECT_EQ(bar->QLineEdit::text(), "c:");
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr) << "a swallowed character does not refilter";
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr) << "a swallowed character does not refilter";
     QTest::keyClicks(bar.get(), "/");
     QApplication::processEvents();
-    EXPECT_NE(bar->AutoCompleteForm(), nullptr) << "other characters still do";
+    EXPECT_NE(Inside(bar).AutoCompleteForm(), nullptr) << "other characters still do";
 }
 
 TEST_F(EditModeFixture, ArrowsAndEnterChooseAnEntry)
 {
     Type("c:/win");
-    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Up);
     EXPECT_EQ(list->ItemIndex(), 1);
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
     EXPECT_EQ(bar->SelectedNode(), windows->GetFirstChild());
     EXPECT_EQ(bar->QLineEdit::text(), "c:/Windows/System");
     EXPECT_EQ(bar->selectedText(), "c:/Windows/System");
@@ -229,7 +230,7 @@ TEST_F(EditModeFixture, ArrowsAndEnterChooseAnEntry)
 TEST_F(EditModeFixture, EnterOnTheSelectionKeepsIt)
 {
     Type("c:/windows");
-    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->Items()->Strings(0), "c:/Windows");
     QTest::keyClick(list, Qt::Key_Return);
@@ -240,20 +241,20 @@ TEST_F(EditModeFixture, EnterOnTheSelectionKeepsIt)
 TEST_F(EditModeFixture, ClickOnAnEntrySelectsItsNode)
 {
     Type("d");
-    TExplorerTreeviewListBox* list = bar->AutoCompleteListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).AutoCompleteListBox();
     ASSERT_NE(list, nullptr);
     const QRect second = list->visualRect(list->Items()->index(1));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
     EXPECT_EQ(bar->SelectedNode()->Text(), "Data");
 }
 
 TEST_F(EditModeFixture, EscapeClosesAndSelectsAll)
 {
     Type("c:");
-    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
-    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    ASSERT_NE(Inside(bar).AutoCompleteListBox(), nullptr);
+    QTest::keyClick(Inside(bar).AutoCompleteListBox(), Qt::Key_Escape);
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
     EXPECT_EQ(bar->selectedText(), "c:");
     EXPECT_EQ(bar->SelectedNode(), windows) << "typing alone selects nothing";
 }
@@ -261,12 +262,12 @@ TEST_F(EditModeFixture, EscapeClosesAndSelectsAll)
 TEST_F(EditModeFixture, TheListSitsUnderTheText)
 {
     Type("d");
-    TDropForm* form = bar->AutoCompleteForm();
+    TDropForm* form = Inside(bar).AutoCompleteForm();
     ASSERT_NE(form, nullptr);
-    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
-    const QRect nodeArea = bar->GetNodeAreaRect();
+    ASSERT_NE(Inside(bar).AutoCompleteListBox(), nullptr);
+    const QRect nodeArea = Inside(bar).GetNodeAreaRect();
     const QPoint origin = bar->mapToGlobal(QPoint(nodeArea.left() - 4, 0));
-    const int h = 2 * bar->AutoCompleteListBox()->ItemHeight() + 2;
+    const int h = 2 * Inside(bar).AutoCompleteListBox()->ItemHeight() + 2;
     EXPECT_EQ(form->geometry(), QRect(origin.x(), origin.y() + bar->height() - 4, nodeArea.x() + nodeArea.width(), h));
 }
 
@@ -288,12 +289,12 @@ TEST_P(LeavingTheEditor, RestoresButtonsOrKeepsTheText)
 {
     bar->SetEditStyle(GetParam().style);
     Type(GetParam().typed);
-    if (bar->AutoCompleteListBox())
-        QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    if (Inside(bar).AutoCompleteListBox())
+        QTest::keyClick(Inside(bar).AutoCompleteListBox(), Qt::Key_Escape);
     LeaveTheBar();
     EXPECT_FALSE(bar->EditMode());
     EXPECT_EQ(bar->SelectedNode() == windows, GetParam().keepsSelection);
-    EXPECT_EQ(bar->NodeButtons().empty(), !GetParam().keepsSelection);
+    EXPECT_EQ(Inside(bar).NodeButtons().empty(), !GetParam().keepsSelection);
     EXPECT_EQ(bar->Text(), GetParam().text);
 }
 
@@ -313,7 +314,7 @@ TEST_F(EditModeFixture, TypedTextFollowsTheInternalTextWithEditStyle)
     bar->SetAutoComplete(false);
     QTest::keyClicks(bar.get(), "y");
     QApplication::processEvents();
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
     LeaveTheBar();
     EXPECT_EQ(bar->Text(), "d:/xy");
 }
@@ -360,7 +361,7 @@ TEST_F(EditModeFixture, DisabledEditorIgnoresTyping)
     bar->setFocus();
     QTest::keyClicks(bar.get(), "abc");
     QApplication::processEvents();
-    EXPECT_EQ(bar->AutoCompleteForm(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteForm(), nullptr);
     EXPECT_FALSE(bar->EditMode());
     EXPECT_EQ(bar->QLineEdit::text(), "");
     EXPECT_FALSE(bar->CaretVisible());
@@ -371,8 +372,8 @@ TEST_F(EditModeFixture, ListFollowsRenamesAndClearing)
     windows->SetText("Win");
     Type("c:/w");
     EXPECT_EQ(Shown().join(u' '), "c:/Win c:/Win/System c:/windows2");
-    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
-    QTest::keyClick(bar->AutoCompleteListBox(), Qt::Key_Escape);
+    ASSERT_NE(Inside(bar).AutoCompleteListBox(), nullptr);
+    QTest::keyClick(Inside(bar).AutoCompleteListBox(), Qt::Key_Escape);
     nodes()->Clear();
     EXPECT_EQ(bar->AutoCompleteList().Count(), 0);
 }

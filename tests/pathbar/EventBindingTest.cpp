@@ -1,4 +1,5 @@
 #include "BindingForm.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 #include "framework/LayoutReader.h"
 #include "framework/LayoutText.h"
 #include "framework/LayoutWriter.h"
@@ -158,7 +159,7 @@ TEST_F(FrameworkProperties, RightClickShowsThePopupMenuOutsideTheEditor)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     bar->SetEditorEnabled(true); // a click on a button does not start editing
     ASSERT_FALSE(bar->EditMode());
-    const QPoint onButton = bar->mapTo(form.get(), bar->NodeButtons().at(0)->geometry().center());
+    const QPoint onButton = bar->mapTo(form.get(), Inside(bar).NodeButtons().at(0)->geometry().center());
     QTest::mouseClick(form->windowHandle(), Qt::RightButton, Qt::NoModifier, onButton);
     EXPECT_TRUE(menu->Menu()->isVisible());
     EXPECT_EQ(menu->PopupComponent(), bar);

@@ -1,4 +1,5 @@
 #include "TreeFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "framework/Messages.h"
 
@@ -313,12 +314,12 @@ TEST_F(TreeFixture, ChildControlsRefuseOtherOwners)
 TEST_F(TreeFixture, RefreshButtonFollowsItsProperty)
 {
     EXPECT_TRUE(bar->RefreshButton());
-    ASSERT_NE(bar->RefreshButtonControl(), nullptr);
-    EXPECT_EQ(bar->RefreshButtonControl()->Glyph()->Width(), 16);
+    ASSERT_NE(Inside(bar).RefreshButtonControl(), nullptr);
+    EXPECT_EQ(Inside(bar).RefreshButtonControl()->Glyph()->Width(), 16);
     bar->SetRefreshButton(false);
-    EXPECT_EQ(bar->RefreshButtonControl(), nullptr);
+    EXPECT_EQ(Inside(bar).RefreshButtonControl(), nullptr);
     bar->SetRefreshImageIndex(3);
     bar->SetRefreshButton(true);
-    ASSERT_NE(bar->RefreshButtonControl(), nullptr);
-    EXPECT_EQ(bar->RefreshButtonControl()->ImageIndex(), 3);
+    ASSERT_NE(Inside(bar).RefreshButtonControl(), nullptr);
+    EXPECT_EQ(Inside(bar).RefreshButtonControl()->ImageIndex(), 3);
 }

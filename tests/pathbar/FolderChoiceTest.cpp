@@ -3,6 +3,7 @@
 // counter around walks, and input during the root folder's lookup.
 
 #include "FolderFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "framework/Application.h"
 #include "framework/Exception.h"
@@ -103,7 +104,7 @@ TEST_F(FolderChoiceFixture, HidingTheWindowDuringAWalkLeavesNoUpdatePending)
     bar->show();
     bar->SetSelectedNode(Child(nodes()->GetFirstNode(), "other"));
     EXPECT_EQ(selections, 2) << "selections are reported again";
-    EXPECT_FALSE(bar->NodeButtons().empty());
+    EXPECT_FALSE(Inside(bar).NodeButtons().empty());
 }
 
 TEST_F(FolderChoiceFixture, FindingTheRootFolderHandlesInput)

@@ -1,4 +1,5 @@
 #include "BarLayoutFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include <QTest>
 
@@ -102,10 +103,10 @@ TEST_F(FramePainting, AppearanceChangeMovesTheButtons)
 {
     auto chain = Chain({"", ""});
     Select(chain.back());
-    ASSERT_EQ(bar->NodeButtons().size(), 2u);
+    ASSERT_EQ(Inside(bar).NodeButtons().size(), 2u);
     bar->Appearance()->SetOuterBorderColor(clRed); // border width 2
-    EXPECT_EQ(bar->NodeButtons()[0]->y(), 2);
-    EXPECT_EQ(bar->DropDownButtonControl()->y(), 2);
+    EXPECT_EQ(Inside(bar).NodeButtons()[0]->y(), 2);
+    EXPECT_EQ(Inside(bar).DropDownButtonControl()->y(), 2);
 }
 
 TEST_F(FramePainting, NodeButtonColours)

@@ -4,6 +4,7 @@
 // with the screen at a ratio of 2 (tests/CMakeLists.txt).
 
 #include "DropDownFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "pathbar/LeftIcon.h"
 
@@ -85,7 +86,7 @@ TEST_F(ButtonsAtRatio2, TextsAndChevronsHaveTheScreensPixels)
     QTest::mouseMove(beta, QPoint(3, 5));
     const QImage button = RenderAt(*beta, 2);
     const int arrowLeft = 2 * (beta->width() - 14);
-    TDropDownButton* history = bar->DropDownButtonControl();
+    TDropDownButton* history = Inside(bar).DropDownButtonControl();
     QTest::mouseMove(history, QPoint(3, 3));
     const QImage historyButton = RenderAt(*history, 2);
 
@@ -133,7 +134,7 @@ protected:
 TEST_P(FolderIconsAtScale, ImageListLeftIconAndHistoryList)
 {
     const IconScaleCase& c = GetParam();
-    const TCustomImageList* images = bar->GetImageList();
+    const TCustomImageList* images = Inside(bar).GetImageList();
     ASSERT_TRUE(images);
     EXPECT_EQ(images->Width(), c.size);
     EXPECT_EQ(images->Height(), c.size);
@@ -144,10 +145,10 @@ TEST_P(FolderIconsAtScale, ImageListLeftIconAndHistoryList)
     EXPECT_EQ(icon.devicePixelRatio(), c.ratio);
 
     // The left icon's box holds the icon with a margin.
-    EXPECT_EQ(bar->LeftIcon()->width(), c.size + 6);
+    EXPECT_EQ(Inside(bar).LeftIcon()->width(), c.size + 6);
     // The left icon shows the picture centred in its box, whatever its
     // ratio (one pixel higher while the bar does not have the focus).
-    TLeftIcon* left = bar->LeftIcon();
+    TLeftIcon* left = Inside(bar).LeftIcon();
     const QImage drawn = RenderAt(*left, c.ratio);
     const QRect inIcon = InkedBox(icon);
     const QRect inDrawn = InkedBox(drawn);
@@ -155,12 +156,12 @@ TEST_P(FolderIconsAtScale, ImageListLeftIconAndHistoryList)
     const QPoint offset = inDrawn.topLeft() - inIcon.topLeft();
     // Whole units: a half unit of the margin may fall on either side.
     EXPECT_NEAR(2 * offset.x() + c.pixels, drawn.width(), c.ratio + 1) << "centred across";
-    const int lift = bar->HasFocusLook() ? 0 : 1;
+    const int lift = Inside(bar).HasFocusLook() ? 0 : 1;
     EXPECT_NEAR(2 * offset.y() + c.pixels, drawn.height() - 2 * lift * c.ratio, c.ratio + 1) << "centred down";
 
     // The history list's rows are as high as the icons.
     PressHistoryButton();
-    const TExplorerTreeviewListBox* list = bar->DropListBox();
+    const TExplorerTreeviewListBox* list = Inside(bar).DropListBox();
     ASSERT_TRUE(list);
     EXPECT_GE(list->ItemHeight(), c.size);
 }
@@ -184,7 +185,7 @@ TEST(PathBarScreenRatio, IconsAndButtonsFollowTheScreen)
     bar.show();
     const double ratio = bar.devicePixelRatioF();
 
-    const TCustomImageList* images = bar.GetImageList();
+    const TCustomImageList* images = Inside(bar).GetImageList();
     ASSERT_TRUE(images);
     const QImage icon = images->GetImage(bar.SelectedNode()->ImageIndex());
     EXPECT_EQ(icon.size(), images->PixelSize());
@@ -194,8 +195,8 @@ TEST(PathBarScreenRatio, IconsAndButtonsFollowTheScreen)
     // On a screen of more pixels the buttons use them: drawn at one pixel
     // per unit and enlarged they would have none of their own.
     bar.SetSelectedNode(bar.SelectedNode()->GetFirstChild());
-    ASSERT_FALSE(bar.NodeButtons().empty());
-    const QImage grabbed = bar.NodeButtons().front()->grab().toImage();
+    ASSERT_FALSE(Inside(bar).NodeButtons().empty());
+    const QImage grabbed = Inside(bar).NodeButtons().front()->grab().toImage();
     EXPECT_EQ(grabbed.devicePixelRatio(), ratio);
     if (ratio >= 2)
         EXPECT_GT(MixedBlocks(grabbed, grabbed.rect()), 0);

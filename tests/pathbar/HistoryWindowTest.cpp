@@ -1,4 +1,5 @@
 #include "DropDownFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "framework/Exception.h"
 #include "framework/Messages.h"
@@ -25,19 +26,19 @@ TEST_P(HistoryHeight, FollowsEntriesUpToMaxDropHeight)
     History(GetParam().entries);
     bar->SetMaxDropHeight(GetParam().maxDropHeight);
     PressHistoryButton();
-    TDropForm* form = bar->DropForm();
+    TDropForm* form = Inside(bar).DropForm();
     ASSERT_NE(form, nullptr);
-    ASSERT_NE(bar->DropListBox(), nullptr);
-    EXPECT_EQ(bar->DropListBox()->ItemHeight(), 16);
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
+    EXPECT_EQ(Inside(bar).DropListBox()->ItemHeight(), 16);
     EXPECT_EQ(form->height(), GetParam().height);
     // Flush under the bar, from its left edge to the history button's right.
     const QPoint origin = bar->mapToGlobal(QPoint(0, 0));
-    const QRect button = bar->GetDropDownButtonRect();
+    const QRect button = Inside(bar).GetDropDownButtonRect();
     EXPECT_EQ(form->geometry(), QRect(origin.x(), origin.y() + bar->height(), button.x() + button.width(),
                                       GetParam().height));
     QApplication::processEvents();
     // A scroll bar only when the entries do not fit.
-    EXPECT_EQ(bar->DropListBox()->verticalScrollBar()->isVisible(), GetParam().entries * 16 + 2 > GetParam().height);
+    EXPECT_EQ(Inside(bar).DropListBox()->verticalScrollBar()->isVisible(), GetParam().entries * 16 + 2 > GetParam().height);
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, HistoryHeight,
@@ -52,8 +53,8 @@ TEST_F(DropDownFixture, OpensAboveTheBarNearTheScreensBottom)
     const int screenBottom = bar->screen()->geometry().bottom() + 1;
     bar->move(50, screenBottom - 40);
     PressHistoryButton();
-    ASSERT_NE(bar->DropForm(), nullptr);
-    EXPECT_EQ(bar->DropForm()->geometry().bottom() + 1, bar->mapToGlobal(QPoint(0, 0)).y());
+    ASSERT_NE(Inside(bar).DropForm(), nullptr);
+    EXPECT_EQ(Inside(bar).DropForm()->geometry().bottom() + 1, bar->mapToGlobal(QPoint(0, 0)).y());
 }
 
 TEST_F(DropDownFixture, ListsTheHistoryWithTheSelectionChosen)
@@ -65,28 +66,28 @@ TEST_F(DropDownFixture, ListsTheHistoryWithTheSelectionChosen)
     int beforeDropDown = 0;
     bar->OnBeforeDropDown = [&](QObject*) { ++beforeDropDown; };
     PressHistoryButton();
-    ASSERT_NE(bar->DropListBox(), nullptr);
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
     EXPECT_EQ(beforeDropDown, 1);
-    EXPECT_EQ(Texts(bar->DropListBox()), QStringList({"n0/", "n1/", "n2/", "n1/deep"}));
-    EXPECT_EQ(bar->DropListBox()->ItemIndex(), 3);
+    EXPECT_EQ(Texts(Inside(bar).DropListBox()), QStringList({"n0/", "n1/", "n2/", "n1/deep"}));
+    EXPECT_EQ(Inside(bar).DropListBox()->ItemIndex(), 3);
 }
 
 TEST_F(DropDownFixture, EmptyHistoryOpensNothing)
 {
     PressHistoryButton();
-    EXPECT_EQ(bar->DropForm(), nullptr);
-    QTest::mouseRelease(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_FALSE(bar->DropDownButtonControl()->Down());
+    EXPECT_EQ(Inside(bar).DropForm(), nullptr);
+    QTest::mouseRelease(Inside(bar).DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_FALSE(Inside(bar).DropDownButtonControl()->Down());
 }
 
 TEST_F(DropDownFixture, ButtonStaysPressedWhileTheWindowIsOpen)
 {
     History(2);
-    TDropDownButton* button = bar->DropDownButtonControl();
+    TDropDownButton* button = Inside(bar).DropDownButtonControl();
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(3, 3));
     ASSERT_TRUE(bar->IsDroppedDown());
     EXPECT_TRUE(button->Down());
-    QTest::keyClick(bar->DropListBox(), Qt::Key_Escape);
+    QTest::keyClick(Inside(bar).DropListBox(), Qt::Key_Escape);
     EXPECT_FALSE(bar->IsDroppedDown());
     EXPECT_FALSE(button->Down());
 }
@@ -96,7 +97,7 @@ TEST_F(DropDownFixture, ClickOnTheButtonClosesWithoutReopening)
     History(2);
     ClickHistoryButton();
     ASSERT_TRUE(bar->IsDroppedDown());
-    QPointer<TDropForm> first = bar->DropForm();
+    QPointer<TDropForm> first = Inside(bar).DropForm();
     ClickHistoryButton();
     EXPECT_FALSE(bar->IsDroppedDown()) << "the click that closed the window must not open it again";
     EXPECT_TRUE(!first || !first->isVisible());
@@ -110,8 +111,8 @@ TEST_F(DropDownFixture, KeysInTheBarToggleTheWindow)
     bar->setFocus();
     QTest::keyClick(bar.get(), Qt::Key_F4);
     ASSERT_TRUE(bar->IsDroppedDown());
-    EXPECT_TRUE(bar->DropDownButtonControl()->Down());
-    QTest::keyClick(bar->DropListBox(), Qt::Key_Escape);
+    EXPECT_TRUE(Inside(bar).DropDownButtonControl()->Down());
+    QTest::keyClick(Inside(bar).DropListBox(), Qt::Key_Escape);
     EXPECT_FALSE(bar->IsDroppedDown());
     QTest::keyClick(bar.get(), Qt::Key_Down);
     EXPECT_TRUE(bar->IsDroppedDown());
@@ -121,7 +122,7 @@ TEST_F(DropDownFixture, ArrowKeysMoveTheChoice)
 {
     History(3);
     PressHistoryButton();
-    TExplorerTreeviewListBox* list = bar->DropListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).DropListBox();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->ItemIndex(), 0);
     QTest::keyClick(list, Qt::Key_Up);
@@ -139,8 +140,8 @@ TEST_F(DropDownFixture, EnterChoosesANodeOrShowsTheSelectionsPath)
     auto added = History(3);
     bar->SetSelectedNode(added[0]);
     PressHistoryButton();
-    QTest::keyClick(bar->DropListBox(), Qt::Key_Down);
-    QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
+    QTest::keyClick(Inside(bar).DropListBox(), Qt::Key_Down);
+    QTest::keyClick(Inside(bar).DropListBox(), Qt::Key_Return);
     EXPECT_EQ(bar->SelectedNode(), added[1]);
     EXPECT_FALSE(bar->IsDroppedDown());
 }
@@ -152,11 +153,11 @@ TEST_F(DropDownFixture, EnterOnTheSelectionShowsItsFullPath)
     bar->AddToDropDownList(deep);
     bar->SetSelectedNode(deep);
     PressHistoryButton();
-    ASSERT_EQ(bar->DropListBox()->ItemIndex(), 2);
-    QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
+    ASSERT_EQ(Inside(bar).DropListBox()->ItemIndex(), 2);
+    QTest::keyClick(Inside(bar).DropListBox(), Qt::Key_Return);
     EXPECT_EQ(bar->SelectedNode(), deep);
     EXPECT_EQ(bar->Text(), "n1/deep");
-    EXPECT_FALSE(bar->NodeButtons().empty());
+    EXPECT_FALSE(Inside(bar).NodeButtons().empty());
     EXPECT_EQ(bar->QLineEdit::text(), "") << "no text is drawn beneath the node buttons";
 
     // In edit mode the edit shows it, all selected.
@@ -166,8 +167,8 @@ TEST_F(DropDownFixture, EnterOnTheSelectionShowsItsFullPath)
     bar->setFocus();
     ASSERT_TRUE(bar->EditMode());
     QTest::keyClick(bar.get(), Qt::Key_F4);
-    ASSERT_NE(bar->DropListBox(), nullptr);
-    QTest::keyClick(bar->DropListBox(), Qt::Key_Return);
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
+    QTest::keyClick(Inside(bar).DropListBox(), Qt::Key_Return);
     EXPECT_EQ(bar->QLineEdit::text(), "n1/deep");
     EXPECT_EQ(bar->selectedText(), "n1/deep");
 }
@@ -177,18 +178,18 @@ TEST_F(DropDownFixture, WithoutItsButtonTheWindowEndsAtTheButtonsPlace)
     History(3);
     bar->SetDropDownButton(false);
     QTest::keyClick(bar.get(), Qt::Key_F4);
-    ASSERT_NE(bar->DropForm(), nullptr);
-    const QRect button = bar->GetDropDownButtonRect();
+    ASSERT_NE(Inside(bar).DropForm(), nullptr);
+    const QRect button = Inside(bar).GetDropDownButtonRect();
     EXPECT_EQ(button.width(), 0);
-    EXPECT_EQ(bar->DropForm()->width(), button.left()) << "not over the refresh button";
-    EXPECT_LT(bar->DropForm()->width(), bar->RefreshButtonControl()->x() + 1);
+    EXPECT_EQ(Inside(bar).DropForm()->width(), button.left()) << "not over the refresh button";
+    EXPECT_LT(Inside(bar).DropForm()->width(), Inside(bar).RefreshButtonControl()->x() + 1);
 }
 
 TEST_F(DropDownFixture, ClickOnAnEntrySelectsItsNode)
 {
     auto added = History(3);
     PressHistoryButton();
-    TExplorerTreeviewListBox* list = bar->DropListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).DropListBox();
     ASSERT_NE(list, nullptr);
     const QRect third = list->visualRect(list->Items()->index(2));
     QTest::mouseMove(list->viewport(), third.center());
@@ -202,11 +203,11 @@ TEST_F(DropDownFixture, ClickOutsideClosesTheWindow)
 {
     History(2);
     PressHistoryButton();
-    QTest::mouseRelease(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(Inside(bar).DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
     ASSERT_TRUE(bar->IsDroppedDown());
     ClickInWindow(QPoint(bar->width() / 2, 5));
     EXPECT_FALSE(bar->IsDroppedDown());
-    EXPECT_FALSE(bar->DropDownButtonControl()->Down());
+    EXPECT_FALSE(Inside(bar).DropDownButtonControl()->Down());
     ClickHistoryButton();
     EXPECT_TRUE(bar->IsDroppedDown()) << "a click elsewhere does not swallow the next one";
 }
@@ -219,14 +220,14 @@ TEST_F(DropDownFixture, RegisteredMessageClosesTheWindow)
     PostMessage(bar.get(), TCustomExplorerTreeview::ET_HIDEDROPDOWN());
     QApplication::processEvents();
     EXPECT_FALSE(bar->IsDroppedDown());
-    EXPECT_FALSE(bar->DropDownButtonControl()->Down());
+    EXPECT_FALSE(Inside(bar).DropDownButtonControl()->Down());
 }
 
 TEST_F(DropDownFixture, DeletingTheBarWithTheWindowOpen)
 {
     History(2);
     PressHistoryButton();
-    QPointer<TDropForm> form = bar->DropForm();
+    QPointer<TDropForm> form = Inside(bar).DropForm();
     ASSERT_TRUE(form);
     bar.reset();
     EXPECT_FALSE(form);
@@ -237,9 +238,9 @@ TEST_F(DropDownFixture, LargeHistoryMakesNoWidgetPerEntry)
     for (int i = 0; i < 100000; ++i)
         bar->AddToDropDownList(nodes()->Add(QString::number(i)));
     PressHistoryButton();
-    ASSERT_NE(bar->DropListBox(), nullptr);
-    EXPECT_EQ(bar->DropListBox()->Items()->Count(), 100000);
-    EXPECT_LT(bar->DropForm()->findChildren<QObject*>().size(), 40);
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
+    EXPECT_EQ(Inside(bar).DropListBox()->Items()->Count(), 100000);
+    EXPECT_LT(Inside(bar).DropForm()->findChildren<QObject*>().size(), 40);
 }
 
 namespace {
@@ -290,7 +291,7 @@ TEST_F(DropDownFixture, PageKeysChooseThroughTheItemIndex)
 {
     History(30);
     PressHistoryButton();
-    TExplorerTreeviewListBox* list = bar->DropListBox();
+    TExplorerTreeviewListBox* list = Inside(bar).DropListBox();
     ASSERT_NE(list, nullptr);
     int selects = 0;
     list->OnSelect = [&](QObject*) { ++selects; };

@@ -2,6 +2,7 @@
 // focus: a window with the bar and an "OK" button, as the sample has.
 
 #include "BarLayoutFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "pathbar/DropDownButton.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
@@ -51,7 +52,7 @@ protected:
 
     TNodeButton* ButtonOf(TKestTreeNode* node)
     {
-        for (TNodeButton* button : bar->NodeButtons())
+        for (TNodeButton* button : Inside(bar).NodeButtons())
             if (button->Node() == node && !button->ScrollButton())
                 return button;
         return nullptr;
@@ -74,7 +75,7 @@ TEST_F(MouseAndFocusFixture, ClickOnANodeButtonNavigatesAndLeavesTheFocus)
     EXPECT_EQ(bar->SelectedNode(), b);
     EXPECT_TRUE(ok->hasFocus());
     EXPECT_FALSE(bar->EditMode());
-    EXPECT_FALSE(bar->NodeButtons().empty());
+    EXPECT_FALSE(Inside(bar).NodeButtons().empty());
 }
 
 TEST_F(MouseAndFocusFixture, PressOnAnArrowOpensTheMenuAndLeavesTheFocus)
@@ -110,7 +111,7 @@ TEST_F(MouseAndFocusFixture, TabAndAClickOnTheBarItselfStartEditing)
     ok->setFocus();
     ASSERT_FALSE(bar->EditMode());
     // The free area right of the node buttons, left of the history button.
-    const QRect area = bar->GetNodeAreaRect();
+    const QRect area = Inside(bar).GetNodeAreaRect();
     QTest::mouseClick(bar.get(), Qt::LeftButton, {}, QPoint(area.right() - 3, area.center().y()));
     EXPECT_TRUE(bar->hasFocus());
     EXPECT_TRUE(bar->EditMode());
@@ -120,9 +121,9 @@ TEST_F(MouseAndFocusFixture, ClickOnTheLeftIconLeavesEditMode)
 {
     bar->setFocus();
     ASSERT_TRUE(bar->EditMode());
-    QTest::mouseClick(bar->LeftIcon(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(Inside(bar).LeftIcon(), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_FALSE(bar->EditMode());
-    EXPECT_FALSE(bar->NodeButtons().empty());
+    EXPECT_FALSE(Inside(bar).NodeButtons().empty());
     EXPECT_EQ(bar->QLineEdit::text(), "");
 
     // Still focused: a key that edits turns it into the editor again, so
@@ -138,36 +139,36 @@ TEST_F(MouseAndFocusFixture, HistoryOpenedFromTheFocusedButtonRowEdits)
 {
     bar->AddToDropDownList(b);
     bar->setFocus();
-    QTest::mouseClick(bar->LeftIcon(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(Inside(bar).LeftIcon(), Qt::LeftButton, {}, QPoint(3, 3));
     ASSERT_FALSE(bar->EditMode());
-    QTest::mousePress(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
-    ASSERT_NE(bar->DropListBox(), nullptr);
+    QTest::mousePress(Inside(bar).DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
     EXPECT_TRUE(bar->EditMode());
-    EXPECT_TRUE(bar->NodeButtons().empty());
+    EXPECT_TRUE(Inside(bar).NodeButtons().empty());
 }
 
 TEST_F(MouseAndFocusFixture, TheHistoryWindowWorksForTheEditingBar)
 {
     bar->AddToDropDownList(b);
-    QTest::mousePress(bar->DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
-    ASSERT_NE(bar->DropListBox(), nullptr);
+    QTest::mousePress(Inside(bar).DropDownButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    ASSERT_NE(Inside(bar).DropListBox(), nullptr);
     EXPECT_TRUE(bar->EditMode()) << "the bar took the focus for the window";
     EXPECT_EQ(bar->selectedText(), "A/B/C");
-    QTest::keyClicks(bar->DropListBox(), "A/B/");
+    QTest::keyClicks(Inside(bar).DropListBox(), "A/B/");
     QApplication::processEvents();
     EXPECT_EQ(bar->QLineEdit::text(), "A/B/");
-    ASSERT_NE(bar->AutoCompleteListBox(), nullptr);
-    EXPECT_EQ(bar->AutoCompleteListBox()->Items()->Count(), 3) << "A/B, A/B/B2, A/B/C";
+    ASSERT_NE(Inside(bar).AutoCompleteListBox(), nullptr);
+    EXPECT_EQ(Inside(bar).AutoCompleteListBox()->Items()->Count(), 3) << "A/B, A/B/B2, A/B/C";
 }
 
 TEST_F(MouseAndFocusFixture, ReusedButtonsStartUnpressed)
 {
-    TNodeButton* first = bar->NodeButtons().front();
+    TNodeButton* first = Inside(bar).NodeButtons().front();
     bar->SetSelectedNode(nullptr); // the buttons are put aside for reuse
     // Pressed after it was put aside, as a press that cleared the row leaves it.
     first->SetDown(true);
     bar->SetSelectedNode(c);
-    for (TNodeButton* button : bar->NodeButtons())
+    for (TNodeButton* button : Inside(bar).NodeButtons())
         EXPECT_FALSE(button->IsHot()) << button->Node()->Text().toStdString();
 }
 
@@ -184,7 +185,7 @@ TEST(WindowTeardown, DestroyingAWindowWhileItsBarEditsCreatesNothing)
     ASSERT_TRUE(bar->EditMode());
     // Selected while editing: no node button exists yet.
     bar->SetSelectedNode(bar->Items()->Add("A")->AddChild("B"));
-    ASSERT_TRUE(bar->NodeButtons().empty());
+    ASSERT_TRUE(Inside(bar).NodeButtons().empty());
     int created = 0;
     struct ChildWatch : QObject {
         int* count;

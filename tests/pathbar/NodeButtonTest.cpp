@@ -1,7 +1,8 @@
 #include "BarLayoutFixture.h"
+#include "tests/pathbar/ExplorerTreeviewTestAccess.h"
 
 #include "pathbar/ChildMenu.h"
-#include "pathbar/ChildMenuList.h"
+#include "pathbar/ScrollingChildMenu.h"
 #include "pathbar/DropDownButton.h"
 #include "pathbar/TextWidthCache.h"
 
@@ -17,7 +18,7 @@ namespace {
 QStringList Items(const QWidget& menu)
 {
     QStringList texts;
-    if (auto* list = qobject_cast<const TChildMenuList*>(&menu)) {
+    if (auto* list = qobject_cast<const TScrollingChildMenu*>(&menu)) {
         for (int r = 0; r < list->RowCount(); ++r)
             texts << (list->RowNode(r) ? list->RowNode(r)->Text() : QStringLiteral("-"));
         return texts;
@@ -36,7 +37,7 @@ public:
         QObject::connect(&timer, &QTimer::timeout, [this] {
             QWidget* popup = QApplication::activePopupWidget();
             auto* menu = qobject_cast<QMenu*>(popup);
-            auto* list = qobject_cast<TChildMenuList*>(popup);
+            auto* list = qobject_cast<TScrollingChildMenu*>(popup);
             if (!menu && !list)
                 return;
             opened << Items(*popup).join(u',');
@@ -54,7 +55,7 @@ public:
     // Called instead of closing the menu; it must close it eventually.
     std::function<void(QMenu&)> onOpen;
     // The same for a menu too long for the screen.
-    std::function<void(TChildMenuList&)> onList;
+    std::function<void(TScrollingChildMenu&)> onList;
 
 private:
     QTimer timer;
@@ -87,7 +88,7 @@ protected:
     {
         auto button = std::make_unique<TNodeButton>(bar.get());
         // Placed as the row would, though not in the row.
-        button->SetNode(node, {-1, bar->GetNodeAreaRect().height(), node == bar->SelectedNode(),
+        button->SetNode(node, {-1, Inside(bar).GetNodeAreaRect().height(), node == bar->SelectedNode(),
                                bar->Appearance()->ButtonAppearance(), &widths});
         button->SetScrollButton(overflow);
         return button;
@@ -247,7 +248,7 @@ TEST_F(NodeButtonFixture, MenuHookHighlightsTheFirstItem)
 
 TEST_F(NodeButtonFixture, HistoryButtonPressState)
 {
-    TDropDownButton* history = bar->DropDownButtonControl();
+    TDropDownButton* history = Inside(bar).DropDownButtonControl();
     QTest::mousePress(history, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(history->Down());
     QTest::mouseRelease(history, Qt::LeftButton, {}, QPoint(3, 3));
@@ -265,7 +266,7 @@ TEST_F(NodeButtonFixture, RefreshClickLeavesEditModeFirst)
         EXPECT_EQ(sender, bar.get());
         editModeAtClick = bar->EditMode();
     };
-    QTest::mouseClick(bar->RefreshButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(Inside(bar).RefreshButtonControl(), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_FALSE(editModeAtClick);
 }
 
@@ -314,7 +315,7 @@ TEST_F(NodeButtonFixture, AMenuOfAHundredThousandChildren)
     QString first;
     QString last;
     bool lastShown = false;
-    watcher.onList = [&](TChildMenuList& list) {
+    watcher.onList = [&](TScrollingChildMenu& list) {
         WaitFor([&] { return list.CurrentRow() >= 0; });
         first = list.RowNode(list.CurrentRow())->Text();
         QTest::keyClick(&list, Qt::Key_End);
@@ -346,7 +347,7 @@ protected:
         bar->SetSelectedNode(c);
         button = ButtonFor(big);
         auto menu = CreateChildMenu(*button);
-        list.reset(qobject_cast<TChildMenuList*>(menu.release()));
+        list.reset(qobject_cast<TScrollingChildMenu*>(menu.release()));
         ASSERT_NE(list, nullptr) << "a menu that does not fit is the scrolling list";
         list->setGeometry(0, 0, list->sizeHint().width(), 300);
         list->show();
@@ -367,7 +368,7 @@ protected:
 
     TKestTreeNode* big = nullptr;
     std::unique_ptr<TNodeButton> button;
-    std::unique_ptr<TChildMenuList> list;
+    std::unique_ptr<TScrollingChildMenu> list;
 };
 
 TEST_F(LongMenuFixture, Keys)

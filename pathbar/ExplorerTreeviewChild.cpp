@@ -1,4 +1,4 @@
-#include "pathbar/ChildControl.h"
+#include "pathbar/ExplorerTreeviewChild.h"
 
 #include "framework/Exception.h"
 #include "framework/Rounding.h"
@@ -8,16 +8,16 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 
-TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* AOwner)
+TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* owner)
 {
-    auto* bar = dynamic_cast<TCustomExplorerTreeview*>(AOwner);
+    auto* bar = dynamic_cast<TCustomExplorerTreeview*>(owner);
     if (!bar)
         throw Exception(QStringLiteral("Invalid parent"));
     return bar;
 }
 
-TExplorerTreeviewChild::TExplorerTreeviewChild(TComponent* AOwner)
-    : TGraphicControl(RequireExplorerTreeview(AOwner)), FExplorerTreeview(RequireExplorerTreeview(AOwner))
+TExplorerTreeviewChild::TExplorerTreeviewChild(TComponent* owner)
+    : TGraphicControl(RequireExplorerTreeview(owner)), FExplorerTreeview(RequireExplorerTreeview(owner))
 {
     SetParent(FExplorerTreeview);
     // A windowless control takes its clicks itself: they neither reach the
@@ -29,7 +29,7 @@ TExplorerTreeviewChild::~TExplorerTreeviewChild() = default;
 
 double TExplorerTreeviewChild::Scale() const { return GetControlDPIScale(this, nullptr); }
 
-int TExplorerTreeviewChild::Scaled(int Size) const { return Kest::Round(Size * Scale()); }
+int TExplorerTreeviewChild::Scaled(int size) const { return Kest::Round(size * Scale()); }
 
 void TExplorerTreeviewChild::RepaintAfterRelease()
 {

@@ -7,7 +7,9 @@
 // watches its parent node (TListingGuard) and the bar (QPointer) and stops
 // as soon as either is gone.
 
-#include "pathbar/CustomExplorerTreeview.h"
+#include "pathbar/FolderSource.h"
+
+#include "pathbar/CustomExplorerTreeview_p.h"
 
 #include "framework/EventPump.h"
 #include "framework/Exception.h"
@@ -60,57 +62,63 @@ auto FindByName(const Range& candidates, const QString& name, TextOf textOf) -> 
 
 // --- Listing guards --------------------------------------------------------
 
-struct TCustomExplorerTreeview::TListingGuard {
-    TListingGuard(TCustomExplorerTreeview* bar, TKestTreeNode* node) : Bar(bar), Node(node)
+struct TFolderSource::TListingGuard {
+    // The source lives as long as the bar: while Bar is there, so is Source.
+    TListingGuard(TFolderSource& source, TKestTreeNode* node) : Bar(&source.FOwner.Bar()), Source(&source), Node(node)
     {
-        bar->FListingGuards.push_back(this);
+        source.FListingGuards.push_back(this);
     }
     ~TListingGuard()
     {
         if (Bar) {
-            auto& guards = Bar->FListingGuards;
+            auto& guards = Source->FListingGuards;
             guards.erase(std::remove(guards.begin(), guards.end(), this), guards.end());
         }
     }
     bool Alive() const { return Bar && !Aborted; }
 
     QPointer<TCustomExplorerTreeview> Bar;
+    TFolderSource* Source;
     TKestTreeNode* Node;
     bool Aborted = false;
 };
 
-void TCustomExplorerTreeview::NodeGoing(TKestTreeNode* Node)
+TFolderSource::TFolderSource(TCustomExplorerTreeviewPrivate& owner) : FOwner(owner) {}
+
+TFolderSource::~TFolderSource() = default;
+
+void TFolderSource::NodeGoing(TKestTreeNode* node)
 {
     ++FTreeGeneration;
-    if (Node == FMyComputerNode)
+    if (node == FMyComputerNode)
         FMyComputerNode = nullptr;
-    if (Node == FDesktopNode)
+    if (node == FDesktopNode)
         FDesktopNode = nullptr;
     for (TListingGuard* g : FListingGuards)
-        if (g->Node == Node)
+        if (g->Node == node)
             g->Aborted = true;
 }
 
 // --- Icons -----------------------------------------------------------------
 
-void TCustomExplorerTreeview::EnsureInternalImages()
+void TFolderSource::EnsureInternalImages()
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     if (FInternalImages)
         return;
-    FInternalImages = new TCustomImageList(nullptr);
+    FInternalImages = std::make_unique<TCustomImageList>(nullptr);
     // The small icon at the bar's scale (24 at 1.5), its pictures at the
     // screen's pixel ratio (32 pixels for 16 at 2).
-    const int size = Kest::Round(Platform::Shell().SmallIconSize() * GetControlDPIScale(this, nullptr));
+    const int size = Kest::Round(Platform::Shell().SmallIconSize() * GetControlDPIScale(&bar, nullptr));
     FInternalImages->SetWidth(size);
     FInternalImages->SetHeight(size);
-    FInternalImages->SetDevicePixelRatio(Platform::ScreenDpi().DevicePixelRatio(*this));
+    FInternalImages->SetDevicePixelRatio(Platform::ScreenDpi().DevicePixelRatio(bar));
     // The image area takes the icons' width: a bar already laid out moves its
     // left icon and text over.
-    UpdateLayout();
-    UpdateEditRect();
+    FOwner.ImagesResized();
 }
 
-int TCustomExplorerTreeview::IconIndex(const QString& key)
+int TFolderSource::IconIndex(const QString& key)
 {
     if (key.isEmpty() || !FInternalImages)
         return -1;
@@ -126,48 +134,51 @@ int TCustomExplorerTreeview::IconIndex(const QString& key)
 
 // --- Loading ---------------------------------------------------------------
 
-QString TCustomExplorerTreeview::FolderOfNode(TKestTreeNode* Node) const
+QString TFolderSource::FolderOfNode(TKestTreeNode* node) const
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     // The folder tree's root is a path root whose path is FolderPath itself.
-    if (FMode == aeFolder && Node && Node == FTreeNodes->GetFirstNode())
-        return FFolderPath;
-    return GetNodePath(Node);
+    if (bar.Mode() == aeFolder && node && node == bar.Items()->GetFirstNode())
+        return bar.FolderPath();
+    return bar.GetNodePath(node);
 }
 
-void TCustomExplorerTreeview::LoadDirectoryStructure(TBaseNode BaseNode, const QString& path, bool ClearOldNodes)
+void TFolderSource::LoadDirectoryStructure(TBaseNode baseNode, const QString& path, bool clearOldNodes)
 {
-    if (ClearOldNodes)
-        Clear();
+    TCustomExplorerTreeview& bar = FOwner.Bar();
+    if (clearOldNodes)
+        bar.Clear();
     EnsureInternalImages();
-    if (BaseNode == bnDesktop)
+    if (baseNode == bnDesktop)
         LoadDesktop();
     else
         LoadFolder(path);
 }
 
-void TCustomExplorerTreeview::LoadDesktop()
+void TFolderSource::LoadDesktop()
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     Platform::IShellNamespace& shell = Platform::Shell();
     Platform::TShellItem desktopItem = shell.DesktopItem();
-    TKestTreeNode* desktop = FTreeNodes->AddFirst(desktopItem.displayName);
+    TKestTreeNode* desktop = bar.Items()->AddFirst(desktopItem.displayName);
     desktop->SetShowText(false);
     desktop->SetVirtualParent(true);
     desktop->SetImageIndex(IconIndex(desktopItem.iconKey));
     FDesktopNode = desktop;
     AddComputerNode(desktop);
-    SetSelectedNode(FMyComputerNode);
+    bar.SetSelectedNode(FMyComputerNode);
 }
 
-void TCustomExplorerTreeview::AddComputerNode(TKestTreeNode* Desktop)
+void TFolderSource::AddComputerNode(TKestTreeNode* desktop)
 {
     Platform::TShellItem computerItem = Platform::Shell().ComputerItem();
-    FMyComputerNode = Desktop->AddChild(computerItem.displayName);
+    FMyComputerNode = desktop->AddChild(computerItem.displayName);
     FMyComputerNode->SetVirtualParent(true);
     FMyComputerNode->SetImageIndex(IconIndex(computerItem.iconKey));
     AddComputerItems();
 }
 
-void TCustomExplorerTreeview::AddComputerItems()
+void TFolderSource::AddComputerItems()
 {
     for (const Platform::TShellItem& item : Platform::Shell().ComputerItems()) {
         if (!item.isFolder)
@@ -179,16 +190,17 @@ void TCustomExplorerTreeview::AddComputerItems()
     }
 }
 
-void TCustomExplorerTreeview::LoadFolder(const QString& path)
+void TFolderSource::LoadFolder(const QString& path)
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     Platform::IShellNamespace& shell = Platform::Shell();
     if (!shell.DirectoryExists(path)) {
-        if (IsLoading())
+        if (bar.IsLoading())
             return;
         throw InvalidFolderPath();
     }
     const QString folder = WithoutSeparator(path);
-    QPointer<TCustomExplorerTreeview> self(this);
+    QPointer<TCustomExplorerTreeview> self(&bar);
     TKestTreeNode* root = IsDriveRoot(folder) ? AddDriveRoot(folder) : AddFolderRoot(folder);
     if (!self)
         return;
@@ -197,10 +209,10 @@ void TCustomExplorerTreeview::LoadFolder(const QString& path)
     root->SetVirtualParent(true);
     root->SetShowText(false);
     AddSubFolders(WithSeparator(folder), root);
-    SetSelectedNode(FTreeNodes->GetFirstNode());
+    bar.SetSelectedNode(bar.Items()->GetFirstNode());
 }
 
-bool TCustomExplorerTreeview::IsDriveRoot(const QString& folder) const
+bool TFolderSource::IsDriveRoot(const QString& folder) const
 {
     if (folder == QString(kPathSeparator))
         return true;
@@ -210,11 +222,12 @@ bool TCustomExplorerTreeview::IsDriveRoot(const QString& folder) const
     return false;
 }
 
-TKestTreeNode* TCustomExplorerTreeview::AddDriveRoot(const QString& folder)
+TKestTreeNode* TFolderSource::AddDriveRoot(const QString& folder)
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     for (const Platform::TShellItem& item : Platform::Shell().ComputerItems()) {
         if (item.isFolder && item.parsingName == WithSeparator(folder)) {
-            TKestTreeNode* node = FTreeNodes->Add(item.parsingName);
+            TKestTreeNode* node = bar.Items()->Add(item.parsingName);
             node->SetImageIndex(IconIndex(item.iconKey));
             return node;
         }
@@ -222,8 +235,9 @@ TKestTreeNode* TCustomExplorerTreeview::AddDriveRoot(const QString& folder)
     return nullptr;
 }
 
-TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
+TKestTreeNode* TFolderSource::AddFolderRoot(const QString& folder)
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     Platform::IShellNamespace& shell = Platform::Shell();
     QString name = folder.mid(folder.lastIndexOf(kPathSeparator) + 1);
     if (name.isEmpty())
@@ -237,13 +251,13 @@ TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
     if (!entries)
         return nullptr;
     // A large parent is searched while input is handled, as every listing is.
-    QPointer<TCustomExplorerTreeview> self(this);
+    QPointer<TCustomExplorerTreeview> self(&bar);
     TEventPump pump;
     std::vector<const Platform::TDirEntry*> visible;
     for (const Platform::TDirEntry& e : *entries) {
         if (pump.Pump() && !self)
             return nullptr;
-        if (e.isDirectory && (!e.isHidden || FShowHiddenFolders) && !e.name.isEmpty())
+        if (e.isDirectory && (!e.isHidden || bar.ShowHiddenFolders()) && !e.name.isEmpty())
             visible.push_back(&e);
     }
     const Platform::TDirEntry* const* found = FindByName(visible, name, [](const Platform::TDirEntry* e) { return e->name; });
@@ -251,24 +265,25 @@ TKestTreeNode* TCustomExplorerTreeview::AddFolderRoot(const QString& folder)
         return nullptr;
     const Platform::TDirEntry* match = *found;
     // The folder's own spelling on disk, whatever the case of the path typed.
-    TKestTreeNode* node = FTreeNodes->Add(match->name);
+    TKestTreeNode* node = bar.Items()->Add(match->name);
     node->SetImageIndex(IconIndex(shell.IconKeyOfPath(parent + match->name)));
     return node;
 }
 
-void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* ParentNode)
+void TFolderSource::AddSubFolders(const QString& path, TKestTreeNode* parentNode)
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     if (path.isEmpty())
         return;
     const QString folder = WithSeparator(path);
     bool populateAllowed = true;
-    QPointer<TCustomExplorerTreeview> self(this);
-    if (OnPopulateChildNode)
-        OnPopulateChildNode(this, ParentNode, folder, populateAllowed);
+    QPointer<TCustomExplorerTreeview> self(&bar);
+    if (bar.OnPopulateChildNode)
+        bar.OnPopulateChildNode(&bar, parentNode, folder, populateAllowed);
     if (!self || !populateAllowed)
         return;
     Platform::IShellNamespace& shell = Platform::Shell();
-    TListingGuard guard(this, ParentNode);
+    TListingGuard guard(*this, parentNode);
     TEventPump pump;
     bool eventsRan = false;
     // Input handled meanwhile can change the folder only through program
@@ -290,163 +305,162 @@ void TCustomExplorerTreeview::AddSubFolders(const QString& path, TKestTreeNode* 
         keepResponsive();
         if (eventsRan && !guard.Alive())
             return;
-        if (e.isHidden && !FShowHiddenFolders)
+        if (e.isHidden && !bar.ShowHiddenFolders())
             continue;
         if (recheck && !shell.EntryExists(folder, e.name))
             continue;
-        TKestTreeNode* node = ParentNode ? ParentNode->AddChild(e.name) : FTreeNodes->Add(e.name);
+        TKestTreeNode* node = parentNode ? parentNode->AddChild(e.name) : bar.Items()->Add(e.name);
         node->SetImageIndex(IconIndex(shell.IconKeyOfPath(folder + e.name)));
     }
 }
 
-void TCustomExplorerTreeview::RefreshSubFolders(TKestTreeNode* ParentNode)
+void TFolderSource::RefreshSubFolders(TKestTreeNode* parentNode)
 {
-    if (!IsOwnNode(ParentNode) || !IsFolderMode())
+    TCustomExplorerTreeview& bar = FOwner.Bar();
+    if (!FOwner.IsOwnNode(parentNode) || !FOwner.IsFolderMode())
         return;
     // The desktop and the computer have no folder of their own: they are
     // remembered by what they are, the others by their folder.
     enum { kFolder, kDesktop, kComputer } selectedKind = kFolder;
-    if (FSelectedNode && FSelectedNode == FDesktopNode)
+    if (bar.SelectedNode() && bar.SelectedNode() == FDesktopNode)
         selectedKind = kDesktop;
-    else if (FSelectedNode && FSelectedNode == FMyComputerNode)
+    else if (bar.SelectedNode() && bar.SelectedNode() == FMyComputerNode)
         selectedKind = kComputer;
-    QString selected = selectedKind == kFolder ? FolderOfNode(FSelectedNode) : QString();
-    SetSelectedNode(nullptr);
-    ParentNode->DeleteChildren();
-    QPointer<TCustomExplorerTreeview> self(this);
-    if (ParentNode == FDesktopNode)
-        AddComputerNode(ParentNode);
-    else if (ParentNode == FMyComputerNode)
+    QString selected = selectedKind == kFolder ? FolderOfNode(bar.SelectedNode()) : QString();
+    bar.SetSelectedNode(nullptr);
+    parentNode->DeleteChildren();
+    QPointer<TCustomExplorerTreeview> self(&bar);
+    if (parentNode == FDesktopNode)
+        AddComputerNode(parentNode);
+    else if (parentNode == FMyComputerNode)
         AddComputerItems();
     else
-        AddSubFolders(FolderOfNode(ParentNode), ParentNode);
+        AddSubFolders(FolderOfNode(parentNode), parentNode);
     if (!self)
         return;
     if (selectedKind == kDesktop)
-        SetSelectedNode(FDesktopNode);
+        bar.SetSelectedNode(FDesktopNode);
     else if (selectedKind == kComputer)
-        SetSelectedNode(FMyComputerNode);
+        bar.SetSelectedNode(FMyComputerNode);
     else
         SetSelectedFolder(selected, true);
 }
 
-bool TCustomExplorerTreeview::IsGoneFolder(TKestTreeNode* Node) const
+bool TFolderSource::IsGoneFolder(TKestTreeNode* node) const
 {
-    if (!Node || !IsFolderMode() || Node == FDesktopNode || Node == FMyComputerNode)
+    if (!node || !FOwner.IsFolderMode() || node == FDesktopNode || node == FMyComputerNode)
         return false;
-    return !Platform::Shell().DirectoryExists(FolderOfNode(Node));
+    return !Platform::Shell().DirectoryExists(FolderOfNode(node));
 }
 
-void TCustomExplorerTreeview::ChooseNode(TKestTreeNode* Node)
+void TFolderSource::ChooseNode(TKestTreeNode* node)
 {
-    if (IsGoneFolder(Node)) {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
+    if (IsGoneFolder(node)) {
         // Deleted since it was listed: its parent is listed again and the
         // bar stays on a folder that exists.
-        if (TKestTreeNode* parent = Node->Parent())
+        if (TKestTreeNode* parent = node->Parent())
             RefreshSubFolders(parent);
-        throw Exception(QStringLiteral("Invalid Folder Path"));
+        throw InvalidFolderPath();
     }
-    SetSelectedNode(Node);
-}
-
-QString TCustomExplorerTreeview::GetSelectedFolder() const
-{
-    if (IsFolderMode() && FSelectedNode)
-        return FolderOfNode(FSelectedNode);
-    return QString();
+    bar.SetSelectedNode(node);
 }
 
 // --- Walking to a folder ---------------------------------------------------
 
-void TCustomExplorerTreeview::SetSelectedFolder(const QString& Path, bool Immediately)
+void TFolderSource::SetSelectedFolder(const QString& path, bool immediately)
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     Platform::IShellNamespace& shell = Platform::Shell();
-    if (Path.isEmpty() || FMode == aeCustom ||
-        (FMode == aeFolder && (FFolderPath.isEmpty() || !shell.DirectoryExists(FFolderPath))))
+    if (path.isEmpty() || bar.Mode() == aeCustom ||
+        (bar.Mode() == aeFolder && (bar.FolderPath().isEmpty() || !shell.DirectoryExists(bar.FolderPath()))))
         return;
-    if (!Immediately) {
-        FNewSelectedFolderPath = Path;
-        PostMessage(this, ET_SETFOLDERPATH());
+    if (!immediately) {
+        FNewSelectedFolderPath = path;
+        PostMessage(&bar, TCustomExplorerTreeview::ET_SETFOLDERPATH());
         return;
     }
     // A path no folder can have is a mistake to report, not a folder that
     // merely is not there (yet).
-    if (shell.PathTooLong(Path))
+    if (shell.PathTooLong(path))
         throw InvalidFolderPath();
-    if (!shell.DirectoryExists(Path))
+    if (!shell.DirectoryExists(path))
         return;
-    QPointer<TCustomExplorerTreeview> self(this);
-    BeginUpdate();
-    QStringList segments = SplitPath(Path);
-    if (!segments.isEmpty() && FTreeNodes->GetFirstNode()) {
-        if (FMode == aeFolder)
-            WalkFolderTree(Path, segments);
+    QPointer<TCustomExplorerTreeview> self(&bar);
+    bar.BeginUpdate();
+    QStringList segments = SplitPath(path);
+    if (!segments.isEmpty() && bar.Items()->GetFirstNode()) {
+        if (bar.Mode() == aeFolder)
+            WalkFolderTree(path, segments);
         else if (FMyComputerNode)
             WalkComputer(segments);
     }
     if (self)
-        EndUpdate();
+        bar.EndUpdate();
 }
 
-TKestTreeNode* TCustomExplorerTreeview::FindInLevel(TKestTreeNode* First, const QString& Segment) const
+TKestTreeNode* TFolderSource::FindInLevel(TKestTreeNode* first, const QString& segment) const
 {
     // The level is searched as it stands: its first node is not selected,
     // which would list that folder too, off the path.
     std::vector<TKestTreeNode*> level;
-    for (TKestTreeNode* n = First; n; n = n->GetNextSibling())
+    for (TKestTreeNode* n = first; n; n = n->GetNextSibling())
         level.push_back(n);
     TKestTreeNode* const* found =
-        FindByName(level, Segment, [](TKestTreeNode* n) { return WithoutSeparator(n->Text()); });
+        FindByName(level, segment, [](TKestTreeNode* n) { return WithoutSeparator(n->Text()); });
     return found ? *found : nullptr;
 }
 
-bool TCustomExplorerTreeview::SelectOnWalk(TKestTreeNode* Node)
+bool TFolderSource::SelectOnWalk(TKestTreeNode* node)
 {
+    TCustomExplorerTreeview& bar = FOwner.Bar();
     // Selecting lists the node's folder when needed; input handled during
     // that listing may free the bar or change the tree.
     quint64 generation = FTreeGeneration;
-    QPointer<TCustomExplorerTreeview> self(this);
-    SetSelectedNode(Node);
+    QPointer<TCustomExplorerTreeview> self(&bar);
+    bar.SetSelectedNode(node);
     return self && generation == FTreeGeneration;
 }
 
-void TCustomExplorerTreeview::WalkFolderTree(const QString& Path, const QStringList& Segments)
+void TFolderSource::WalkFolderTree(const QString& path, const QStringList& segments)
 {
-    if (WithoutSeparator(Path) == WithoutSeparator(FFolderPath)) {
-        SetSelectedNode(FTreeNodes->GetFirstNode());
+    TCustomExplorerTreeview& bar = FOwner.Bar();
+    if (WithoutSeparator(path) == WithoutSeparator(bar.FolderPath())) {
+        bar.SetSelectedNode(bar.Items()->GetFirstNode());
         return;
     }
-    TKestTreeNode* root = FTreeNodes->GetFirstNode();
+    TKestTreeNode* root = bar.Items()->GetFirstNode();
     const QString rootName = WithoutSeparator(root->Text());
     qsizetype start = -1;
-    for (qsizetype i = 0; i < Segments.size() && start < 0; ++i)
-        if (Segments[i] == rootName)
+    for (qsizetype i = 0; i < segments.size() && start < 0; ++i)
+        if (segments[i] == rootName)
             start = i;
-    for (qsizetype i = 0; i < Segments.size() && start < 0; ++i)
-        if (Segments[i].compare(rootName, Qt::CaseInsensitive) == 0)
+    for (qsizetype i = 0; i < segments.size() && start < 0; ++i)
+        if (segments[i].compare(rootName, Qt::CaseInsensitive) == 0)
             start = i;
     if (start < 0)
         return;
     TKestTreeNode* level = root->GetFirstChild();
-    for (qsizetype i = start + 1; i < Segments.size() && level; ++i) {
-        TKestTreeNode* found = FindInLevel(level, Segments[i]);
+    for (qsizetype i = start + 1; i < segments.size() && level; ++i) {
+        TKestTreeNode* found = FindInLevel(level, segments[i]);
         if (!found || !SelectOnWalk(found))
             return;
         level = found->GetFirstChild();
     }
 }
 
-void TCustomExplorerTreeview::WalkComputer(const QStringList& Segments)
+void TFolderSource::WalkComputer(const QStringList& segments)
 {
-    QPointer<TCustomExplorerTreeview> self(this);
+    TCustomExplorerTreeview& bar = FOwner.Bar();
+    QPointer<TCustomExplorerTreeview> self(&bar);
     TKestTreeNode* level = FMyComputerNode->GetFirstChild();
     TKestTreeNode* lastMatch = nullptr;
     bool refreshed = false;
     qsizetype i = 0;
-    while (level && i < Segments.size()) {
-        TKestTreeNode* found = FindInLevel(level, Segments[i]);
+    while (level && i < segments.size()) {
+        TKestTreeNode* found = FindInLevel(level, segments[i]);
         if (found) {
-            if (!SelectOnWalk(found) || i == Segments.size() - 1)
+            if (!SelectOnWalk(found) || i == segments.size() - 1)
                 return;
             lastMatch = found;
             refreshed = false;

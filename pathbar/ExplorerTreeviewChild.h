@@ -8,15 +8,15 @@ class TCustomExplorerTreeview;
 class TComponent;
 
 // The bar that owns a child control or window; raises "Invalid parent" when
-// AOwner is not a path bar.
-TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* AOwner);
+// owner is not a path bar.
+TCustomExplorerTreeview* RequireExplorerTreeview(TComponent* owner);
 
 class TExplorerTreeviewChild : public TGraphicControl {
     Q_OBJECT
 public:
-    // Raises "Invalid parent" when AOwner is not a path bar; the bar becomes
+    // Raises "Invalid parent" when owner is not a path bar; the bar becomes
     // the parent as well as the owner.
-    explicit TExplorerTreeviewChild(TComponent* AOwner);
+    explicit TExplorerTreeviewChild(TComponent* owner);
     ~TExplorerTreeviewChild() override;
 
     TCustomExplorerTreeview* ExplorerTreeview() const { return FExplorerTreeview; }
@@ -24,7 +24,7 @@ public:
     // The control's resolution factor and a size scaled by it, rounded with
     // halves to the even neighbour.
     double Scale() const;
-    int Scaled(int Size) const;
+    int Scaled(int size) const;
 
 protected:
     // After a release: at once where the bar's buffered drawing with editing

@@ -1,4 +1,4 @@
-#include "pathbar/ChildMenuList.h"
+#include "pathbar/ScrollingChildMenu.h"
 
 #include "framework/ImageList.h"
 #include "pathbar/KestTreeNode.h"
@@ -23,9 +23,9 @@ constexpr int kMeasuredLabels = 64;
 
 }
 
-QIcon TMenuIconCache::IconOf(const TKestTreeNode* Node)
+QIcon TMenuIconCache::IconOf(const TKestTreeNode* node)
 {
-    const int index = Node ? Node->ImageIndex() : -1;
+    const int index = node ? node->ImageIndex() : -1;
     if (!FImages || index < 0 || index >= FImages->Count())
         return QIcon();
     auto it = FIcons.find(index);
@@ -34,24 +34,25 @@ QIcon TMenuIconCache::IconOf(const TKestTreeNode* Node)
     return *it;
 }
 
-QString MenuLabel(const QString& Text)
+QString MenuLabel(const QString& text)
 {
-    QString label = Text;
+    QString label = text;
     label.replace(u'&', QStringLiteral("&&"));
     return label;
 }
 
-TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> Rows, const TCustomImageList* Images, QStyle* Style)
-    : QWidget(nullptr, Qt::Popup), FRows(std::move(Rows)), FIcons(Images), FScrollBar(new QScrollBar(Qt::Vertical, this))
+TScrollingChildMenu::TScrollingChildMenu(std::vector<TKestTreeNode*> rows, const TCustomImageList* images,
+                                         QStyle* style)
+    : QWidget(nullptr, Qt::Popup), FRows(std::move(rows)), FIcons(images), FScrollBar(new QScrollBar(Qt::Vertical, this))
 {
     // Looks like the program's menus: their style, font and colours.
-    setStyle(Style);
+    setStyle(style);
     setFont(QApplication::font("QMenu"));
     setPalette(QApplication::palette("QMenu"));
     setAttribute(Qt::WA_X11NetWmWindowTypePopupMenu);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
-    FScrollBar->setStyle(Style);
+    FScrollBar->setStyle(style);
     FScrollBar->setSingleStep(1);
     FScrollBar->hide();
     connect(FScrollBar, &QScrollBar::valueChanged, this, [this] { update(); });
@@ -61,44 +62,44 @@ TChildMenuList::TChildMenuList(std::vector<TKestTreeNode*> Rows, const TCustomIm
     MeasureRows();
 }
 
-TChildMenuList::~TChildMenuList() = default;
+TScrollingChildMenu::~TScrollingChildMenu() = default;
 
-TKestTreeNode* TChildMenuList::RowNode(int Row) const
+TKestTreeNode* TScrollingChildMenu::RowNode(int row) const
 {
-    return Row >= 0 && Row < RowCount() ? FRows[size_t(Row)] : nullptr;
+    return row >= 0 && row < RowCount() ? FRows[size_t(row)] : nullptr;
 }
 
 // --- Measuring, as a menu measures its items ---------------------------------
 
-void TChildMenuList::InitItemOption(QStyleOptionMenuItem& Option, int Row) const
+void TScrollingChildMenu::InitItemOption(QStyleOptionMenuItem& option, int row) const
 {
-    const TKestTreeNode* node = RowNode(Row);
-    Option.initFrom(this);
-    Option.palette = palette();
-    Option.state = QStyle::State_None;
+    const TKestTreeNode* node = RowNode(row);
+    option.initFrom(this);
+    option.palette = palette();
+    option.state = QStyle::State_None;
     if (window()->isActiveWindow())
-        Option.state |= QStyle::State_Active;
+        option.state |= QStyle::State_Active;
     if (isEnabled())
-        Option.state |= QStyle::State_Enabled;
+        option.state |= QStyle::State_Enabled;
     else
-        Option.palette.setCurrentColorGroup(QPalette::Disabled);
-    Option.font = font();
-    Option.fontMetrics = fontMetrics();
-    if (node && Row == FCurrent)
-        Option.state |= QStyle::State_Selected;
-    Option.menuHasCheckableItems = false;
-    Option.checkType = QStyleOptionMenuItem::NotCheckable;
-    Option.menuItemType = node ? QStyleOptionMenuItem::Normal : QStyleOptionMenuItem::Separator;
+        option.palette.setCurrentColorGroup(QPalette::Disabled);
+    option.font = font();
+    option.fontMetrics = fontMetrics();
+    if (node && row == FCurrent)
+        option.state |= QStyle::State_Selected;
+    option.menuHasCheckableItems = false;
+    option.checkType = QStyleOptionMenuItem::NotCheckable;
+    option.menuItemType = node ? QStyleOptionMenuItem::Normal : QStyleOptionMenuItem::Separator;
     if (node) {
-        Option.icon = FIcons.IconOf(node);
-        Option.text = MenuLabel(node->Text());
+        option.icon = FIcons.IconOf(node);
+        option.text = MenuLabel(node->Text());
     }
-    Option.reservedShortcutWidth = 0;
-    Option.maxIconWidth = FMaxIconWidth;
-    Option.menuRect = rect();
+    option.reservedShortcutWidth = 0;
+    option.maxIconWidth = FMaxIconWidth;
+    option.menuRect = rect();
 }
 
-void TChildMenuList::MeasureRows()
+void TScrollingChildMenu::MeasureRows()
 {
     const int icon = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     FMaxIconWidth = FHasIcons ? icon + 4 : 0;
@@ -134,9 +135,12 @@ void TChildMenuList::MeasureRows()
         FRowHeight = FSeparatorHeight;
 }
 
-int TChildMenuList::FrameWidth() const { return style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, this); }
+int TScrollingChildMenu::FrameWidth() const
+{
+    return style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, this);
+}
 
-QSize TChildMenuList::NaturalSize() const
+QSize TScrollingChildMenu::NaturalSize() const
 {
     const int fw = FrameWidth();
     const int hm = style()->pixelMetric(QStyle::PM_MenuHMargin, nullptr, this);
@@ -147,7 +151,7 @@ QSize TChildMenuList::NaturalSize() const
     return QSize(FColumnWidth + 2 * (fw + hm), int(std::min<qint64>(h, QWIDGETSIZE_MAX)));
 }
 
-QSize TChildMenuList::sizeHint() const
+QSize TScrollingChildMenu::sizeHint() const
 {
     QSize size = NaturalSize();
     const QScreen* s = screen();
@@ -160,7 +164,7 @@ QSize TChildMenuList::sizeHint() const
 
 // --- Geometry of the rows ------------------------------------------------------
 
-QRect TChildMenuList::RowsArea() const
+QRect TScrollingChildMenu::RowsArea() const
 {
     const int fw = FrameWidth();
     const int hm = style()->pixelMetric(QStyle::PM_MenuHMargin, nullptr, this);
@@ -171,35 +175,41 @@ QRect TChildMenuList::RowsArea() const
     return area;
 }
 
-int TChildMenuList::TopRow() const { return FScrollBar->value(); }
+int TScrollingChildMenu::TopRow() const { return FScrollBar->value(); }
 
-int TChildMenuList::RowHeightOf(int Row) const { return FRows[size_t(Row)] ? FRowHeight : FSeparatorHeight; }
+int TScrollingChildMenu::RowHeightOf(int row) const
+{
+    return FRows[size_t(row)] ? FRowHeight : FSeparatorHeight;
+}
 
-int TChildMenuList::RowTop(int Row) const
+int TScrollingChildMenu::RowTop(int row) const
 {
     int y = RowsArea().top();
-    for (int r = TopRow(); r < Row; ++r)
+    for (int r = TopRow(); r < row; ++r)
         y += RowHeightOf(r);
     return y;
 }
 
-int TChildMenuList::RowAt(const QPoint& Pos) const
+int TScrollingChildMenu::RowAt(const QPoint& pos) const
 {
     const QRect area = RowsArea();
-    if (!area.contains(Pos))
+    if (!area.contains(pos))
         return -1;
     int y = area.top();
     for (int r = TopRow(); r < RowCount() && y <= area.bottom(); ++r) {
         y += RowHeightOf(r);
-        if (Pos.y() < y)
+        if (pos.y() < y)
             return r;
     }
     return -1;
 }
 
-int TChildMenuList::VisibleRows() const { return std::max(1, RowsArea().height() / std::max(1, FRowHeight)); }
+int TScrollingChildMenu::VisibleRows() const
+{
+    return std::max(1, RowsArea().height() / std::max(1, FRowHeight));
+}
 
-void TChildMenuList::UpdateScrollRange()
+void TScrollingChildMenu::UpdateScrollRange()
 {
     // The greatest top row that still shows the last row whole.
     const int available = RowsArea().height();
@@ -211,24 +221,24 @@ void TChildMenuList::UpdateScrollRange()
     FScrollBar->setPageStep(VisibleRows());
 }
 
-void TChildMenuList::ScrollTo(int Row)
+void TScrollingChildMenu::ScrollTo(int row)
 {
-    if (Row < 0 || Row >= RowCount())
+    if (row < 0 || row >= RowCount())
         return;
-    if (Row < TopRow()) {
-        FScrollBar->setValue(Row);
+    if (row < TopRow()) {
+        FScrollBar->setValue(row);
         return;
     }
     const int available = RowsArea().height();
-    int used = RowHeightOf(Row);
-    int top = Row;
+    int used = RowHeightOf(row);
+    int top = row;
     while (top > TopRow() && used + RowHeightOf(top - 1) <= available)
         used += RowHeightOf(--top);
     if (top > TopRow())
         FScrollBar->setValue(top);
 }
 
-void TChildMenuList::resizeEvent(QResizeEvent* event)
+void TScrollingChildMenu::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const bool scrolls = NaturalSize().height() > height();
@@ -241,27 +251,27 @@ void TChildMenuList::resizeEvent(QResizeEvent* event)
 
 // --- Showing and choosing ------------------------------------------------------
 
-TKestTreeNode* TChildMenuList::Exec(const QPoint& At)
+TKestTreeNode* TScrollingChildMenu::Exec(const QPoint& at)
 {
-    const QScreen* s = QGuiApplication::screenAt(At);
+    const QScreen* s = QGuiApplication::screenAt(at);
     if (!s)
         s = QGuiApplication::primaryScreen();
-    const QRect avail = s ? s->availableGeometry() : QRect(At, NaturalSize());
+    const QRect avail = s ? s->availableGeometry() : QRect(at, NaturalSize());
     const QSize natural = NaturalSize();
     const int h = std::min(natural.height(), avail.height());
     const int w = std::min(natural.width() + (h < natural.height() ? FScrollBar->sizeHint().width() : 0), avail.width());
     // Kept on the screen: moved left at its right edge, and above the point
     // or up at its bottom edge, as menus are.
-    QPoint pos = At;
+    QPoint pos = at;
     if (pos.x() + w > avail.x() + avail.width())
         pos.setX(std::max(avail.x(), avail.x() + avail.width() - w));
     if (pos.y() + h > avail.y() + avail.height())
-        pos.setY(At.y() - h >= avail.y() ? At.y() - h : std::max(avail.y(), avail.y() + avail.height() - h));
+        pos.setY(at.y() - h >= avail.y() ? at.y() - h : std::max(avail.y(), avail.y() + avail.height() - h));
     setGeometry(QRect(pos, QSize(w, h)));
     FOpenedAt = QCursor::pos();
     FChosen = nullptr;
     show();
-    QPointer<TChildMenuList> self(this);
+    QPointer<TScrollingChildMenu> self(this);
     QEventLoop loop;
     FLoop = &loop;
     loop.exec();
@@ -271,29 +281,29 @@ TKestTreeNode* TChildMenuList::Exec(const QPoint& At)
     return FChosen;
 }
 
-void TChildMenuList::ChooseCurrent()
+void TScrollingChildMenu::ChooseCurrent()
 {
     FChosen = RowNode(FCurrent);
     close();
 }
 
-void TChildMenuList::hideEvent(QHideEvent* event)
+void TScrollingChildMenu::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     if (FLoop)
         FLoop->exit();
 }
 
-void TChildMenuList::SetCurrentRow(int Row)
+void TScrollingChildMenu::SetCurrentRow(int row)
 {
-    FCurrent = RowNode(Row) ? Row : -1;
+    FCurrent = RowNode(row) ? row : -1;
     ScrollTo(FCurrent);
     update();
 }
 
 // --- Painting --------------------------------------------------------------------
 
-void TChildMenuList::paintEvent(QPaintEvent*)
+void TScrollingChildMenu::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     QStyleOptionMenuItem menuOption;
@@ -338,12 +348,12 @@ void TChildMenuList::paintEvent(QPaintEvent*)
 
 // --- Keyboard ----------------------------------------------------------------------
 
-int TChildMenuList::Selectable(int Row, int Step, bool Wrap) const
+int TScrollingChildMenu::Selectable(int row, int step, bool wrap) const
 {
     const int n = RowCount();
-    for (int i = 0, r = Row + Step; i < n; ++i, r += Step) {
+    for (int i = 0, r = row + step; i < n; ++i, r += step) {
         if (r < 0 || r >= n) {
-            if (!Wrap)
+            if (!wrap)
                 return -1;
             r = r < 0 ? n - 1 : 0;
         }
@@ -353,7 +363,7 @@ int TChildMenuList::Selectable(int Row, int Step, bool Wrap) const
     return -1;
 }
 
-void TChildMenuList::keyPressEvent(QKeyEvent* event)
+void TScrollingChildMenu::keyPressEvent(QKeyEvent* event)
 {
     const bool wrap = style()->styleHint(QStyle::SH_Menu_SelectionWrap, nullptr, this);
     const int page = VisibleRows() - 1;
@@ -402,12 +412,12 @@ void TChildMenuList::keyPressEvent(QKeyEvent* event)
         JumpToText(text);
 }
 
-void TChildMenuList::JumpToText(const QString& Typed)
+void TScrollingChildMenu::JumpToText(const QString& typed)
 {
     if (!FTypedTimer.isValid() || FTypedTimer.elapsed() > QApplication::keyboardInputInterval())
         FTyped.clear();
     FTypedTimer.restart();
-    FTyped += Typed;
+    FTyped += typed;
     // The same letter again goes on to the next row starting with it; more
     // letters narrow the search from the row found so far.
     const bool repeated = FTyped.count(FTyped.at(0)) == FTyped.size();
@@ -425,7 +435,7 @@ void TChildMenuList::JumpToText(const QString& Typed)
 
 // --- Mouse ----------------------------------------------------------------------------
 
-void TChildMenuList::mouseMoveEvent(QMouseEvent* event)
+void TScrollingChildMenu::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint global = event->globalPosition().toPoint();
     if ((global - FOpenedAt).manhattanLength() >= QApplication::startDragDistance())
@@ -438,14 +448,14 @@ void TChildMenuList::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void TChildMenuList::mousePressEvent(QMouseEvent* event)
+void TScrollingChildMenu::mousePressEvent(QMouseEvent* event)
 {
     // A press outside closes the pop-up (the widget's own rule for pop-ups).
     if (!rect().contains(event->position().toPoint()))
         QWidget::mousePressEvent(event);
 }
 
-void TChildMenuList::mouseReleaseEvent(QMouseEvent* event)
+void TScrollingChildMenu::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -457,9 +467,12 @@ void TChildMenuList::mouseReleaseEvent(QMouseEvent* event)
         close();
 }
 
-void TChildMenuList::wheelEvent(QWheelEvent* event) { QCoreApplication::sendEvent(FScrollBar, event); }
+void TScrollingChildMenu::wheelEvent(QWheelEvent* event)
+{
+    QCoreApplication::sendEvent(FScrollBar, event);
+}
 
-void TChildMenuList::leaveEvent(QEvent* event)
+void TScrollingChildMenu::leaveEvent(QEvent* event)
 {
     QWidget::leaveEvent(event);
     // Only a highlight that followed the mouse goes with it.

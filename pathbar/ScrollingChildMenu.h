@@ -23,9 +23,9 @@ class TKestTreeNode;
 // One icon per image index, made the first time a row shows it.
 class TMenuIconCache {
 public:
-    explicit TMenuIconCache(const TCustomImageList* Images) : FImages(Images) {}
+    explicit TMenuIconCache(const TCustomImageList* images) : FImages(images) {}
     // The node's icon, or a null icon when it has no image.
-    QIcon IconOf(const TKestTreeNode* Node);
+    QIcon IconOf(const TKestTreeNode* node);
 
 private:
     const TCustomImageList* FImages;
@@ -34,20 +34,20 @@ private:
 
 // A node's text as a menu item's label: "&" stands for itself, not for a
 // keyboard mnemonic.
-QString MenuLabel(const QString& Text);
+QString MenuLabel(const QString& text);
 
-class TChildMenuList : public QWidget {
+class TScrollingChildMenu : public QWidget {
     Q_OBJECT
 public:
     // Rows are nodes in the order shown; a null entry is a separator.
-    TChildMenuList(std::vector<TKestTreeNode*> Rows, const TCustomImageList* Images, QStyle* Style);
-    ~TChildMenuList() override;
+    TScrollingChildMenu(std::vector<TKestTreeNode*> rows, const TCustomImageList* images, QStyle* style);
+    ~TScrollingChildMenu() override;
 
     int RowCount() const { return int(FRows.size()); }
-    TKestTreeNode* RowNode(int Row) const;
+    TKestTreeNode* RowNode(int row) const;
     // The highlighted row, -1 for none.
     int CurrentRow() const { return FCurrent; }
-    void SetCurrentRow(int Row);
+    void SetCurrentRow(int row);
     // The first row shown at the top.
     int TopRow() const;
     // The rows' height from the style, the same for every node row.
@@ -57,7 +57,7 @@ public:
 
     // Shows the list at a screen point and waits until it closes; returns
     // the chosen node, or none.
-    TKestTreeNode* Exec(const QPoint& At);
+    TKestTreeNode* Exec(const QPoint& at);
     // Chooses the current row and closes.
     void ChooseCurrent();
 
@@ -77,18 +77,18 @@ protected:
 private:
     void MeasureRows();
     int ColumnWidth() const;
-    void InitItemOption(QStyleOptionMenuItem& Option, int Row) const;
+    void InitItemOption(QStyleOptionMenuItem& option, int row) const;
     int FrameWidth() const;
     QRect RowsArea() const;
-    int RowTop(int Row) const;
-    int RowHeightOf(int Row) const;
-    int RowAt(const QPoint& Pos) const;
+    int RowTop(int row) const;
+    int RowHeightOf(int row) const;
+    int RowAt(const QPoint& pos) const;
     int VisibleRows() const;
-    void ScrollTo(int Row);
+    void ScrollTo(int row);
     void UpdateScrollRange();
     // The next row from Row in direction Step that is not a separator.
-    int Selectable(int Row, int Step, bool Wrap) const;
-    void JumpToText(const QString& Typed);
+    int Selectable(int row, int step, bool wrap) const;
+    void JumpToText(const QString& typed);
 
     std::vector<TKestTreeNode*> FRows;
     mutable TMenuIconCache FIcons;

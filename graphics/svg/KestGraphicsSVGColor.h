@@ -1,0 +1,23 @@
+#pragma once
+// Colour values as SVG writes them: "#rgb" and "#rrggbb", "rgb()" and
+// "rgba()", and colour names. A malformed colour is -1 (gcNull), never an
+// exception.
+
+#include "framework/Color.h"
+
+#include <QStringView>
+
+class TKestGraphicsSVGColor {
+public:
+    // Any colour value; alpha is 255 unless an rgba() gives another.
+    static TColor Parse(QStringView text, int& alpha);
+    // "#" and three or six hexadecimal digits (the first character is not
+    // looked at); the empty text and malformed digits give -1.
+    static TColor FromHTML(QStringView text);
+    // "rgb(r, g, b)" or "rgba(r, g, b, a)": decimal, hexadecimal or
+    // percentage components, clamped to 0..255.
+    static TColor FromRGB(QStringView text, int& alpha);
+    // A colour keyword, ignoring case and a leading "cl" or "gc"; 0 (black)
+    // when unknown.
+    static TColor FromName(QStringView text);
+};

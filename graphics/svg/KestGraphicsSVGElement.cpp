@@ -1,0 +1,70 @@
+#include "graphics/svg/KestGraphicsSVGElement.h"
+
+#include "pictures/KestBitmap.h"
+
+namespace {
+
+const QString DefaultValue = QStringLiteral("default");
+
+bool GivesColor(const QString& value)
+{
+    return value != QLatin1String("none") && value != QLatin1String("transparent") && value != DefaultValue;
+}
+
+}
+
+TKestGraphicsSVGElement::TKestGraphicsSVGElement()
+    : FFillColorValue(DefaultValue), FStrokeColorValue(DefaultValue), FStrokeWidthValue(DefaultValue),
+      FOpacityValue(DefaultValue), FOffsetValue(DefaultValue), FStopColorValue(DefaultValue),
+      FStopOpacityValue(DefaultValue), FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue)
+{
+}
+
+TKestGraphicsSVGElement::~TKestGraphicsSVGElement() = default;
+
+TKestBitmap* TKestGraphicsSVGElement::Bitmap()
+{
+    if (!FBitmap)
+        FBitmap = std::make_unique<TKestBitmap>();
+    return FBitmap.get();
+}
+
+TKestGraphicsPath* TKestGraphicsSVGElement::CombinedPath()
+{
+    if (!FCombinedPath) {
+        FCombinedPath = std::make_unique<TKestGraphicsPath>();
+        if (FPaths)
+            for (const auto& path : *FPaths)
+                FCombinedPath->AddPath(*path);
+    }
+    return FCombinedPath.get();
+}
+
+TKestGraphicsSVGElementPathList& TKestGraphicsSVGElement::Paths()
+{
+    if (!FPaths)
+        FPaths = std::make_unique<TKestGraphicsSVGElementPathList>();
+    return *FPaths;
+}
+
+TKestGraphicsSVGElementList& TKestGraphicsSVGElement::Elements()
+{
+    if (!FElements)
+        FElements = std::make_unique<TKestGraphicsSVGElementList>();
+    return *FElements;
+}
+
+TKestGraphicsPath* TKestGraphicsSVGElement::ActivePath() const
+{
+    return FPaths && !FPaths->empty() ? FPaths->back().get() : nullptr;
+}
+
+bool TKestGraphicsSVGElement::HasFillColor() const { return GivesColor(FFillColorValue); }
+bool TKestGraphicsSVGElement::HasStrokeColor() const { return GivesColor(FStrokeColorValue); }
+bool TKestGraphicsSVGElement::HasStopColor() const { return GivesColor(FStopColorValue); }
+bool TKestGraphicsSVGElement::HasStrokeWidth() const { return FStrokeWidthValue != DefaultValue; }
+bool TKestGraphicsSVGElement::HasFontSize() const { return FFontSizeValue != DefaultValue; }
+bool TKestGraphicsSVGElement::HasOpacity() const { return FOpacityValue != DefaultValue; }
+bool TKestGraphicsSVGElement::HasOffset() const { return FOffsetValue != DefaultValue; }
+bool TKestGraphicsSVGElement::HasStopOpacity() const { return FStopOpacityValue != DefaultValue; }
+bool TKestGraphicsSVGElement::HasPreserveAspectRatio() const { return FPreserveAspectRatioValue != DefaultValue; }

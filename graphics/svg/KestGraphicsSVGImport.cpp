@@ -1,0 +1,144 @@
+#include "graphics/svg/KestGraphicsSVGImport.h"
+
+#include "framework/Stream.h"
+#include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGParser.h"
+#include "graphics/svg/KestGraphicsSVGReferences.h"
+#include "graphics/svg/KestGraphicsSVGValues.h"
+#include "graphics/svg/KestGraphicsSVGXmlNode.h"
+#include "pictures/KestBitmap.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// "min-x min-y width height", separated by white space, commas or both.
+bool ReadViewBox(const QString& text, TRectF& rect)
+{
+    QStringView view(text);
+    QVarLengthArray<float, 4> numbers;
+    for (QStringView part : view.split(u' ', Qt::SkipEmptyParts)) {
+        for (QStringView piece : part.split(u',', Qt::SkipEmptyParts)) {
+            if (numbers.size() == 4)
+                return false;
+            numbers.append(TKestGraphicsSVGValues::Number(piece));
+        }
+    }
+    if (numbers.size() != 4)
+        return false;
+    rect = TRectF(numbers[0], numbers[1], numbers[0] + numbers[2], numbers[1] + numbers[3]);
+    return true;
+}
+
+bool ReadSize(const TKestGraphicsSVGXmlNode& root, TRectF& rect)
+{
+    const QString width = root.Attribute(QStringLiteral("width"));
+    const QString height = root.Attribute(QStringLiteral("height"));
+    if (width.isNull() || height.isNull())
+        return false;
+    rect = TRectF(0, 0, TKestGraphicsSVGValues::Length(width), TKestGraphicsSVGValues::Length(height));
+    return true;
+}
+
+}
+
+TKestGraphicsSVGImport::TKestGraphicsSVGImport() { SetViewRect(EmptyViewRect); }
+
+TKestGraphicsSVGImport::~TKestGraphicsSVGImport()
+{
+    // The lists that point into the owning ones go first.
+    Clear();
+}
+
+bool TKestGraphicsSVGImport::HasElements() const { return !FElementList.empty(); }
+
+int TKestGraphicsSVGImport::ElementCount() const { return int(FElementList.size()); }
+
+TKestBitmap* TKestGraphicsSVGImport::GenerateBitmap(float AWidth, float AHeight)
+{
+    if (!HasElements())
+        return FCachedBitmap.get();
+    // Rendering comes with the drawing half of the engine; until then the
+    // bitmap is empty.
+    FCachedBitmap = std::make_unique<TKestBitmap>();
+    return FCachedBitmap.get();
+}
+
+void TKestGraphicsSVGImport::Clear()
+{
+    FElementClassList.clear();
+    FElementPatternList.clear();
+    FElementClipPathList.clear();
+    FElementList.clear();
+    FDefsList.clear();
+    FXML.clear();
+    FHasXML = false;
+    FMatrix = MatrixIdentity();
+    FTextMatrix = MatrixIdentity();
+    SetViewRect(EmptyViewRect);
+}
+
+void TKestGraphicsSVGImport::Draw(TCanvas& ACanvas, const TRectF& ARect, bool ANative)
+{
+    // Drawing comes with the drawing half of the engine.
+}
+
+void TKestGraphicsSVGImport::LoadFromText(const QString& AText) { Load(AText, QString()); }
+
+void TKestGraphicsSVGImport::LoadFromFile(const QString& AFile)
+{
+    TFileStream stream(AFile, QIODevice::ReadOnly);
+    Load(QString::fromUtf8(stream.ReadAll()), QFileInfo(AFile).absolutePath());
+}
+
+void TKestGraphicsSVGImport::LoadFromStream(TStream& AStream)
+{
+    AStream.SetPosition(0);
+    LoadFromText(QString::fromUtf8(AStream.ReadAll()));
+}
+
+void TKestGraphicsSVGImport::SaveToStream(TStream& AStream)
+{
+    if (!FHasXML)
+        return;
+    const QByteArray bytes = FXML.toUtf8();
+    AStream.WriteBuffer(bytes.constData(), bytes.size());
+}
+
+void TKestGraphicsSVGImport::SaveToFile(const QString& AFile)
+{
+    TMemoryStream memory;
+    SaveToStream(memory);
+    TFileStream file(AFile, QIODevice::WriteOnly | QIODevice::Truncate);
+    file.WriteBuffer(memory.Bytes().constData(), memory.Bytes().size());
+}
+
+void TKestGraphicsSVGImport::Load(const QString& text, const QString& baseFolder)
+{
+    Clear();
+    const std::unique_ptr<TKestGraphicsSVGXmlNode> root = TKestGraphicsSVGXmlNode::Read(text);
+    FXML = text;
+    FHasXML = true;
+    if (root->Name() != QLatin1String("svg"))
+        return;
+    TRectF stated;
+    const bool hasViewBox = root->HasAttribute(QStringLiteral("viewBox"));
+    const bool hasStated = hasViewBox ? ReadViewBox(root->Attribute(QStringLiteral("viewBox")), stated)
+                                      : ReadSize(*root, stated);
+    const TKestGraphicsSVGDocumentLists lists{FElementClassList, FElementPatternList, FElementClipPathList, FElementList,
+                                              FDefsList};
+    TKestGraphicsSVGParser parser(lists, baseFolder);
+    try {
+        parser.ParseDocument(*root);
+        TKestGraphicsSVGReferences::Resolve(lists);
+    } catch (...) {
+        Clear();
+        throw;
+    }
+    TRectF bounds(0, 0, 0, 0);
+    if (hasStated)
+        bounds = stated;
+    else
+        parser.Bounds(bounds);
+    SetViewRect(bounds);
+}

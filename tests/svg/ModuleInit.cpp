@@ -1,0 +1,4 @@
+#include "pictures/KestTypes.h"
+
+// Image elements load their pictures through the registered formats.
+void KestTestModuleInit() { KestTypes::RegisterModule(); }
