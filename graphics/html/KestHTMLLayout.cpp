@@ -7,6 +7,7 @@
 #include "graphics/GraphicsFont.h"
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/KestGraphics.h"
+#include "graphics/html/KestHTMLPictures.h"
 #include "graphics/html/KestHTMLReader.h"
 
 #include <QScopeGuard>
@@ -30,7 +31,8 @@ TRectF United(const TRectF& a, const TRectF& b)
 
 TKestHTMLLayout::TKestHTMLLayout(TKestGraphics& canvas, const TKestHTMLDrawInput& input,
                                  TKestHTMLDrawOutput& output)
-    : FCanvas(canvas), FInput(input), FOutput(output), FFont(std::make_unique<TKestGraphicsFont>())
+    : FCanvas(canvas), FInput(input), FOutput(output), FFont(std::make_unique<TKestGraphicsFont>()),
+      FPictures(std::make_unique<TKestHTMLPictures>(input.PictureContainer, input.ImageList))
 {
     TKestGraphicsFont* font = canvas.Font();
     FFont->Assign(font);
@@ -72,24 +74,29 @@ bool TKestHTMLLayout::Run()
         TKestHTMLLineMetrics line;
         line.Align = align;
         line.Indent = indent;
+        line.StartX = rect.Left + LeftMargin(y);
+        line.Available = rect.Right - rect.Left - LeftMargin(y) - RightMargin(y);
         FFinalPass = FInput.MeasureOnly;
-        DrawHTMLLine(reader, rect.Left, y, TKestHTMLPass::Measure, line);
+        DrawHTMLLine(reader, line.StartX, y, TKestHTMLPass::Measure, line);
         // Every line takes something: no markup can make this loop stall.
         if (reader.Pos() == start)
             reader.Advance(1);
         ++FOutput.LineCount;
-        FOutput.Width = std::max(FOutput.Width, line.Width + 2);
+        FOutput.Width = std::max(FOutput.Width, line.StartX - rect.Left + line.Width + RightMargin(y) + 2);
 
-        float x = rect.Left;
-        if (line.Align == 1 && rect.Right - line.Width > rect.Left)
-            x = rect.Right - line.Width;
-        else if (line.Align == 2 && (rect.Right - rect.Left - line.Width) / 2 > 0)
-            x = rect.Left + (rect.Right - rect.Left - line.Width) / 2;
+        // Aligned between the floating pictures beside the line, a picture
+        // that starts on it included.
+        const float left = rect.Left + LeftMargin(y), right = rect.Right - RightMargin(y);
+        float x = left;
+        if (line.Align == 1 && right - line.Width > left)
+            x = right - line.Width;
+        else if (line.Align == 2 && (right - left - line.Width) / 2 > 0)
+            x = left + (right - left - line.Width) / 2;
         x += line.Indent;
         const float height = line.Height + FInput.LineSpacing + line.SuperscriptExtra + line.SubscriptExtra;
 
         if (FInput.MeasureOnly) {
-            HitTestLine(y, y + height, x - rect.Left);
+            HitTestLine(y, line, x - line.StartX);
         } else {
             FState = lineStart;
             FFinalPass = true;
@@ -97,7 +104,7 @@ bool TKestHTMLLayout::Run()
             TKestHTMLLineMetrics drawn = line;
             DrawHTMLLine(lineReader, x, y, FInput.HotSpotCheck ? TKestHTMLPass::HitTest : TKestHTMLPass::Draw,
                          drawn);
-            HitTestLine(y, y + height, 0);
+            HitTestLine(y, line, 0);
         }
         align = line.ParagraphClosed ? 0 : line.Align;
         indent = line.ParagraphClosed ? 0 : line.Indent;
@@ -106,6 +113,8 @@ bool TKestHTMLLayout::Run()
         if (!FInput.MeasureOnly && y > rect.Bottom + 1)
             break;
     }
+    // Floating pictures reach below the text beside them.
+    total = std::max({total, FFloatLeft.Bottom - rect.Top, FFloatRight.Bottom - rect.Top});
     FOutput.Height = total > 0 ? total : TextLineHeight();
     FOutput.LinkCount = FState.LinkCount;
     if (FOutput.HoveredLink > 0 && FOutput.HoveredLink < int(FLinkRects.size()))
@@ -113,16 +122,28 @@ bool TKestHTMLLayout::Run()
     return FOutput.Hit;
 }
 
-void TKestHTMLLayout::HitTestLine(float top, float bottom, float shift)
+TRectF TKestHTMLLayout::ControlBox(float left, float width, float height, bool centered, float lineTop,
+                                   const TKestHTMLLineMetrics& line)
 {
+    const float textTop = lineTop + line.SuperscriptExtra;
+    const float top = centered ? textTop + (line.Height - height) / 2 : textTop + line.Height - height;
+    return TRectF(left, top, left + width, top + height);
+}
+
+void TKestHTMLLayout::HitTestLine(float top, const TKestHTMLLineMetrics& line, float shift)
+{
+    const float bottom =
+        top + line.Height + FInput.LineSpacing + line.SuperscriptExtra + line.SubscriptExtra;
     const float px = float(FInput.PointX), py = float(FInput.PointY);
     const bool inBand = Within(py, top, bottom);
     for (THitItem& item : FHitItems) {
         if (item.Control) {
-            if (item.Hit) {
+            const TRectF box =
+                ControlBox(item.Left + shift, item.Right - item.Left, item.Height, item.Centered, top, line);
+            if (item.Forced || (Within(px, box.Left, box.Right) && Within(py, box.Top, box.Bottom))) {
                 FOutput.Hit = true;
                 FOutput.Anchor = QStringLiteral("ctrl");
-                FOutput.ControlRect = item.ControlRect;
+                FOutput.ControlRect = box;
                 FOutput.ControlID = item.ControlID;
                 FOutput.ControlValue = item.ControlValue;
                 FOutput.ControlType = item.ControlType;

@@ -13,8 +13,10 @@
 
 class TKestGraphics;
 class TKestGraphicsFont;
+class TKestHTMLPictures;
 class TKestHTMLReader;
 class TKestHTMLTag;
+class TPicture;
 
 enum class TKestHTMLPass { Measure, Draw, HitTest };
 
@@ -33,6 +35,14 @@ struct TKestHTMLLineMetrics {
     bool ParagraphClosed = false;
     // Paragraph background of the line, -1 when none.
     TColor Background = TColor(-1);
+    QString BackgroundPicture;
+    // The width the line may fill (the rectangle less floating pictures).
+    float Available = 0;
+    // Where the measured line's items start: after a picture floating left.
+    float StartX = 0;
+    // A picture floating at the side that starts on this line.
+    bool Floating = false;
+    TRectF FloatRect;
 };
 
 class TKestHTMLLayout {
@@ -55,10 +65,22 @@ private:
         int Link = 0;
         QString Target;
         bool Control = false;
-        bool Hit = false;
-        TRectF ControlRect;
+        // A control counted as hit whatever the point (hot-spot check by ID).
+        bool Forced = false;
+        // A control's height; check boxes and radio buttons sit in the
+        // line's middle, other controls on its text bottom.
+        float Height = 0;
+        bool Centered = false;
         QString ControlID, ControlValue, ControlType;
     };
+    // A picture floating at one side: the width it takes from the lines
+    // beside it, down to its bottom.
+    struct TFloatSide {
+        float Margin = 0;
+        float Bottom = 0;
+        bool Active(float y) const { return Margin > 0 && y < Bottom; }
+    };
+    struct TControl;
     struct TLineRun;
 
     void HandleRun(TKestHTMLReader& reader, TLineRun& run);
@@ -73,12 +95,24 @@ private:
     void HandleRule(const TKestHTMLTag& tag, TLineRun& run);
     void HandleParagraph(const TKestHTMLTag& tag, TLineRun& run);
     void HandleBody(const TKestHTMLTag& tag, TLineRun& run);
+    bool HandlePicture(const TKestHTMLTag& tag, TLineRun& run);
+    bool HandleFloatingPicture(TPicture* picture, TSizeF size, bool left, TLineRun& run);
+    bool HandleControl(const TKestHTMLTag& tag, TLineRun& run);
+    void DrawControl(const TControl& control, const TRectF& box);
+    void DrawBackgroundPicture(const QString& source, const TRectF& rect, bool tiled, bool right);
+    // The margins floating pictures take from a line at y.
+    float LeftMargin(float y) const { return FFloatLeft.Active(y) ? FFloatLeft.Margin : 0; }
+    float RightMargin(float y) const { return FFloatRight.Active(y) ? FFloatRight.Margin : 0; }
     void SetTextColor(TColor color);
 
     void DrawRunText(const QString& text, const TRectF& rect);
     void DrawErrorMark(const TRectF& rect);
     void FillArea(const TRectF& rect, TColor color);
-    void HitTestLine(float top, float bottom, float shift);
+    void HitTestLine(float top, const TKestHTMLLineMetrics& line, float shift);
+    // A control's box on a line whose top is lineTop.
+    static TRectF ControlBox(float left, float width, float height, bool centered, float lineTop,
+                             const TKestHTMLLineMetrics& line);
+    void AddLinkItem(const TLineRun& run, float width);
 
     // The canvas font and text colour follow the state.
     void ApplyFont();
@@ -102,6 +136,8 @@ private:
     float FSpaceWidth = -1;
     float FLineHeight = -1;
     std::vector<THitItem> FHitItems;
+    std::unique_ptr<TKestHTMLPictures> FPictures;
+    TFloatSide FFloatLeft, FFloatRight;
     // Per link number (index 0 unused): its runs' rectangles united.
     std::vector<TRectF> FLinkRects;
     bool FFinalPass = false;

@@ -15,17 +15,21 @@
 void TKestHTMLLayout::DrawHTMLLine(TKestHTMLReader& reader, float x, float y, TKestHTMLPass pass,
                                    TKestHTMLLineMetrics& line)
 {
-    TLineRun run{pass, line, x, x + FState.Offset, y};
+    TLineRun run{pass, line, x, x + FState.Offset, y, line.Available};
     if (pass == TKestHTMLPass::Measure) {
         line.Height = TextLineHeight();
         line.Width = 0;
         line.SuperscriptExtra = line.SubscriptExtra = line.PictureOffset = 0;
         line.ParagraphClosed = false;
         line.Background = FState.ParagraphBackground ? FState.ParagraphColor : TColor(-1);
-    } else if (Drawing(pass) && line.Background != TColor(-1)) {
-        FillArea(TRectF(FInput.Rect.Left, y, FInput.Rect.Right, y + run.Bottom() - y + line.SubscriptExtra +
-                                                                     FInput.LineSpacing),
-                 line.Background);
+        line.BackgroundPicture = FState.ParagraphBackground ? FState.ParagraphPicture : QString();
+    } else if (Drawing(pass)) {
+        const TRectF area(FInput.Rect.Left, y, FInput.Rect.Right,
+                          run.Bottom() + line.SubscriptExtra + FInput.LineSpacing);
+        if (line.Background != TColor(-1))
+            FillArea(area, line.Background);
+        if (!line.BackgroundPicture.isEmpty())
+            DrawBackgroundPicture(line.BackgroundPicture, area, true, false);
     }
     while (!reader.AtEnd() && !run.Ended) {
         if (!reader.AtTag()) {
@@ -61,8 +65,7 @@ void TKestHTMLLayout::HandleRun(TKestHTMLReader& reader, TLineRun& run)
     if (measuring && FInput.WordWrap && run.Placed) {
         // A line that has placed something ends before a run that does not
         // fit; a run wider than a whole line then starts the next one.
-        const float available = FInput.Rect.Right - FInput.Rect.Left;
-        if (run.X + size.Width - trailing - run.StartX > available) {
+        if (run.X + size.Width - trailing - run.StartX > run.Available) {
             run.Ended = true;
             return;
         }
@@ -87,17 +90,22 @@ void TKestHTMLLayout::HandleRun(TKestHTMLReader& reader, TLineRun& run)
     }
     if (!measuring && FState.InLink && FState.LinkNumber == FInput.FocusLink + 1)
         FOutput.FocusAnchor = FState.LinkTarget;
-    if (FFinalPass && FState.InLink) {
-        THitItem item;
-        item.Left = run.X;
-        item.Right = run.X + size.Width;
-        item.Link = FState.LinkNumber;
-        item.Target = FState.LinkTarget;
-        FHitItems.push_back(std::move(item));
-    }
+    AddLinkItem(run, size.Width);
     run.X += size.Width;
     run.TrailingSpace = trailing;
     run.Placed = true;
+}
+
+void TKestHTMLLayout::AddLinkItem(const TLineRun& run, float width)
+{
+    if (!FFinalPass || !FState.InLink)
+        return;
+    THitItem item;
+    item.Left = run.X;
+    item.Right = run.X + width;
+    item.Link = FState.LinkNumber;
+    item.Target = FState.LinkTarget;
+    FHitItems.push_back(std::move(item));
 }
 
 void TKestHTMLLayout::DrawRunText(const QString& text, const TRectF& rect)

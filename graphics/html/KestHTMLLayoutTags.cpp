@@ -115,9 +115,13 @@ bool TKestHTMLLayout::HandleOpeningTag(const TKestHTMLTag& tag, TLineRun& run)
             HandleRule(tag, run);
         }
         break;
+    case 'C':
+        return HandleControl(tag, run);
     case 'I':
         if (OneLetter(tag)) {
             FState.Style |= fsItalic;
+        } else if (second == QLatin1Char('M')) {
+            return HandlePicture(tag, run);
         } else if (second == QLatin1Char('N')) {
             const float at = run.StartX + float(tag.NumberAttribute(QLatin1String("X")));
             run.X = std::max(run.X, at);
@@ -342,22 +346,16 @@ void TKestHTMLLayout::HandleParagraph(const TKestHTMLTag& tag, TLineRun& run)
     if (tag.HasAttribute(QLatin1String("INDENT")))
         run.Line.Indent = float(tag.NumberAttribute(QLatin1String("INDENT")));
     const QString background = tag.Attribute(QLatin1String("BGCOLOR"));
-    if (!background.isEmpty() && !tag.HasAttribute(QLatin1String("BGCOLORTO"))) {
+    const bool color = !background.isEmpty() && !tag.HasAttribute(QLatin1String("BGCOLORTO"));
+    const QString picture = tag.Attribute(QLatin1String("BACKGROUND"));
+    if (color || !picture.isEmpty()) {
         FState.ParagraphBackground = true;
-        FState.ParagraphColor = ColorValue(background, FState.ParagraphColor);
+        FState.ParagraphColor = color ? ColorValue(background, TColor(-1)) : TColor(-1);
+        FState.ParagraphPicture = picture;
         FState.ParagraphSavedFill = FState.FillColor;
-        if (run.Pass == TKestHTMLPass::Measure)
+        if (run.Pass == TKestHTMLPass::Measure) {
             run.Line.Background = FState.ParagraphColor;
-    }
-}
-
-void TKestHTMLLayout::HandleBody(const TKestHTMLTag& tag, TLineRun& run)
-{
-    if (!Drawing(run.Pass) || FInput.Selected)
-        return;
-    const QString background = tag.Attribute(QLatin1String("BGCOLOR"));
-    if (!background.isEmpty() && !tag.HasAttribute(QLatin1String("BGCOLORTO"))) {
-        const TRectF& r = FInput.Rect;
-        FillArea(TRectF(r.Left - 2, r.Top, r.Right, r.Bottom), ColorValue(background, FState.FillColor));
+            run.Line.BackgroundPicture = picture;
+        }
     }
 }

@@ -10,6 +10,8 @@ struct TKestHTMLLayout::TLineRun {
     float StartX;
     float X;
     float Top;
+    // The width the line may fill.
+    float Available;
     bool Ended = false;
     // Something was placed: the next item may wrap to a new line.
     bool Placed = false;

@@ -31,7 +31,8 @@ struct TKestHTMLTextState {
     bool ErrorMark = false;
     bool Hidden = false;
     bool ParagraphBackground = false;
-    TColor ParagraphColor = clWhite;
+    TColor ParagraphColor = TColor(-1);
+    QString ParagraphPicture;
     float Offset = 0;
 
     // Restored by closing tags.
