@@ -6,6 +6,7 @@
 
 #include "framework/Rounding.h"
 #include "graphics/GraphicsFont.h"
+#include "graphics/GraphicsPath.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/html/KestHTMLLine.h"
 #include "graphics/html/KestHTMLTag.h"
@@ -123,7 +124,15 @@ void TKestHTMLLayout::DrawControl(const TControl& control, const TRectF& box)
         textBox = TRectF(box.Left + 3, box.Top, box.Right - 3, box.Bottom);
         if (control.Type == QLatin1String("COMBO")) {
             const TRectF arrow(box.Right - 1 - DropDownWidth, box.Top + 1, box.Right - 1, box.Bottom - 1);
-            FCanvas.DrawDropDownButton(arrow, false, focused, true, true, false, scale);
+            // The button with an arrow of its own: the glyph documents need
+            // a picture format the markup cannot count on being there.
+            FCanvas.DrawButton(arrow, false, false, true, false, scale);
+            const float cx = (arrow.Left + arrow.Right) / 2, cy = (arrow.Top + arrow.Bottom) / 2;
+            FCanvas.SetFillKind(gfkSolid);
+            FCanvas.SetFillColor(clBlack);
+            FCanvas.SetStrokeKind(gskNone);
+            FCanvas.DrawPolygon({{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}});
+            FCanvas.SetFillColor(FState.FillColor);
             textBox.Right = arrow.Left - 1;
         } else if (control.Type == QLatin1String("PASSWORD")) {
             text = QString(control.Value.size(), QChar(0x2022));

@@ -153,7 +153,9 @@ bool TKestHTMLLayout::HandleOpeningTag(const TKestHTMLTag& tag, TLineRun& run)
             FState.Style |= fsUnderline;
         } else {
             ++FState.ListLevel;
-            run.Ended = true;
+            // List markup ends a line with something on it; it makes no
+            // empty lines of its own between nested lists.
+            run.Ended = run.Placed;
         }
         break;
     case 'Z':
@@ -198,7 +200,7 @@ void TKestHTMLLayout::HandleClosingTag(const TKestHTMLTag& tag, TLineRun& run)
         FState.Style &= ~TFontStyles(fsItalic);
         break;
     case 'L':
-        run.Ended = true;
+        run.Ended = run.Placed;
         break;
     case 'O':
         FState.Offset = 0;

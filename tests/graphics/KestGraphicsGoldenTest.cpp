@@ -19,6 +19,7 @@
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphicsContext.h"
 #include "pictures/KestBitmap.h"
+#include "support/ImageMismatch.h"
 
 #include <QDir>
 #include <QImage>
@@ -247,21 +248,6 @@ QImage Render(const TGoldenScene& scene, bool native)
     return canvas->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32);
 }
 
-// The share of pixels that differ by more than the tolerance.
-double Mismatch(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return 1;
-    long bad = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            bad += std::abs(qRed(p) - qRed(q)) > ChannelTolerance || std::abs(qGreen(p) - qGreen(q)) > ChannelTolerance ||
-                   std::abs(qBlue(p) - qBlue(q)) > ChannelTolerance || std::abs(qAlpha(p) - qAlpha(q)) > ChannelTolerance;
-        }
-    return double(bad) / (double(a.width()) * a.height());
-}
-
 class TGoldenTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
@@ -282,7 +268,7 @@ TEST_P(TGoldenTest, ScenesMatchTheReviewedPictures)
         const QString file = QString::fromLatin1(scene.Name) + QLatin1Char('_') + backEnd + QStringLiteral(".png");
         const QImage drawn = Render(scene, GetParam());
         const QImage golden(QStringLiteral(KEST_TEST_DATA_DIR "/graphics/golden/") + file);
-        const double mismatch = golden.isNull() ? 1 : Mismatch(drawn, golden.convertToFormat(QImage::Format_ARGB32));
+        const double mismatch = golden.isNull() ? 1 : ImageMismatch(drawn, golden, ChannelTolerance);
         EXPECT_LE(mismatch, PixelShareTolerance) << file.toStdString() << (golden.isNull() ? " missing" : "");
         if (!output.isEmpty() || mismatch > PixelShareTolerance) {
             const QString folder = output.isEmpty() ? QDir::tempPath() + QStringLiteral("/kest-golden") : output;

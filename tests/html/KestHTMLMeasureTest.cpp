@@ -41,7 +41,7 @@ TEST_P(THTMLMeasureTest, MarkupMeasuresAsItsRuns)
         {"entities", "&lt;B&gt;x&amp;&nbsp;y", [](auto& t) { return W(t, "<B>x& y"); }, 1, "<B>x& y"},
         {"nested amp", "a&amp;amp;lt;b", [](auto& t) { return W(t, "a<b"); }, 1, "a<b"},
         {"hash tag", "<#x>y", [](auto& t) { return W(t, "xy"); }, 1, "xy"},
-        {"two list levels", "<UL><UL><LI>x</LI></UL></UL>", [](auto& t) { return 36 + W(t, "x"); }, 4, "x"},
+        {"two list levels", "<UL><UL><LI>x</LI></UL></UL>", [](auto& t) { return 36 + W(t, "x"); }, 2, "x"},
         {"offset", "<OF x=\"50\">x", [](auto& t) { return 50 + W(t, "x"); }, 1, "x"},
         {"indent behind", "abc<IN x=\"1\">d", [](auto& t) { return W(t, "abc") + W(t, "d"); }, 1, "abcd"},
         {"indent ahead", "a<IN x=\"80\">d", [](auto& t) { return 80 + W(t, "d"); }, 1, "ad"},

@@ -1,0 +1,20 @@
+#include "support/ImageMismatch.h"
+
+#include <cstdlib>
+
+double ImageMismatch(const QImage& a, const QImage& b, int channelTolerance)
+{
+    if (a.size() != b.size() || a.isNull())
+        return 1;
+    const QImage p = a.convertToFormat(QImage::Format_ARGB32), q = b.convertToFormat(QImage::Format_ARGB32);
+    const auto differs = [channelTolerance](int x, int y) { return std::abs(x - y) > channelTolerance; };
+    long bad = 0;
+    for (int y = 0; y < p.height(); ++y) {
+        const auto* left = reinterpret_cast<const QRgb*>(p.constScanLine(y));
+        const auto* right = reinterpret_cast<const QRgb*>(q.constScanLine(y));
+        for (int x = 0; x < p.width(); ++x)
+            bad += differs(qRed(left[x]), qRed(right[x])) || differs(qGreen(left[x]), qGreen(right[x])) ||
+                   differs(qBlue(left[x]), qBlue(right[x])) || differs(qAlpha(left[x]), qAlpha(right[x]));
+    }
+    return double(bad) / (double(p.width()) * p.height());
+}
