@@ -10,6 +10,7 @@
 #include "utils/KestUtils.h"
 
 #include <QImage>
+#include <functional>
 #include <gtest/gtest.h>
 
 class THTMLCanvasTest : public ::testing::TestWithParam<bool> {
@@ -39,6 +40,8 @@ public:
         input.Rect = TRectF(0, 0, width, 10000);
         input.MeasureOnly = true;
         input.WordWrap = wordWrap;
+        if (Prepare)
+            Prepare(input);
         TKestHTMLDrawOutput output;
         TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, output);
         return output;
@@ -53,6 +56,8 @@ public:
         input.PointX = x;
         input.PointY = y;
         input.HotSpotCheck = hotSpot;
+        if (Prepare)
+            Prepare(input);
         TKestHTMLDrawOutput output;
         TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, output);
         return output;
@@ -91,6 +96,8 @@ public:
     float Space() { return Run(QStringLiteral("x x")).Width - Run(QStringLiteral("xx")).Width; }
 
     std::unique_ptr<TKestGraphics> Canvas;
+    // Applied to every input Measure and Draw make (picture sources, flags).
+    std::function<void(TKestHTMLDrawInput&)> Prepare;
 };
 
 inline std::string BackEndName(const ::testing::TestParamInfo<bool>& info)
