@@ -173,47 +173,60 @@ void TKestHTMLLayout::ApplyFont()
         FFont->SetStyle(FState.Style);
         FFont->SetColor(FState.TextColor);
         FCanvas.SetFont(FFont.get());
-        FSpaceWidth = -1;
-        FLineHeight = -1;
+        FMeasures = nullptr;
     }
     if (current->Color() != FState.TextColor)
         FCanvas.SetFontColor(FState.TextColor);
+    if (!FMeasures) {
+        const QString key = FState.FontName + QLatin1Char('\n') + QString::number(FState.FontHeight) +
+                            QLatin1Char('\n') + QString::number(int(FState.Style));
+        FMeasures = &FFontMeasures[key];
+    }
 }
 
 TSizeF TKestHTMLLayout::Measure(const QString& text)
 {
     ApplyFont();
+    // Words come back again and again: each is measured once per font.
+    TFontMeasures& measures = *FMeasures;
+    const auto known = measures.Sizes.constFind(text);
+    if (known != measures.Sizes.constEnd())
+        return *known;
     // The drawing library leaves trailing spaces out of a text's width;
     // they count here, or words drawn as separate runs would touch.
     qsizetype core = text.size();
     while (core > 0 && text.at(core - 1) == QLatin1Char(' '))
         --core;
+    TSizeF size;
     if (core == text.size()) {
         const TRectF r = FCanvas.CalculateText(text, MeasureRect, false, false);
-        return TSizeF(r.Width(), r.Height());
+        size = TSizeF(r.Width(), r.Height());
+    } else if (core == 0) {
+        size = TSizeF(float(text.size()) * SpaceWidth(), TextLineHeight());
+    } else {
+        size = Measure(text.left(core));
+        size.Width += float(text.size() - core) * SpaceWidth();
     }
-    const float spaces = float(text.size() - core) * SpaceWidth();
-    if (core == 0)
-        return TSizeF(spaces, TextLineHeight());
-    TSizeF size = Measure(text.left(core));
-    size.Width += spaces;
+    // Measuring the space and the line height may have added entries;
+    // the font, and so the table, is still the same.
+    FMeasures->Sizes.insert(text, size);
     return size;
 }
 
 float TKestHTMLLayout::TextLineHeight()
 {
     ApplyFont();
-    if (FLineHeight < 0)
-        FLineHeight = Measure(QStringLiteral("gh")).Height;
-    return FLineHeight;
+    if (FMeasures->LineHeight < 0)
+        FMeasures->LineHeight = Measure(QStringLiteral("gh")).Height;
+    return FMeasures->LineHeight;
 }
 
 float TKestHTMLLayout::SpaceWidth()
 {
     ApplyFont();
-    if (FSpaceWidth < 0) {
+    if (FMeasures->SpaceWidth < 0) {
         // A space between two letters, as it stands between words.
-        FSpaceWidth = Measure(QStringLiteral("x x")).Width - Measure(QStringLiteral("xx")).Width;
+        FMeasures->SpaceWidth = Measure(QStringLiteral("x x")).Width - Measure(QStringLiteral("xx")).Width;
     }
-    return FSpaceWidth;
+    return FMeasures->SpaceWidth;
 }

@@ -7,7 +7,9 @@
 #include "graphics/html/KestHTMLDrawRecords.h"
 #include "graphics/html/KestHTMLTextState.h"
 
+#include <QHash>
 #include <QString>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -106,6 +108,9 @@ private:
     void SetTextColor(TColor color);
 
     void DrawRunText(const QString& text, const TRectF& rect);
+    // Queues a run to draw after the ones before it on the line.
+    void QueueRun(TLineRun& run, const QString& text, const TRectF& rect);
+    void FlushRuns(TLineRun& run);
     void DrawErrorMark(const TRectF& rect);
     void FillArea(const TRectF& rect, TColor color);
     void HitTestLine(float top, const TKestHTMLLineMetrics& line, float shift);
@@ -133,8 +138,16 @@ private:
     TKestHTMLTextState FStart;
     std::unique_ptr<TKestGraphicsFont> FFont;
     bool FFontValid = false;
-    float FSpaceWidth = -1;
-    float FLineHeight = -1;
+    // What was measured in one font (name, height and style): run sizes,
+    // the space between words and the height of a text line.
+    struct TFontMeasures {
+        QHash<QString, TSizeF> Sizes;
+        float SpaceWidth = -1;
+        float LineHeight = -1;
+    };
+    std::map<QString, TFontMeasures> FFontMeasures;
+    // The current font's, or none until the next ApplyFont.
+    TFontMeasures* FMeasures = nullptr;
     std::vector<THitItem> FHitItems;
     std::unique_ptr<TKestHTMLPictures> FPictures;
     TFloatSide FFloatLeft, FFloatRight;

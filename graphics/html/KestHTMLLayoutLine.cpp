@@ -11,6 +11,7 @@
 #include "graphics/html/KestHTMLTag.h"
 
 #include <algorithm>
+#include <cmath>
 
 void TKestHTMLLayout::DrawHTMLLine(TKestHTMLReader& reader, float x, float y, TKestHTMLPass pass,
                                    TKestHTMLLineMetrics& line)
@@ -36,6 +37,7 @@ void TKestHTMLLayout::DrawHTMLLine(TKestHTMLReader& reader, float x, float y, TK
             HandleRun(reader, run);
             continue;
         }
+        FlushRuns(run);
         const qsizetype before = reader.Pos();
         const QStringView text = reader.ReadTag();
         if (text.isEmpty())
@@ -45,6 +47,7 @@ void TKestHTMLLayout::DrawHTMLLine(TKestHTMLReader& reader, float x, float y, TK
             run.Ended = true;
         }
     }
+    FlushRuns(run);
     if (pass == TKestHTMLPass::Measure)
         line.Width = std::max(0.0f, run.X - run.StartX - run.TrailingSpace);
 }
@@ -86,7 +89,7 @@ void TKestHTMLLayout::HandleRun(TKestHTMLReader& reader, TLineRun& run)
             bottom += line.SubscriptExtra;
         if (FState.Superscript)
             bottom -= line.SuperscriptExtra;
-        DrawRunText(text, TRectF(run.X, bottom - size.Height, run.X + size.Width, bottom));
+        QueueRun(run, text, TRectF(run.X, bottom - size.Height, run.X + size.Width, bottom));
     }
     if (!measuring && FState.InLink && FState.LinkNumber == FInput.FocusLink + 1)
         FOutput.FocusAnchor = FState.LinkTarget;
@@ -106,6 +109,28 @@ void TKestHTMLLayout::AddLinkItem(const TLineRun& run, float width)
     item.Link = FState.LinkNumber;
     item.Target = FState.LinkTarget;
     FHitItems.push_back(std::move(item));
+}
+
+void TKestHTMLLayout::QueueRun(TLineRun& run, const QString& text, const TRectF& rect)
+{
+    const TRectF& last = run.PendingRect;
+    if (!run.PendingText.isEmpty() && std::abs(last.Right - rect.Left) < 0.01f && last.Top == rect.Top &&
+        last.Bottom == rect.Bottom) {
+        run.PendingText += text;
+        run.PendingRect.Right = rect.Right;
+        return;
+    }
+    FlushRuns(run);
+    run.PendingText = text;
+    run.PendingRect = rect;
+}
+
+void TKestHTMLLayout::FlushRuns(TLineRun& run)
+{
+    if (run.PendingText.isEmpty())
+        return;
+    DrawRunText(run.PendingText, run.PendingRect);
+    run.PendingText.clear();
 }
 
 void TKestHTMLLayout::DrawRunText(const QString& text, const TRectF& rect)

@@ -19,9 +19,8 @@
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphicsContext.h"
 #include "pictures/KestBitmap.h"
-#include "support/ImageMismatch.h"
+#include "support/ReviewedPicture.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <functional>
@@ -263,18 +262,10 @@ protected:
 TEST_P(TGoldenTest, ScenesMatchTheReviewedPictures)
 {
     const QString backEnd = GetParam() ? QStringLiteral("native") : QStringLiteral("general");
-    const QString output = qEnvironmentVariable("KEST_GOLDEN_OUTPUT");
     for (const TGoldenScene& scene : Scenes) {
         const QString file = QString::fromLatin1(scene.Name) + QLatin1Char('_') + backEnd + QStringLiteral(".png");
-        const QImage drawn = Render(scene, GetParam());
-        const QImage golden(QStringLiteral(KEST_TEST_DATA_DIR "/graphics/golden/") + file);
-        const double mismatch = golden.isNull() ? 1 : ImageMismatch(drawn, golden, ChannelTolerance);
-        EXPECT_LE(mismatch, PixelShareTolerance) << file.toStdString() << (golden.isNull() ? " missing" : "");
-        if (!output.isEmpty() || mismatch > PixelShareTolerance) {
-            const QString folder = output.isEmpty() ? QDir::tempPath() + QStringLiteral("/kest-golden") : output;
-            QDir().mkpath(folder);
-            drawn.save(folder + QLatin1Char('/') + file);
-        }
+        ExpectMatchesReviewed(Render(scene, GetParam()), QStringLiteral(KEST_TEST_DATA_DIR "/graphics/golden/") + file,
+                              {ChannelTolerance, PixelShareTolerance});
     }
 }
 

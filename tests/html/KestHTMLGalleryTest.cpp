@@ -4,16 +4,13 @@
 // channel differs by more than 40; a sample matches when at most 0.5% of
 // its pixels do not, so anti-aliasing and hinting may move a little, but a
 // word, picture or colour that moves or changes does not pass.
-//
-// KEST_GOLDEN_OUTPUT=<folder> writes what was drawn there (to look at, or
-// to review as the new reference); a failing sample is written there too.
+// KEST_GOLDEN_OUTPUT=<folder> writes what was drawn there.
 
 #include "KestHTMLTestCanvas.h"
 #include "KestHTMLTestPictures.h"
 #include "graphics/GraphicsDefaultColors.h"
-#include "support/ImageMismatch.h"
+#include "support/ReviewedPicture.h"
 
-#include <QDir>
 #include <functional>
 
 namespace {
@@ -170,18 +167,10 @@ protected:
 TEST_P(THTMLGalleryTest, SamplesMatchTheReviewedPictures)
 {
     const QString backEnd = GetParam() ? QStringLiteral("native") : QStringLiteral("general");
-    const QString output = qEnvironmentVariable("KEST_GOLDEN_OUTPUT");
     for (const TGallerySample& sample : Samples()) {
         const QString file = QString::fromLatin1(sample.Name) + QLatin1Char('_') + backEnd + QStringLiteral(".png");
-        const QImage drawn = Render(sample);
-        const QImage golden(QStringLiteral(KEST_TEST_DATA_DIR "/html/gallery/") + file);
-        const double mismatch = golden.isNull() ? 1 : ImageMismatch(drawn, golden, ChannelTolerance);
-        EXPECT_LE(mismatch, PixelShareTolerance) << file.toStdString() << (golden.isNull() ? " missing" : "");
-        if (!output.isEmpty() || mismatch > PixelShareTolerance) {
-            const QString folder = output.isEmpty() ? QDir::tempPath() + QStringLiteral("/kest-golden") : output;
-            QDir().mkpath(folder);
-            drawn.save(folder + QLatin1Char('/') + file);
-        }
+        ExpectMatchesReviewed(Render(sample), QStringLiteral(KEST_TEST_DATA_DIR "/html/gallery/") + file,
+                              {ChannelTolerance, PixelShareTolerance});
     }
 }
 

@@ -1,6 +1,9 @@
-#include "support/ImageMismatch.h"
+#include "support/ReviewedPicture.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 double ImageMismatch(const QImage& a, const QImage& b, int channelTolerance)
 {
@@ -17,4 +20,18 @@ double ImageMismatch(const QImage& a, const QImage& b, int channelTolerance)
                    differs(qBlue(left[x]), qBlue(right[x])) || differs(qAlpha(left[x]), qAlpha(right[x]));
     }
     return double(bad) / (double(p.width()) * p.height());
+}
+
+void ExpectMatchesReviewed(const QImage& drawn, const QString& reviewedPath, TPictureTolerance tolerance)
+{
+    const QImage reviewed(reviewedPath);
+    const QString file = QFileInfo(reviewedPath).fileName();
+    const double mismatch = reviewed.isNull() ? 1 : ImageMismatch(drawn, reviewed, tolerance.Channel);
+    EXPECT_LE(mismatch, tolerance.Share) << file.toStdString() << (reviewed.isNull() ? " missing" : "");
+    const QString output = qEnvironmentVariable("KEST_GOLDEN_OUTPUT");
+    if (!output.isEmpty() || mismatch > tolerance.Share) {
+        const QString folder = output.isEmpty() ? QDir::tempPath() + QStringLiteral("/kest-golden") : output;
+        QDir().mkpath(folder);
+        drawn.save(folder + QLatin1Char('/') + file);
+    }
 }
