@@ -53,8 +53,8 @@ PY
     seeds=()
     flags=(-max_len=4096 -timeout=10 -rss_limit_mb=2048)
     ;;
-  fuzz_svg_path_data|fuzz_svg_transform|fuzz_svg_color)
-    # Attribute values; a slow input is a finding.
+  fuzz_color_text|fuzz_svg_path_data|fuzz_svg_transform|fuzz_svg_color)
+    # Short texts (colours, formats, attribute values); a slow input is a finding.
     seeds=()
     flags=(-max_len=4096 -timeout=10)
     ;;

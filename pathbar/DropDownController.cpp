@@ -330,12 +330,17 @@ void TDropDownController::DropDownButtonMouseDown()
 
 void TDropDownController::ListBoxClick()
 {
-    if (!FListBox)
-        return;
-    TKestTreeNode* node = FListBox->NodeAt(FListBox->ItemIndex());
-    // The window goes first: the choice may list a large folder.
-    CloseDropDown();
-    ClickChoice(node);
+    if (FListBox)
+        ClickChoice(CloseWithChoice(FListBox, &TDropDownController::CloseDropDown));
+}
+
+TKestTreeNode* TDropDownController::CloseWithChoice(TExplorerTreeviewListBox* list,
+                                                    void (TDropDownController::*close)())
+{
+    Q_ASSERT(list);
+    TKestTreeNode* node = list->NodeAt(list->ItemIndex());
+    (this->*close)();
+    return node;
 }
 
 void TDropDownController::ListKeyDown(int& key)
@@ -361,9 +366,7 @@ void TDropDownController::ListKeyPress(QChar& key)
     if (!FListBox || (key != u'\r' && key != u'\n'))
         return;
     key = QChar();
-    TKestTreeNode* node = FListBox->NodeAt(FListBox->ItemIndex());
-    CloseDropDown();
-    EnterChoice(node);
+    EnterChoice(CloseWithChoice(FListBox, &TDropDownController::CloseDropDown));
 }
 
 void TDropDownController::DropFormDeactivate(QObject* sender)
@@ -469,12 +472,8 @@ void TDropDownController::CloseAutoCompleteList() { ForgetDropForm(FAutoComForm,
 
 void TDropDownController::AutoCompleteListClick()
 {
-    if (!FAutoComListBox)
-        return;
-    TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
-    // The window goes first: the choice may list a large folder.
-    CloseAutoCompleteList();
-    ClickChoice(node);
+    if (FAutoComListBox)
+        ClickChoice(CloseWithChoice(FAutoComListBox, &TDropDownController::CloseAutoCompleteList));
 }
 
 void TDropDownController::AutoCompleteKeyPress(QChar& key)
@@ -488,9 +487,7 @@ void TDropDownController::AutoCompleteKeyPress(QChar& key)
         FOwner.FocusAndSelectAll();
     } else if (key == u'\r' || key == u'\n') {
         key = QChar();
-        TKestTreeNode* node = FAutoComListBox->NodeAt(FAutoComListBox->ItemIndex());
-        CloseAutoCompleteList();
-        EnterChoice(node);
+        EnterChoice(CloseWithChoice(FAutoComListBox, &TDropDownController::CloseAutoCompleteList));
     }
 }
 

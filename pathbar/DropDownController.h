@@ -92,6 +92,10 @@ private:
     // its full path shown; then the focus comes back with all text selected.
     void ClickChoice(TKestTreeNode* node);
     void EnterChoice(TKestTreeNode* node);
+    // The node of the open list's chosen row, read as the list's window
+    // closes: the window goes before the choice is acted on, since the
+    // choice may list a large folder.
+    TKestTreeNode* CloseWithChoice(TExplorerTreeviewListBox* list, void (TDropDownController::*close)());
 
     void FilterAutoCompleteList();
     // The auto-complete list changed while its window is open.

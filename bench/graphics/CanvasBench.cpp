@@ -1,129 +1,79 @@
-// What a user waits for when a canvas paints: a scene of mixed shapes and
-// as many DrawText calls (1,000, 3,000 and 10,000 of each), and rows of
+// What a user waits for when a canvas paints: a fresh 1,024 x 768 bitmap
+// canvas, one scene, the scene ended, as a window repaint does. The scene
+// is n shapes, n texts or both (the items of SceneItems.h), and rows of
 // control parts (100, 300 and 1,000), through the canvas on each back-end,
-// beside plain QPainter drawing the same on a surface of the same size in
-// the same run. Each iteration paints one scene on a fresh 1024 x 768
-// bitmap canvas, as a window repaint does.
+// beside plain QPainter painting the same on a QImage of the same size in
+// the same run.
 
-#include "graphics/KestGraphics.h"
+#include "SceneItems.h"
 
-#include "framework/Bitmap.h"
-#include "graphics/GraphicsFill.h"
 #include "graphics/GraphicsStroke.h"
-#include "graphics/KestGraphicsContext.h"
+#include "graphics/KestGraphics.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QPolygonF>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int SceneWidth = 1024, SceneHeight = 768;
 
-// Where the i-th item of a scene goes: cells of 32 x 24 in rows.
-QRectF Cell(int i)
-{
-    const int columns = SceneWidth / 32, rows = SceneHeight / 24;
-    const int c = i % columns, r = (i / columns) % rows;
-    return QRectF(c * 32 + 2, r * 24 + 2, 28, 20);
-}
+enum TScenePart { spShapes = 1, spTexts = 2, spBoth = 3 };
 
-TRectF CellF(int i)
-{
-    const QRectF r = Cell(i);
-    return TRectF(float(r.left()), float(r.top()), float(r.right()), float(r.bottom()));
-}
-
-const TColor Colors[] = {0x3C7FB1, 0x2DB34A, 0x1A1AD0, 0x808080, 0xB48246};
-
-bool BackEndBuiltIn(bool native)
-{
-    const TKestGraphicsContextClasses& classes = KestGraphicsContextClasses();
-    return native ? classes.Native != nullptr : classes.General != nullptr;
-}
-
-void CanvasScene(benchmark::State& state, bool native)
+void CanvasScene(benchmark::State& state, bool native, int parts)
 {
     if (!BackEndBuiltIn(native)) {
         state.SkipWithError("back-end not built in");
         return;
     }
-    const int count = int(state.range(0));
+    const std::vector<TSceneItem> items = SceneItems(int(state.range(0)), SceneWidth, SceneHeight);
     for (auto _ : state) {
         std::unique_ptr<TKestGraphics> canvas = TKestGraphics::CreateBitmapCanvas(SceneWidth, SceneHeight, native);
         canvas->BeginScene();
         canvas->Stroke()->SetColor(0x202020);
-        for (int i = 0; i < count; ++i) {
-            const TRectF r = CellF(i);
-            canvas->SetFillColor(Colors[i % 5]);
-            switch (i % 5) {
-            case 0:
-                canvas->DrawRectangle(r);
-                break;
-            case 1:
-                canvas->DrawEllipse(r);
-                break;
-            case 2:
-                canvas->DrawRoundRectangle(r, 4);
-                break;
-            case 3:
-                canvas->DrawLine(TPointF(r.Left, r.Top), TPointF(r.Right, r.Bottom));
-                break;
-            default:
-                canvas->DrawPolygon({{r.Left, r.Bottom}, {(r.Left + r.Right) / 2, r.Top}, {r.Right, r.Bottom}});
-                break;
-            }
-        }
-        for (int i = 0; i < count; ++i)
-            canvas->DrawText(CellF(i), QStringLiteral("Text"), false, gtaLeading, gtaLeading, gttNone, 0, -1, -1,
-                             false);
+        SetSceneFont(*canvas);
+        if (parts & spShapes)
+            for (const TSceneItem& item : items)
+                DrawShape(*canvas, item);
+        if (parts & spTexts)
+            for (const TSceneItem& item : items)
+                DrawItemText(*canvas, item);
         canvas->EndScene();
         benchmark::DoNotOptimize(canvas->Canvas());
     }
-    state.SetItemsProcessed(state.iterations() * count * 2);
+    state.SetItemsProcessed(state.iterations() * int64_t(items.size()) * (parts == spBoth ? 2 : 1));
 }
 
-void BM_CanvasScene_Native(benchmark::State& state) { CanvasScene(state, true); }
-void BM_CanvasScene_General(benchmark::State& state) { CanvasScene(state, false); }
-
-void BM_CanvasScene_QPainter(benchmark::State& state)
+void QPainterScene(benchmark::State& state, int parts)
 {
-    const int count = int(state.range(0));
+    const std::vector<TSceneItem> items = SceneItems(int(state.range(0)), SceneWidth, SceneHeight);
     for (auto _ : state) {
         QImage image(SceneWidth, SceneHeight, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         painter.setPen(QColor(0x20, 0x20, 0x20));
-        for (int i = 0; i < count; ++i) {
-            const QRectF r = Cell(i);
-            painter.setBrush(ColorToQColor(Colors[i % 5]));
-            switch (i % 5) {
-            case 0:
-                painter.drawRect(r);
-                break;
-            case 1:
-                painter.drawEllipse(r);
-                break;
-            case 2:
-                painter.drawRoundedRect(r, 4, 4);
-                break;
-            case 3:
-                painter.drawLine(r.topLeft(), r.bottomRight());
-                break;
-            default:
-                painter.drawPolygon(
-                    QPolygonF{{r.left(), r.bottom()}, {r.center().x(), r.top()}, {r.right(), r.bottom()}});
-                break;
-            }
-        }
-        for (int i = 0; i < count; ++i)
-            painter.drawText(Cell(i), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Text"));
+        SetSceneFont(painter);
+        if (parts & spShapes)
+            for (const TSceneItem& item : items)
+                DrawShape(painter, item);
+        if (parts & spTexts)
+            for (const TSceneItem& item : items)
+                DrawItemText(painter, item);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.SetItemsProcessed(state.iterations() * count * 2);
+    state.SetItemsProcessed(state.iterations() * int64_t(items.size()) * (parts == spBoth ? 2 : 1));
 }
+
+void BM_CanvasScene_Native(benchmark::State& state) { CanvasScene(state, true, spBoth); }
+void BM_CanvasScene_General(benchmark::State& state) { CanvasScene(state, false, spBoth); }
+void BM_CanvasScene_QPainter(benchmark::State& state) { QPainterScene(state, spBoth); }
+void BM_CanvasShapes_Native(benchmark::State& state) { CanvasScene(state, true, spShapes); }
+void BM_CanvasShapes_General(benchmark::State& state) { CanvasScene(state, false, spShapes); }
+void BM_CanvasShapes_QPainter(benchmark::State& state) { QPainterScene(state, spShapes); }
+void BM_CanvasTexts_Native(benchmark::State& state) { CanvasScene(state, true, spTexts); }
+void BM_CanvasTexts_General(benchmark::State& state) { CanvasScene(state, false, spTexts); }
+void BM_CanvasTexts_QPainter(benchmark::State& state) { QPainterScene(state, spTexts); }
 
 void ControlParts(benchmark::State& state, bool native)
 {
@@ -132,12 +82,13 @@ void ControlParts(benchmark::State& state, bool native)
         return;
     }
     const int count = int(state.range(0));
+    const std::vector<TSceneItem> cells = SceneItems(count, SceneWidth, SceneHeight);
     TKestGraphics::SetDefaultGraphicColors();
     for (auto _ : state) {
         std::unique_ptr<TKestGraphics> canvas = TKestGraphics::CreateBitmapCanvas(SceneWidth, SceneHeight, native);
         canvas->BeginScene();
         for (int i = 0; i < count; ++i) {
-            const TRectF r = CellF(i);
+            const TRectF& r = cells[size_t(i)].Rect;
             const bool on = (i / 8) % 2 == 0;
             switch (i % 8) {
             case 0:
@@ -180,13 +131,14 @@ void BM_ControlParts_General(benchmark::State& state) { ControlParts(state, fals
 void BM_ControlParts_QPainter(benchmark::State& state)
 {
     const int count = int(state.range(0));
+    const std::vector<TSceneItem> cells = SceneItems(count, SceneWidth, SceneHeight);
     const QColor border(0xA9, 0xA9, 0xA9), face(0xE1, 0xE1, 0xE1), glyph(Qt::black);
     for (auto _ : state) {
         QImage image(SceneWidth, SceneHeight, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         for (int i = 0; i < count; ++i) {
-            const QRectF r = Cell(i);
+            const QRectF r = ToQRectF(cells[size_t(i)].Rect);
             const QRectF inner = r.adjusted(1, 1, -1, -1);
             switch (i % 8) {
             case 5:
@@ -233,6 +185,12 @@ void BM_ControlParts_QPainter(benchmark::State& state)
 BENCHMARK(BM_CanvasScene_Native)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasScene_General)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasScene_QPainter)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasShapes_Native)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasShapes_General)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasShapes_QPainter)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasTexts_Native)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasTexts_General)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasTexts_QPainter)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ControlParts_Native)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ControlParts_General)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ControlParts_QPainter)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMillisecond);
