@@ -4,6 +4,7 @@
 #include "app/Form2.h"
 #include "framework/Application.h"
 #include "framework/TypeInfo.h"
+#include "graphics/svg/KestGraphicsSVGModule.h"
 #include "pathbar/KestExplorerTreeview.h"
 #include "pictures/KestTypes.h"
 #include "styles/StylesModule.h"
@@ -14,6 +15,7 @@ void RegisterModules()
 {
     KestStyles::RegisterModule();
     KestTypes::RegisterModule();
+    KestGraphicsSVGModule::RegisterModule();
     TCustomExplorerTreeview::RegisterModule();
     TypeInfo::RegisterClass<TForm1>();
     TypeInfo::RegisterClass<TForm2>();

@@ -18,6 +18,8 @@ class TFont : public QObject, public TPersistent {
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(QString Name READ Name WRITE SetName)
     Q_PROPERTY(KestEnums::TFontStyles Style READ Style WRITE SetStyle)
+    // The height in points; stored layouts keep the height alone.
+    Q_PROPERTY(int Size READ Size WRITE SetSize STORED false)
 
 public:
     explicit TFont(QObject* parent = nullptr);

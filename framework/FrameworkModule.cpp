@@ -7,6 +7,7 @@
 #include "framework/Frame.h"
 #include "framework/ImageList.h"
 #include "framework/Menus.h"
+#include "framework/Strings.h"
 #include "framework/TypeInfo.h"
 
 #include <QPointer>
@@ -17,6 +18,8 @@ namespace {
 
 void RegisterClasses()
 {
+    TypeInfo::RegisterObjectClass<TFont>();
+    TypeInfo::RegisterObjectClass<TStrings>();
     TypeInfo::RegisterClass<TButton>();
     TypeInfo::RegisterClass<TForm>();
     TypeInfo::RegisterClass<TImageList>();

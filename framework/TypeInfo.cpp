@@ -20,6 +20,7 @@ struct EventType {
 
 struct Registry {
     QHash<QString, std::pair<const QMetaObject*, TComponentFactory>> classes;
+    QHash<QString, std::pair<const QMetaObject*, TObjectFactory>> objectClasses;
     QHash<int, EventType> events;
 };
 
@@ -82,6 +83,13 @@ bool IsObjectProperty(const QMetaProperty& property)
 QObject* ReadObject(const QObject* object, const QMetaProperty& property)
 {
     return property.read(object).value<QObject*>();
+}
+
+QVariant ObjectVariant(const QMetaProperty& property, QObject* value)
+{
+    // The Qt object is the first base of every published class, so the
+    // pointer needs no adjustment.
+    return QVariant(property.metaType(), &value);
 }
 
 bool IsStored(const QObject* object, const QMetaProperty& property)
@@ -268,6 +276,45 @@ const QMetaObject* FindClass(const QString& name)
 {
     auto it = Reg().classes.constFind(name.toLower());
     return it == Reg().classes.constEnd() ? nullptr : it->first;
+}
+
+const QMetaObject* FindAnyClass(const QString& name)
+{
+    if (const QMetaObject* component = FindClass(name))
+        return component;
+    auto object = Reg().objectClasses.constFind(name.toLower());
+    return object == Reg().objectClasses.constEnd() ? nullptr : object->first;
+}
+
+void RegisterObjectClass(const QMetaObject* meta, TObjectFactory factory)
+{
+    Reg().objectClasses.insert(TypeName(meta).toLower(), {meta, std::move(factory)});
+}
+
+bool IsRegisteredComponent(const QMetaObject* meta)
+{
+    auto it = Reg().classes.constFind(QString::fromLatin1(meta->className()).toLower());
+    return it != Reg().classes.constEnd() && it->first == meta;
+}
+
+std::unique_ptr<QObject> CreateInstance(const QMetaObject* meta)
+{
+    const QString key = TypeName(meta).toLower();
+    if (auto it = Reg().classes.constFind(key); it != Reg().classes.constEnd() && it->first == meta) {
+        TComponent* component = it->second(nullptr);
+        return std::unique_ptr<QObject>(component ? component->Object() : nullptr);
+    }
+    if (auto it = Reg().objectClasses.constFind(key); it != Reg().objectClasses.constEnd() && it->first == meta)
+        return std::unique_ptr<QObject>(it->second());
+    return nullptr;
+}
+
+QString TypeName(const QMetaObject* meta)
+{
+    for (int i = meta->classInfoOffset(); i < meta->classInfoCount(); ++i)
+        if (qstrcmp(meta->classInfo(i).name(), "TypeName") == 0)
+            return QString::fromLatin1(meta->classInfo(i).value());
+    return QString::fromLatin1(meta->className());
 }
 
 TComponent* CreateComponent(const QString& className, TComponent* owner)

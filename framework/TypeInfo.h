@@ -19,6 +19,8 @@
 #include <QMetaProperty>
 #include <QVariant>
 #include <functional>
+#include <memory>
+#include <type_traits>
 #include <optional>
 #include <vector>
 
@@ -37,6 +39,9 @@ std::optional<TLayoutValue> DeclaredDefault(const QMetaObject* meta, const char*
 // The persistent sub-object or component a pointer-typed property holds.
 bool IsObjectProperty(const QMetaProperty& property);
 QObject* ReadObject(const QObject* object, const QMetaProperty& property);
+// A value for an object property: the object (or none) as the pointer type
+// the property declares.
+QVariant ObjectVariant(const QMetaProperty& property, QObject* value);
 
 // Conversion between stored values and property values. ToPropertyValue
 // returns an invalid QVariant and sets error when the value does not fit.
@@ -51,8 +56,35 @@ void RegisterClass()
 {
     RegisterClass(&T::staticMetaObject, [](TComponent* owner) -> TComponent* { return new T(owner); });
 }
+// A registered component class (what stored layouts may name).
 const QMetaObject* FindClass(const QString& name);
 TComponent* CreateComponent(const QString& className, TComponent* owner);
+
+// Classes that are not components (value objects, collection items, lists)
+// are registered with a factory of their own, so that a stored document can
+// name them; a collection item is made outside any collection.
+using TObjectFactory = std::function<QObject*()>;
+void RegisterObjectClass(const QMetaObject* meta, TObjectFactory factory);
+template <typename T>
+void RegisterObjectClass()
+{
+    if constexpr (std::is_constructible_v<T>)
+        RegisterObjectClass(&T::staticMetaObject, [] { return static_cast<QObject*>(new T()); });
+    else
+        RegisterObjectClass(&T::staticMetaObject, [] { return static_cast<QObject*>(new T(nullptr)); });
+}
+// A registered class of either kind.
+const QMetaObject* FindAnyClass(const QString& name);
+// Whether the class was registered as a component.
+bool IsRegisteredComponent(const QMetaObject* meta);
+// A new instance of a registered class (a component without owner), or
+// none when the class is not registered.
+std::unique_ptr<QObject> CreateInstance(const QMetaObject* meta);
+
+// The name a class is known by in stored documents: its own
+// Q_CLASSINFO("TypeName", ...) when it declares one (generic containers
+// are named like "TList<System.string>"), otherwise its class name.
+QString TypeName(const QMetaObject* meta);
 
 // Event binders, per event type. A handler method takes the event's
 // parameters, references as pointers; the binder is given only a method whose

@@ -74,6 +74,17 @@ PY
     seeds=()
     flags=(-max_len=16384 -timeout=5 -dict="$root/fuzz/html.dict")
     ;;
+  fuzz_json_reader|fuzz_json_roundtrip)
+    # The conformance documents the tests read; a slow input is a finding.
+    seeds=("$root/tests/data/json")
+    flags=(-max_len=65536 -timeout=10)
+    ;;
+  fuzz_persistence)
+    # Documents of the fixture graph, the first byte choosing type key,
+    # root object and reading into a new object.
+    seeds=("$root/fuzz/seeds/persistence")
+    flags=(-max_len=65536 -timeout=10)
+    ;;
   *)
     echo "unknown target $target" >&2; exit 2 ;;
 esac

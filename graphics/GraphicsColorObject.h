@@ -1,11 +1,12 @@
 #pragma once
 // The value object of each entry of the colour-name list.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Color.h"
 
 #include <QObject>
 
-class TKestGraphicsColorObject : public QObject {
+class TKestGraphicsColorObject : public QObject, public TKestJSONMethods {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TColor Color READ Color WRITE SetColor)

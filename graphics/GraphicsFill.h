@@ -2,6 +2,7 @@
 // The fill: solid colour, two-colour gradient (with an optional mirror
 // half), gradient of stops, or texture picture.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Color.h"
 #include "framework/FloatGeometry.h"
 #include "framework/Persistent.h"
@@ -15,7 +16,10 @@
 #include <QObject>
 #include <memory>
 
-class TKestCustomGraphicsFill : public QObject, public TPersistent, public TKestGraphicsChangeNotifier {
+class TKestCustomGraphicsFill : public QObject,
+                                public TPersistent,
+                                public TKestGraphicsChangeNotifier,
+                                public TKestJSONMethods {
     Q_OBJECT
 
 public:

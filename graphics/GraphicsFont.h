@@ -2,10 +2,11 @@
 // The font of the graphics library: the framework font with the change
 // pattern of the other value objects.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Font.h"
 #include "graphics/GraphicsChangeNotifier.h"
 
-class TKestGraphicsFont : public TFont, public TKestGraphicsChangeNotifier {
+class TKestGraphicsFont : public TFont, public TKestGraphicsChangeNotifier, public TKestJSONMethods {
     Q_OBJECT
 
 public:

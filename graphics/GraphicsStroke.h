@@ -1,6 +1,7 @@
 #pragma once
 // The stroke: kind, colour, width and opacity of lines and outlines.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Color.h"
 #include "framework/Persistent.h"
 #include "graphics/GraphicsChangeNotifier.h"
@@ -8,7 +9,10 @@
 
 #include <QObject>
 
-class TKestCustomGraphicsStroke : public QObject, public TPersistent, public TKestGraphicsChangeNotifier {
+class TKestCustomGraphicsStroke : public QObject,
+                                  public TPersistent,
+                                  public TKestGraphicsChangeNotifier,
+                                  public TKestJSONMethods {
     Q_OBJECT
 
 public:

@@ -9,6 +9,7 @@
 // Float forms are the cores; integer forms convert and call them. The
 // operation groups live in files of their own (KestGraphics*.cpp).
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Color.h"
 #include "framework/Enums.h"
 #include "framework/FloatGeometry.h"
@@ -45,7 +46,7 @@ struct TKestGraphicsControlData {
     QString Type;
 };
 
-class TKestGraphics : public QObject {
+class TKestGraphics : public QObject, public TKestJSONMethods {
     Q_OBJECT
 
 public:

@@ -7,6 +7,7 @@
 // Virtual operations are declared in the order the stored interface gives
 // them. Angles are in degrees; positive angles turn clockwise on screen.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/FloatGeometry.h"
 #include "framework/Color.h"
 #include "framework/Enums.h"
@@ -32,7 +33,7 @@ public:
     virtual ~TKestGraphicsContextPath() = default;
 };
 
-class TKestGraphicsContext {
+class TKestGraphicsContext : public TKestJSONMethods {
 public:
     virtual ~TKestGraphicsContext();
     TKestGraphicsContext(const TKestGraphicsContext&) = delete;

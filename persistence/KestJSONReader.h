@@ -4,6 +4,7 @@
 // point which token may come next; each kind of malformed input raises its
 // own exception.
 
+#include "persistence/KestJSONMethods.h"
 #include "persistence/JSONScopes.h"
 #include "persistence/KestJSONStreamReader.h"
 
@@ -28,7 +29,7 @@ enum TKestJSONToken {
     jstoEOF,
 };
 
-class TKestJSONReader {
+class TKestJSONReader : public TKestJSONMethods {
 public:
     enum TKestJSONState {
         jstNone,

@@ -2,13 +2,14 @@
 // The reader's character source: a copy of the whole input, read one byte
 // at a time. Character 0 stands for the end of the input.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Exception.h"
 
 #include <QByteArray>
 
 class TStream;
 
-class TKestJSONStreamReader {
+class TKestJSONStreamReader : public TKestJSONMethods {
 public:
     class EEndOfInputReached : public Exception {
     public:

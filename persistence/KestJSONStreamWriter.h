@@ -2,13 +2,14 @@
 // Collects the text of a JSON document in memory and hands it to the target
 // stream only when destroyed, so the target is untouched until then.
 
+#include "persistence/KestJSONMethods.h"
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 
 class TStream;
 
-class TKestJSONStreamWriter {
+class TKestJSONStreamWriter : public TKestJSONMethods {
 public:
     explicit TKestJSONStreamWriter(TStream& stream);
     // Copies the collected text to the target stream at its position.

@@ -4,6 +4,7 @@
 // every misuse raises before anything of the call is written. The text goes
 // to the target stream when the writer is destroyed.
 
+#include "persistence/KestJSONMethods.h"
 #include "persistence/JSONScopes.h"
 #include "persistence/KestJSONStreamWriter.h"
 
@@ -16,7 +17,7 @@
 
 class TStream;
 
-class TKestJSONWriter {
+class TKestJSONWriter : public TKestJSONMethods {
 public:
 #define KEST_JSON_WRITER_ERROR(Name, Text)                        \
     class Name : public Exception {                               \

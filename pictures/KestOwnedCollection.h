@@ -2,6 +2,8 @@
 // An owned collection typed over its item class: typed Items and an
 // enumerator, so that loops see items of that class.
 
+#include "persistence/KestJSONMethods.h"
+
 #include "framework/Exception.h"
 #include "framework/OwnedCollection.h"
 
@@ -22,7 +24,7 @@ public:
     T* Add() { return Cast(TCollection::Add()); }
     T* Insert(int Index) { return Cast(TCollection::Insert(Index)); }
 
-    class TEnumerator {
+    class TEnumerator : public TKestJSONMethods {
     public:
         explicit TEnumerator(const TKestOwnedCollection* ACol) : FCol(ACol) {}
         // Moves on while there is a next item; at the end FIndex stays.

@@ -4,6 +4,7 @@
 // registers at start-up; until then no importer exists and SVG pictures only
 // keep their bytes.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Color.h"
 #include "framework/FloatGeometry.h"
 #include "framework/Persistent.h"
@@ -16,7 +17,7 @@ class TCanvas;
 class TKestBitmap;
 class TStream;
 
-class TKestSVGImport : public QObject, public TPersistent {
+class TKestSVGImport : public QObject, public TPersistent, public TKestJSONMethods {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
     Q_PROPERTY(bool GrayScale READ GrayScale WRITE SetGrayScale)

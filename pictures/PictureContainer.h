@@ -2,6 +2,7 @@
 // A non-visual component holding named pictures that other components draw
 // by name. Registered controls repaint when the pictures change.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Component.h"
 #include "framework/Events.h"
 #include "framework/Picture.h"
@@ -13,7 +14,7 @@
 
 class TGraphic;
 
-class TPictureContainer : public QObject, public TComponent {
+class TPictureContainer : public QObject, public TComponent, public TKestJSONMethods {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
     Q_PROPERTY(TPictureCollection* Items READ Items WRITE SetItems)

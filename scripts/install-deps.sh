@@ -9,7 +9,7 @@ packages=(
   libgdiplus
   libgtest-dev libgmock-dev libbenchmark-dev
   rapidjson-dev nlohmann-json3-dev
-  qt6-svg-dev
+  qt6-svg-dev librsvg2-dev
   xvfb xauth x11-utils imagemagick
   fonts-dejavu-core fonts-liberation
 )

@@ -1,5 +1,6 @@
 // The SVG benchmarks run inside a QGuiApplication, as Qt's renderer needs one.
 
+#include "graphics/svg/KestGraphicsSVGModule.h"
 #include "pictures/KestTypes.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     KestTypes::RegisterModule();
+    KestGraphicsSVGModule::RegisterModule();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,12 +8,13 @@
 // the module on demand (the policy's Start), so the native object made next
 // never meets a library that is not started.
 
+#include "persistence/KestJSONMethods.h"
 #include <cstddef>
 
 namespace GdiplusFlat {
 
 template <class Memory>
-class TGdiplusObject {
+class TGdiplusObject : public TKestJSONMethods {
 public:
     virtual ~TGdiplusObject() = default;
 

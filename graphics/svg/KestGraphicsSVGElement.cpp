@@ -22,6 +22,18 @@ TKestGraphicsSVGElement::TKestGraphicsSVGElement()
 
 TKestGraphicsSVGElement::~TKestGraphicsSVGElement() = default;
 
+const TKestGraphicsSVGElementPathList& TKestGraphicsSVGElement::Paths() const
+{
+    static const TKestGraphicsSVGElementPathList none;
+    return FPaths ? *FPaths : none;
+}
+
+const TKestGraphicsSVGElementList& TKestGraphicsSVGElement::Elements() const
+{
+    static const TKestGraphicsSVGElementList none;
+    return FElements ? *FElements : none;
+}
+
 TKestBitmap* TKestGraphicsSVGElement::Bitmap()
 {
     if (!FBitmap)

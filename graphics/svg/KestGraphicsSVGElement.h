@@ -4,6 +4,7 @@
 // written and parsed, and its references. The parser fills it; readers see
 // read-only properties named after the fields.
 
+#include "persistence/KestJSONMethods.h"
 #include "framework/Color.h"
 #include "framework/Enums.h"
 #include "framework/Persistent.h"
@@ -15,7 +16,7 @@
 
 class TKestBitmap;
 
-class TKestGraphicsSVGElement : public TPersistent {
+class TKestGraphicsSVGElement : public TPersistent, public TKestJSONMethods {
 public:
     TKestGraphicsSVGElement();
     ~TKestGraphicsSVGElement() override;
@@ -27,6 +28,9 @@ public:
     TKestGraphicsPath* CombinedPath();
     TKestGraphicsSVGElementPathList& Paths();
     TKestGraphicsSVGElementList& Elements();
+    // The same without creating: empty when there are none.
+    const TKestGraphicsSVGElementPathList& Paths() const;
+    const TKestGraphicsSVGElementList& Elements() const;
     // The last of Paths; none when there is none.
     TKestGraphicsPath* ActivePath() const;
 

@@ -8,9 +8,23 @@
 #include "graphics/svg/KestGraphicsSVGXmlNode.h"
 #include "pictures/KestBitmap.h"
 
+#include "framework/Bitmap.h"
+#include "graphics/KestGraphics.h"
+#include "graphics/KestGraphicsContext.h"
+#include "graphics/svg/KestGraphicsSVGDrawing.h"
+#include "graphics/svg/KestGraphicsSVGNativeSetUp.h"
+
 #include <QFileInfo>
+#include <cmath>
+#include <numbers>
 
 namespace {
+
+bool IsDrawableView(const TRectF& view)
+{
+    return view.Width() > 0 && view.Height() > 0 && std::isfinite(view.Width()) && std::isfinite(view.Height())
+           && !(view == TKestGraphicsSVGImport::EmptyViewRect);
+}
 
 // "min-x min-y width height", separated by white space, commas or both.
 bool ReadViewBox(const QString& text, TRectF& rect)
@@ -58,9 +72,22 @@ TKestBitmap* TKestGraphicsSVGImport::GenerateBitmap(float AWidth, float AHeight)
 {
     if (!HasElements())
         return FCachedBitmap.get();
-    // Rendering comes with the drawing half of the engine; until then the
-    // bitmap is empty.
+    FCachedBitmap.reset();
     FCachedBitmap = std::make_unique<TKestBitmap>();
+    const TRectF view = ViewRect();
+    if (!IsDrawableView(view))
+        return FCachedBitmap.get();
+    const TRectF target = AWidth > -1 && AHeight > -1 ? TRectF(0, 0, AWidth, AHeight) : view;
+    const double width = std::round(double(target.Right));
+    const double height = std::round(double(target.Bottom));
+    if (!(width >= 1 && height >= 1 && width <= MaxBitmapSide && height <= MaxBitmapSide
+          && width * height <= double(MaxBitmapPixels)))
+        return FCachedBitmap.get();
+    std::unique_ptr<TKestGraphics> canvas = TKestGraphics::CreateBitmapCanvas(int(width), int(height), false, true);
+    canvas->BeginScene();
+    Draw(*canvas, target, false, true);
+    FCachedBitmap->Assign(canvas->Bitmap());
+    canvas->EndScene();
     return FCachedBitmap.get();
 }
 
@@ -80,7 +107,40 @@ void TKestGraphicsSVGImport::Clear()
 
 void TKestGraphicsSVGImport::Draw(TCanvas& ACanvas, const TRectF& ARect, bool ANative)
 {
-    // Drawing comes with the drawing half of the engine.
+    std::unique_ptr<TKestGraphics> graphics = TKestGraphics::Create(&ACanvas, ANative);
+    Draw(*graphics, ARect, ANative, false);
+}
+
+void TKestGraphicsSVGImport::Draw(TKestGraphics& graphics, const TRectF& rect, bool native, bool recreateGraphics)
+{
+    const TRectF view = ViewRect();
+    if (!HasElements() || !IsDrawableView(view))
+        return;
+    const float sx = rect.Width() / view.Width();
+    const float sy = rect.Height() / view.Height();
+    if (!(sx != 0 && sy != 0 && std::isfinite(sx) && std::isfinite(sy)))
+        return;
+    const float halfWidth = view.Width() / 2;
+    const float halfHeight = view.Height() / 2;
+    const TPointF centre(view.Left + halfWidth, view.Top + halfHeight);
+    FMatrix = MatrixCreateTranslation(-centre.X, -centre.Y) * MatrixCreateRotation(RotationAngle() * std::numbers::pi / 180)
+              * MatrixCreateTranslation(centre.X, centre.Y) * MatrixCreateTranslation(-view.Left, -view.Top)
+              * MatrixCreateTranslation(rect.Left / sx, rect.Top / sy) * MatrixCreateScaling(sx, sy);
+    const bool setUp = native && recreateGraphics;
+    if (setUp)
+        FMatrix = FMatrix * graphics.Context()->GetMatrix();
+    std::unique_ptr<TKestGraphics> own;
+    if (recreateGraphics)
+        own = TKestGraphics::Create(graphics.Canvas(), native);
+    TKestGraphics& target = own ? *own : graphics;
+    if (setUp)
+        TKestGraphicsSVGNativeSetUp::Begin(target, rect);
+    const TKestGraphicsSVGOverrides overrides{GrayScale(), TintColor(), CustomFillColor(), CustomStrokeColor(),
+                                              CustomOpacity()};
+    const TKestGraphicsSVGRenderState state(overrides);
+    TKestGraphicsSVGDrawing(target, state, FMatrix, FTextMatrix, sx).Draw(FElementList);
+    if (setUp)
+        TKestGraphicsSVGNativeSetUp::End(target);
 }
 
 void TKestGraphicsSVGImport::LoadFromText(const QString& AText) { Load(AText, QString()); }

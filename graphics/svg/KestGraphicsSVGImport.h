@@ -7,6 +7,8 @@
 #include "pictures/KestSVGImport.h"
 
 #include <QString>
+
+class TKestGraphics;
 #include <memory>
 
 class TKestGraphicsSVGImport : public TKestSVGImport {
@@ -20,6 +22,10 @@ public:
     TKestBitmap* GenerateBitmap(float AWidth, float AHeight) override;
     void Clear() override;
     void Draw(TCanvas& ACanvas, const TRectF& ARect, bool ANative) override;
+    // Draws the document stretched into rect. With recreateGraphics a canvas
+    // of its own is made on the same surface (set up for quality when
+    // native) and freed afterwards.
+    void Draw(TKestGraphics& graphics, const TRectF& rect, bool native, bool recreateGraphics);
     // Raises EKestGraphicsSVGError for a document the XML reader refuses;
     // the importer is then empty. A root other than "svg" leaves it empty.
     void LoadFromText(const QString& AText) override;
@@ -30,6 +36,10 @@ public:
 
     // The view rectangle Clear leaves: nothing is drawn from it.
     static constexpr TRectF EmptyViewRect{2147483648.0f, 2147483648.0f, -2147483648.0f, -2147483648.0f};
+    // GenerateBitmap draws nothing larger: a side beyond MaxBitmapSide or
+    // more than MaxBitmapPixels pixels give an empty bitmap.
+    static constexpr int MaxBitmapSide = 16384;
+    static constexpr qint64 MaxBitmapPixels = qint64(4096) * 4096;
 
     const TKestGraphicsSVGElementList& ElementList() const { return FElementList; }
     const TKestGraphicsSVGElementList& DefsList() const { return FDefsList; }

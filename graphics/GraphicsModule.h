@@ -1,0 +1,10 @@
+#pragma once
+// Start-up of the graphics library: registers its value classes by name, so
+// that stored documents can make fills, strokes, fonts, colour objects and
+// gradient stops. Calling it again does nothing.
+
+namespace KestGraphics {
+
+void RegisterModule();
+
+}

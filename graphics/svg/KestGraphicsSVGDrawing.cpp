@@ -1,0 +1,230 @@
+#include "graphics/svg/KestGraphicsSVGDrawing.h"
+
+#include "graphics/GraphicsFont.h"
+#include "graphics/GraphicsPath.h"
+#include "graphics/GraphicsSaveState.h"
+#include "graphics/KestGraphics.h"
+#include "graphics/KestGraphicsContext.h"
+#include "graphics/svg/KestGraphicsSVGElement.h"
+#include "pictures/KestBitmap.h"
+#include "utils/KestUtils.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+bool MovesContent(TKestGraphicsSVGElementType kind)
+{
+    return kind == etContainer || kind == etText || kind == etTextSpan || kind == etTextPath;
+}
+
+bool HasBakedMatrix(TKestGraphicsSVGElementType kind)
+{
+    return kind == etPath || kind == etPolyline || kind == etPolygon;
+}
+
+// How much the transform scales lengths, on average over both axes.
+float LengthScale(const TKestGraphicsMatrix& matrix)
+{
+    const float scale = std::sqrt(std::fabs(matrix.Determinant()));
+    return std::isfinite(scale) ? scale : 0.0f;
+}
+
+// One list being drawn: where it stands, the matrices of the elements
+// around it and the canvas state to return to when it is done.
+struct TFrame {
+    const TKestGraphicsSVGElementList* List;
+    size_t Index;
+    TKestGraphicsMatrix Ancestors;
+    std::unique_ptr<TKestGraphicsSaveState> State;
+};
+
+}
+
+TKestGraphicsSVGDrawing::TKestGraphicsSVGDrawing(TKestGraphics& graphics, const TKestGraphicsSVGRenderState& state,
+                                                 const TKestGraphicsMatrix& drawing,
+                                                 const TKestGraphicsMatrix& textMatrix, float scale)
+    : FGraphics(graphics), FState(state), FDrawing(drawing), FTextMatrix(textMatrix), FScale(scale)
+{
+}
+
+TKestGraphicsMatrix TKestGraphicsSVGDrawing::OwnMatrix(const TKestGraphicsSVGElement& element)
+{
+    return HasBakedMatrix(element.Type()) ? MatrixIdentity() : element.Matrix();
+}
+
+bool TKestGraphicsSVGDrawing::ShapePath(const TKestGraphicsSVGElement& element, TKestGraphicsPath& path)
+{
+    switch (element.Type()) {
+    case etRect: {
+        if (!(element.Width() > 0 && element.Height() > 0))
+            return false;
+        // One radius given serves both; neither exceeds half the side.
+        float rx = element.Rx() > 0 ? element.Rx() : element.Ry();
+        float ry = element.Ry() > 0 ? element.Ry() : element.Rx();
+        rx = std::clamp(rx, 0.0f, element.Width() / 2);
+        ry = std::clamp(ry, 0.0f, element.Height() / 2);
+        path.AddRectangle(
+            TRectF(element.X(), element.Y(), element.X() + element.Width(), element.Y() + element.Height()), rx, ry);
+        return true;
+    }
+    case etLine:
+        // x, y, width and height hold x1, y1, x2 and y2.
+        path.MoveTo(TPointF(element.X(), element.Y()));
+        path.LineTo(TPointF(element.Width(), element.Height()));
+        return true;
+    case etCircle:
+    case etEllipse:
+        if (!(element.Rx() > 0 && element.Ry() > 0))
+            return false;
+        path.AddEllipse(TRectF(element.X() - element.Rx(), element.Y() - element.Ry(), element.X() + element.Rx(),
+                               element.Y() + element.Ry()));
+        return true;
+    case etPath:
+    case etPolyline:
+    case etPolygon:
+        for (const auto& part : element.Paths())
+            path.AddPath(*part);
+        return path.Count() > 0;
+    default:
+        return false;
+    }
+}
+
+void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
+{
+    std::vector<TFrame> stack;
+    stack.push_back(TFrame{&elements, 0, MatrixIdentity(), nullptr});
+    while (!stack.empty()) {
+        TFrame& frame = stack.back();
+        if (frame.Index == frame.List->size()) {
+            if (frame.State)
+                FGraphics.RestoreState(std::move(frame.State));
+            stack.pop_back();
+            continue;
+        }
+        const TKestGraphicsSVGElement& element = *(*frame.List)[frame.Index++];
+        const TKestGraphicsMatrix ancestors = frame.Ancestors;
+        std::unique_ptr<TKestGraphicsSaveState> state = FGraphics.SaveState();
+        if (TKestGraphicsSVGRenderState::StyleSource(element).DisplayValue() == QLatin1String("none")) {
+            FGraphics.RestoreState(std::move(state));
+            continue;
+        }
+        DrawElement(element, ancestors);
+        const bool hasChildren = MovesContent(element.Type()) && !element.Elements().empty();
+        if (!hasChildren) {
+            FGraphics.RestoreState(std::move(state));
+            continue;
+        }
+        // The children draw inside this element's state; it is restored
+        // when their list is done. (frame may move with the stack.)
+        stack.push_back(TFrame{&element.Elements(), 0, element.Matrix() * ancestors, std::move(state)});
+    }
+}
+
+void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element,
+                                          const TKestGraphicsMatrix& ancestors)
+{
+    const TKestGraphicsMatrix user = OwnMatrix(element) * ancestors;
+    const TKestGraphicsMatrix transform = user * FDrawing;
+    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef())
+        Clip(*clip, transform);
+    switch (element.Type()) {
+    case etRect:
+    case etLine:
+    case etCircle:
+    case etEllipse:
+    case etPath:
+    case etPolyline:
+    case etPolygon:
+        DrawShape(element, transform, FScale * LengthScale(user));
+        break;
+    case etImage:
+        DrawImage(element, transform);
+        break;
+    case etText:
+        FTextCursor = TPointF(element.X(), element.Y());
+        SetTextFont(element);
+        DrawText(element, transform);
+        break;
+    case etTextSpan:
+    case etTextSpanChild:
+    case etTextPath:
+        DrawText(element, transform);
+        break;
+    default:
+        break;
+    }
+}
+
+void TKestGraphicsSVGDrawing::DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform,
+                                        float widthScale)
+{
+    TKestGraphicsPath path;
+    if (!ShapePath(element, path))
+        return;
+    path.ApplyMatrix(transform);
+    FState.Apply(FGraphics, element, widthScale, path.GetBounds());
+    // A line encloses nothing; filling it would only mark its pixels.
+    if (element.Type() == etLine)
+        FGraphics.SetFillKind(gfkNone);
+    FGraphics.DrawPath(&path, pdmPath);
+}
+
+void TKestGraphicsSVGDrawing::DrawImage(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform)
+{
+    if (!element.HasBitmap() || !(element.Width() > 0 && element.Height() > 0))
+        return;
+    TKestBitmap* bitmap = const_cast<TKestGraphicsSVGElement&>(element).Bitmap();
+    if (!bitmap->Graphic())
+        return;
+    const TKestGraphicsMatrix before = FGraphics.GetMatrix();
+    FGraphics.SetMatrix(transform);
+    FGraphics.DrawBitmap(
+        TRectF(element.X(), element.Y(), element.X() + element.Width(), element.Y() + element.Height()), bitmap,
+        element.PreserveAspectRatio() != parNone, true, true);
+    FGraphics.SetMatrix(before);
+}
+
+void TKestGraphicsSVGDrawing::SetTextFont(const TKestGraphicsSVGElement& element)
+{
+    TKestGraphicsFont font;
+    font.Assign(FGraphics.Font());
+    font.SetName(element.FontFamily().isEmpty() ? QStringLiteral("Arial") : element.FontFamily());
+    const float size = element.HasFontSize() && element.FontSize() > 0 ? element.FontSize() : 12.0f;
+    TKestUtils::SetFontSize(font, std::min(size, 10000.0f));
+    font.SetStyle(element.FontStyle());
+    font.SetColor(FState.TextColor(element));
+    FGraphics.SetFont(&font);
+}
+
+void TKestGraphicsSVGDrawing::DrawText(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform)
+{
+    // A span that places itself moves the pen; otherwise it goes on where
+    // the text before it ended.
+    if (element.Type() != etText && (element.X() != 0 || element.Y() != 0))
+        FTextCursor = TPointF(element.X(), element.Y());
+    if (element.Text().isEmpty() || FGraphics.Font()->Color() == TColor(-1))
+        return;
+    const QFontMetricsF metrics(FGraphics.Font()->ToQFont());
+    const TKestGraphicsMatrix before = FGraphics.GetMatrix();
+    FGraphics.SetMatrix(transform * FTextMatrix);
+    // The y of SVG text is its baseline.
+    FGraphics.DrawText(TPointF(FTextCursor.X, FTextCursor.Y - float(metrics.ascent())), element.Text(), 0, false);
+    FGraphics.SetMatrix(before);
+    FTextCursor.X += float(metrics.horizontalAdvance(element.Text()));
+}
+
+void TKestGraphicsSVGDrawing::Clip(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& transform)
+{
+    TKestGraphicsPath path;
+    if (!ShapePath(clip, path)) {
+        // A clip shape without geometry leaves nothing visible.
+        path.AddRectangle(TRectF(0, 0, 0, 0));
+    }
+    path.ApplyMatrix(OwnMatrix(clip) * transform);
+    FGraphics.Context()->ClipPath(&path);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Draws an element tree on a canvas: per element its transform, paint,
+// clip and geometry (shapes, paths, pictures, text). The tree is walked
+// with a stack of its own, so documents nested as deep as the reader allows
+// draw without deep recursion.
+
+#include "graphics/GraphicsMatrix.h"
+#include "graphics/svg/KestGraphicsSVGRenderState.h"
+#include "graphics/svg/KestGraphicsSVGTypes.h"
+
+class TKestGraphics;
+
+class TKestGraphicsSVGDrawing {
+public:
+    // drawing maps the document's view onto the target; scale turns user
+    // units into pixels for stroke widths; textMatrix is added to text.
+    TKestGraphicsSVGDrawing(TKestGraphics& graphics, const TKestGraphicsSVGRenderState& state,
+                            const TKestGraphicsMatrix& drawing, const TKestGraphicsMatrix& textMatrix, float scale);
+
+    void Draw(const TKestGraphicsSVGElementList& elements);
+
+    // The element's geometry in its own user space (none for elements
+    // without one), as drawn and as clipped with.
+    static bool ShapePath(const TKestGraphicsSVGElement& element, TKestGraphicsPath& path);
+    // The element's own transform as drawing applies it: paths of path,
+    // polyline and polygon elements carry it already.
+    static TKestGraphicsMatrix OwnMatrix(const TKestGraphicsSVGElement& element);
+
+private:
+    // Draws what the element itself shows; its children come after.
+    void DrawElement(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
+    void DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform, float widthScale);
+    void DrawImage(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
+    void SetTextFont(const TKestGraphicsSVGElement& element);
+    void DrawText(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
+    void Clip(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
+
+    TKestGraphics& FGraphics;
+    const TKestGraphicsSVGRenderState& FState;
+    TKestGraphicsMatrix FDrawing;
+    TKestGraphicsMatrix FTextMatrix;
+    float FScale;
+    // Where the next run of text starts.
+    TPointF FTextCursor;
+};

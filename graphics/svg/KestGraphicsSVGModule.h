@@ -1,0 +1,9 @@
+#pragma once
+// Start-up of the SVG engine: SVG pictures parse and draw through it once
+// it is registered.
+
+namespace KestGraphicsSVGModule {
+// Makes TKestSVGImport::Create give the engine's importer.
+void RegisterModule();
+void UnregisterModule();
+}
