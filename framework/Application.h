@@ -60,6 +60,8 @@ TApplication* Application();
 
 #include "framework/Form.h"
 
+#pragma GCC visibility push(default)
+
 template <typename T>
 T* TApplication::CreateForm()
 {
@@ -67,3 +69,5 @@ T* TApplication::CreateForm()
     AdoptForm(form);
     return form;
 }
+
+#pragma GCC visibility pop

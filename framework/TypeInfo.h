@@ -22,6 +22,8 @@
 #include <optional>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TComponent;
 
 namespace TypeInfo {
@@ -80,3 +82,5 @@ QByteArray EventBindingKey(const char* propertyName);
 std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name, QMetaType eventType = QMetaType());
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsColorObject : public QObject {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -20,3 +22,5 @@ public:
 private:
     TColor FColor;
 };
+
+#pragma GCC visibility pop

@@ -15,6 +15,8 @@
 #include <QObject>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsFill : public QObject, public TPersistent, public TKestGraphicsChangeNotifier {
     Q_OBJECT
 
@@ -121,3 +123,5 @@ public:
     using TKestCustomGraphicsFill::TKestCustomGraphicsFill;
     ~TKestGraphicsFill() override;
 };
+
+#pragma GCC visibility pop

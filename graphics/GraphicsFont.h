@@ -5,6 +5,8 @@
 #include "framework/Font.h"
 #include "graphics/GraphicsChangeNotifier.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsFont : public TFont, public TKestGraphicsChangeNotifier {
     Q_OBJECT
 
@@ -20,3 +22,5 @@ public:
 private:
     void FontChanged(QObject* sender);
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsStroke : public QObject, public TPersistent, public TKestGraphicsChangeNotifier {
     Q_OBJECT
 
@@ -52,3 +54,5 @@ public:
     using TKestCustomGraphicsStroke::TKestCustomGraphicsStroke;
     ~TKestGraphicsStroke() override;
 };
+
+#pragma GCC visibility pop

@@ -22,6 +22,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TBitmap;
 class TCanvas;
 class TDeviceContext;
@@ -436,3 +438,5 @@ private:
     TPictureContainer* FPictureContainer = nullptr;
     TImageList* FImageList = nullptr;
 };
+
+#pragma GCC visibility pop

@@ -16,6 +16,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TCanvas;
 class TGraphic;
 class TKestGraphics;
@@ -149,3 +151,5 @@ struct TKestGraphicsContextClasses {
 };
 // Each back-end adds itself in GraphicsContextClasses.cpp.
 const TKestGraphicsContextClasses& KestGraphicsContextClasses();
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TCustomExplorerTreeview;
 class TCustomImageList;
 class TNodeButton;
@@ -19,3 +21,5 @@ public:
     // The row's buttons, the selection's first.
     static const std::vector<TNodeButton*>& NodeButtons(const TCustomExplorerTreeview& bar);
 };
+
+#pragma GCC visibility pop

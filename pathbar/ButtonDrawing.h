@@ -7,6 +7,8 @@
 
 #include <QRect>
 
+#pragma GCC visibility push(default)
+
 class QPainter;
 class TButtonAppearance;
 class TDeviceContext;
@@ -41,3 +43,5 @@ void DrawArrow(TDeviceContext& surface, QRect r, TColor color, bool chevron, dou
 void DrawDoubleArrow(TDeviceContext& surface, QRect r, TColor color, double scale);
 
 }
+
+#pragma GCC visibility pop

@@ -27,6 +27,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TBitmap;
 class TCustomExplorerTreeviewPrivate;
 class TCustomForm;
@@ -235,3 +237,5 @@ private:
 
     std::unique_ptr<TCustomExplorerTreeviewPrivate> FPrivate;
 };
+
+#pragma GCC visibility pop

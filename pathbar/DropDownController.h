@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class QFocusEvent;
 class QObject;
 class QPoint;
@@ -120,3 +122,5 @@ private:
     // The focus went to a pop-up and comes back when it closes.
     bool FFocusInPopup = false;
 };
+
+#pragma GCC visibility pop

@@ -11,6 +11,8 @@
 
 #include "pathbar/ExplorerTreeviewTypes.h"
 
+#pragma GCC visibility push(default)
+
 class TCustomExplorerTreeviewPrivate;
 class TCustomImageList;
 class TKestTreeNode;
@@ -75,3 +77,5 @@ private:
     TKestTreeNode* FDesktopNode = nullptr;
     QString FNewSelectedFolderPath;
 };
+
+#pragma GCC visibility pop

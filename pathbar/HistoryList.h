@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNode;
 
 class THistoryList {
@@ -24,3 +26,5 @@ private:
     // Membership, so adding stays cheap for large folders.
     QSet<TKestTreeNode*> FMembers;
 };
+
+#pragma GCC visibility pop

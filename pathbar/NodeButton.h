@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TButtonAppearance;
 class TKestTreeNode;
 class TTextWidthCache;
@@ -84,3 +86,5 @@ private:
     int ArrowLeft() const { return width() - Scaled(14); }
     void RefreshHotState();
 };
+
+#pragma GCC visibility pop

@@ -11,6 +11,8 @@
 #include <QRect>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TButtonAppearance;
 class TCustomExplorerTreeview;
 class TKestTreeNode;
@@ -46,3 +48,5 @@ private:
     std::vector<TNodeButton*> FSpareButtons;
     TTextWidthCache FTextWidths;
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNode;
 
 namespace NodePath {
@@ -20,3 +22,5 @@ QString ChildChain(const QString& parentChain, const TKestTreeNode* parent, cons
 QString FromChain(const TKestTreeNode* node, const QString& chain, const QString& folderPrefix);
 
 }
+
+#pragma GCC visibility pop

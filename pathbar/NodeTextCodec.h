@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace NodeTextCodec {
 
 inline constexpr int MaxBytes = 255;
@@ -14,3 +16,5 @@ QByteArray Encode(const QString& text);
 QString Decode(const QByteArray& bytes);
 
 }
+
+#pragma GCC visibility pop

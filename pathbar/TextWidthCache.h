@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TFont;
 
 class TTextWidthCache {
@@ -29,3 +31,5 @@ private:
     QFont FFont;
     QHash<QString, int> FWidths;
 };
+
+#pragma GCC visibility pop

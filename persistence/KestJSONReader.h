@@ -13,6 +13,8 @@
 #include <array>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 enum TKestJSONToken {
@@ -157,3 +159,5 @@ private:
     const char* FPeekedNameEnd = nullptr;
     QString FPeekedNameText;
 };
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TKestJSONStreamReader {
@@ -48,3 +50,5 @@ private:
     const char* FPos;
     const char* FEnd;
 };
+
+#pragma GCC visibility pop

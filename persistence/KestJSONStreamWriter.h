@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TKestJSONStreamWriter {
@@ -29,3 +31,5 @@ private:
     TStream& FStream;
     QByteArray FWriteStream;
 };
+
+#pragma GCC visibility pop

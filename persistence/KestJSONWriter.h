@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TKestJSONWriter {
@@ -82,3 +84,5 @@ private:
     QString FDeferredName;
     bool FClosed = false;
 };
+
+#pragma GCC visibility pop

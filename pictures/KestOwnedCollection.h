@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 template <typename T>
 class TKestOwnedCollection : public TOwnedCollection {
 public:
@@ -69,3 +71,5 @@ private:
         return typed;
     }
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TCanvas;
 class TKestBitmap;
 class TStream;
@@ -75,3 +77,5 @@ private:
     TColor FTintColor = -1;
     float FCustomOpacity = -1.0f;
 };
+
+#pragma GCC visibility pop

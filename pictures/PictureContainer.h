@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TGraphic;
 
 class TPictureContainer : public QObject, public TComponent {
@@ -54,3 +56,5 @@ private:
     std::unique_ptr<TPicture> FPicture;
     std::unique_ptr<TPictureCollection> FItems;
 };
+
+#pragma GCC visibility pop

@@ -9,7 +9,11 @@ namespace GdiplusFlat {
 struct TGdiplusApiTable {
 #define KEST_GDIP_FLAT(ret, name, args) ret(*name) args = nullptr;
 #include "gdiplus/api/GdiplusFlatList.h"
+
+#pragma GCC visibility push(default)
 #undef KEST_GDIP_FLAT
 };
 
 }
+
+#pragma GCC visibility pop

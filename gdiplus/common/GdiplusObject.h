@@ -10,6 +10,8 @@
 
 #include <cstddef>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 template <class Memory>
@@ -34,3 +36,5 @@ auto NativeOf(const W* wrapper) -> decltype(wrapper->Native())
 }
 
 }
+
+#pragma GCC visibility pop

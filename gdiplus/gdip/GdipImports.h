@@ -9,6 +9,10 @@ namespace GdiplusFlat {
 extern "C" {
 #define KEST_GDIP_FLAT(ret, name, args) ret name args;
 #include "gdiplus/api/GdiplusFlatList.h"
+
+#pragma GCC visibility push(default)
 #undef KEST_GDIP_FLAT
 }
 }
+
+#pragma GCC visibility pop

@@ -13,6 +13,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestBitmap;
 
 class TKestGraphicsSVGElement : public TPersistent {
@@ -156,3 +158,5 @@ private:
     bool FHasCY = false;
     TKestGraphicsMatrix FGradientMatrix = MatrixIdentity();
 };
+
+#pragma GCC visibility pop

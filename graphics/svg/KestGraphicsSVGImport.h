@@ -9,6 +9,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGImport : public TKestSVGImport {
     Q_OBJECT
 public:
@@ -54,3 +56,5 @@ private:
     TKestGraphicsMatrix FMatrix = MatrixIdentity();
     TKestGraphicsMatrix FTextMatrix = MatrixIdentity();
 };
+
+#pragma GCC visibility pop

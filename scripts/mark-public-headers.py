@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Marks every installed header's declarations as exported from a shared
+library: '#pragma GCC visibility push(default)' after the header's includes and
+'#pragma GCC visibility pop' at its end. Headers already marked, private
+headers (*_p.h) and the platform implementations are left alone.
+Usage: scripts/mark-public-headers.py [root]"""
+import pathlib
+import re
+import sys
+
+LIBRARY_DIRS = ["framework", "utils", "persistence", "gdiplus", "pictures", "graphics", "styles", "pathbar"]
+PUSH = "#pragma GCC visibility push(default)"
+POP = "#pragma GCC visibility pop"
+
+
+def public_headers(root):
+    for folder in LIBRARY_DIRS:
+        for header in sorted((root / folder).rglob("*.h")):
+            relative = header.relative_to(root).as_posix()
+            if header.name.endswith("_p.h") or re.match(r"framework/platform/[^/]+/", relative):
+                continue
+            yield header
+
+
+def mark(header):
+    lines = header.read_text().split("\n")
+    if any(line.strip() == PUSH for line in lines):
+        return False
+    # After the last include (or the pragma once): what the header includes
+    # keeps its own visibility.
+    after = 0
+    for index, line in enumerate(lines):
+        stripped = line.strip()
+        if stripped.startswith("#include") or stripped == "#pragma once":
+            after = index + 1
+    while lines and lines[-1] == "":
+        lines.pop()
+    lines[after:after] = ["", PUSH]
+    lines += ["", POP, ""]
+    header.write_text("\n".join(lines))
+    return True
+
+
+def main():
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
+    changed = [str(h.relative_to(root)) for h in public_headers(root) if mark(h)]
+    print(f"{len(changed)} headers marked")
+
+
+if __name__ == "__main__":
+    main()
