@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class Exception;
 class TCustomForm;
 
@@ -59,8 +61,6 @@ private:
 TApplication* Application();
 
 #include "framework/Form.h"
-
-#pragma GCC visibility push(default)
 
 template <typename T>
 T* TApplication::CreateForm()

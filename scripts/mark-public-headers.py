@@ -26,13 +26,26 @@ def mark(header):
     lines = header.read_text().split("\n")
     if any(line.strip() == PUSH for line in lines):
         return False
-    # After the last include (or the pragma once): what the header includes
-    # keeps its own visibility.
-    after = 0
+    # Before the first declaration, after the includes that come before it:
+    # what the header includes keeps its own visibility, and every
+    # declaration, forward ones too, is inside.
+    after, in_comment = 0, False
     for index, line in enumerate(lines):
         stripped = line.strip()
+        if in_comment:
+            in_comment = "*/" not in stripped
+            continue
+        if stripped.startswith("/*"):
+            in_comment = "*/" not in stripped
+            continue
+        if not stripped or stripped.startswith("//"):
+            continue
         if stripped.startswith("#include") or stripped == "#pragma once":
             after = index + 1
+            continue
+        if stripped.startswith("#"):
+            continue
+        break
     while lines and lines[-1] == "":
         lines.pop()
     lines[after:after] = ["", PUSH]

@@ -4,13 +4,13 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 struct TGdiplusApiTable {
 #define KEST_GDIP_FLAT(ret, name, args) ret(*name) args = nullptr;
 #include "gdiplus/api/GdiplusFlatList.h"
-
-#pragma GCC visibility push(default)
 #undef KEST_GDIP_FLAT
 };
 

@@ -5,12 +5,12 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 extern "C" {
 #define KEST_GDIP_FLAT(ret, name, args) ret name args;
 #include "gdiplus/api/GdiplusFlatList.h"
-
-#pragma GCC visibility push(default)
 #undef KEST_GDIP_FLAT
 }
 }
