@@ -30,7 +30,7 @@
 #pragma GCC visibility push(default)
 
 class TBitmap;
-class TCustomExplorerTreeviewPrivate;
+class Q_DECL_HIDDEN TCustomExplorerTreeviewPrivate; // not exported: the bar's inside
 class TCustomForm;
 class TCustomImageList;
 

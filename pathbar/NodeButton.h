@@ -12,7 +12,7 @@
 
 class TButtonAppearance;
 class TKestTreeNode;
-class TTextWidthCache;
+class Q_DECL_HIDDEN TTextWidthCache; // not exported: the button row's
 
 // What a node button is given by the row that places it.
 struct TNodeButtonPlace {

@@ -20,10 +20,14 @@ fail() { echo "check-install: $*" >&2; exit 1; }
 private="$(find "$prefix/include" -name '*_p.h')"
 [ -z "$private" ] || fail "private headers installed: $private"
 
-if shared="$(ls "$prefix"/lib/libkest_pathbar.so* 2>/dev/null | head -n 1)" && [ -n "$shared" ]; then
-  exported="$(nm -DC --defined-only "$shared")"
+if ls "$prefix"/lib/libkest_*.so >/dev/null 2>&1; then
+  exported="$(nm -DC --defined-only "$prefix"/lib/libkest_*.so)"
   grep -q "TKestExplorerTreeview::" <<<"$exported" || fail "the bar's class is not exported"
-  ! grep -q "TCustomExplorerTreeviewPrivate::" <<<"$exported" || fail "the bar's private side is exported"
+  # No class of a private header may be exported.
+  for class in $(grep -rhoE '^(class|struct) T[A-Za-z0-9]+' --include='*_p.h' "$root" --exclude-dir='build*' |
+                 awk '{print $2}' | sort -u); do
+    ! grep -q "[ :]$class::" <<<"$exported" || fail "$class, a private class, is exported"
+  done
   export LD_LIBRARY_PATH="$prefix/lib${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
 fi
 

@@ -2,7 +2,7 @@
 """Marks every installed header's declarations as exported from a shared
 library: '#pragma GCC visibility push(default)' after the header's includes and
 '#pragma GCC visibility pop' at its end. Headers already marked, private
-headers (*_p.h) and the platform implementations are left alone.
+headers (*_p.h) and the platform implementations lose such marks.
 Usage: scripts/mark-public-headers.py [root]"""
 import pathlib
 import re
@@ -13,13 +13,24 @@ PUSH = "#pragma GCC visibility push(default)"
 POP = "#pragma GCC visibility pop"
 
 
-def public_headers(root):
+def headers(root, public):
     for folder in LIBRARY_DIRS:
         for header in sorted((root / folder).rglob("*.h")):
             relative = header.relative_to(root).as_posix()
-            if header.name.endswith("_p.h") or re.match(r"framework/platform/[^/]+/", relative):
-                continue
-            yield header
+            private = header.name.endswith("_p.h") or re.match(r"framework/platform/[^/]+/", relative)
+            if bool(private) != public:
+                yield header
+
+
+def unmark(header):
+    """A private header keeps the default of its library: hidden."""
+    text = header.read_text()
+    kept = "\n".join(line for line in text.split("\n") if line.strip() not in (PUSH, POP))
+    kept = re.sub(r"\n{3,}", "\n\n", kept)
+    if kept == text:
+        return False
+    header.write_text(kept.rstrip("\n") + "\n")
+    return True
 
 
 def mark(header):
@@ -56,8 +67,9 @@ def mark(header):
 
 def main():
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
-    changed = [str(h.relative_to(root)) for h in public_headers(root) if mark(h)]
-    print(f"{len(changed)} headers marked")
+    marked = [h for h in headers(root, True) if mark(h)]
+    unmarked = [h for h in headers(root, False) if unmark(h)]
+    print(f"{len(marked)} headers marked, {len(unmarked)} private headers unmarked")
 
 
 if __name__ == "__main__":

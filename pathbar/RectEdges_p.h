@@ -6,8 +6,6 @@
 
 #include <QRect>
 
-#pragma GCC visibility push(default)
-
 namespace RectEdges {
 
 inline QRect FromEdges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
@@ -15,5 +13,3 @@ inline int Right(const QRect& rect) { return rect.x() + rect.width(); }
 inline int Bottom(const QRect& rect) { return rect.y() + rect.height(); }
 
 }
-
-#pragma GCC visibility pop

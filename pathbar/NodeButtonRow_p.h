@@ -6,12 +6,10 @@
 // button whose own click rebuilt the row is not freed under its feet. The
 // row also remembers the node texts' widths in the button font.
 
-#include "pathbar/TextWidthCache.h"
+#include "pathbar/TextWidthCache_p.h"
 
 #include <QRect>
 #include <vector>
-
-#pragma GCC visibility push(default)
 
 class TButtonAppearance;
 class TCustomExplorerTreeview;
@@ -48,5 +46,3 @@ private:
     std::vector<TNodeButton*> FSpareButtons;
     TTextWidthCache FTextWidths;
 };
-
-#pragma GCC visibility pop

@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#pragma GCC visibility push(default)
-
 class TCustomExplorerTreeview;
 class TCustomImageList;
 class TNodeButton;
@@ -21,5 +19,3 @@ public:
     // The row's buttons, the selection's first.
     static const std::vector<TNodeButton*>& NodeButtons(const TCustomExplorerTreeview& bar);
 };
-
-#pragma GCC visibility pop

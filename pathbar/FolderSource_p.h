@@ -11,8 +11,6 @@
 
 #include "pathbar/ExplorerTreeviewTypes.h"
 
-#pragma GCC visibility push(default)
-
 class TCustomExplorerTreeviewPrivate;
 class TCustomImageList;
 class TKestTreeNode;
@@ -77,5 +75,3 @@ private:
     TKestTreeNode* FDesktopNode = nullptr;
     QString FNewSelectedFolderPath;
 };
-
-#pragma GCC visibility pop

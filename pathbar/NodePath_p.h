@@ -7,8 +7,6 @@
 
 #include <QString>
 
-#pragma GCC visibility push(default)
-
 class TKestTreeNode;
 
 namespace NodePath {
@@ -22,5 +20,3 @@ QString ChildChain(const QString& parentChain, const TKestTreeNode* parent, cons
 QString FromChain(const TKestTreeNode* node, const QString& chain, const QString& folderPrefix);
 
 }
-
-#pragma GCC visibility pop

@@ -6,8 +6,6 @@
 #include <QHash>
 #include <QString>
 
-#pragma GCC visibility push(default)
-
 class TFont;
 
 class TTextWidthCache {
@@ -31,5 +29,3 @@ private:
     QFont FFont;
     QHash<QString, int> FWidths;
 };
-
-#pragma GCC visibility pop

@@ -6,8 +6,6 @@
 #include <QByteArray>
 #include <QString>
 
-#pragma GCC visibility push(default)
-
 namespace NodeTextCodec {
 
 inline constexpr int MaxBytes = 255;
@@ -16,5 +14,3 @@ QByteArray Encode(const QString& text);
 QString Decode(const QByteArray& bytes);
 
 }
-
-#pragma GCC visibility pop

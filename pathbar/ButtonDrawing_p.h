@@ -7,8 +7,6 @@
 
 #include <QRect>
 
-#pragma GCC visibility push(default)
-
 class QPainter;
 class TButtonAppearance;
 class TDeviceContext;
@@ -43,5 +41,3 @@ void DrawArrow(TDeviceContext& surface, QRect r, TColor color, bool chevron, dou
 void DrawDoubleArrow(TDeviceContext& surface, QRect r, TColor color, double scale);
 
 }
-
-#pragma GCC visibility pop

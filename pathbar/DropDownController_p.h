@@ -5,12 +5,10 @@
 
 #include "framework/Events.h"
 #include "pathbar/AutoCompleteList.h"
-#include "pathbar/HistoryList.h"
+#include "pathbar/HistoryList_p.h"
 
 #include <QPointer>
 #include <memory>
-
-#pragma GCC visibility push(default)
 
 class QFocusEvent;
 class QObject;
@@ -122,5 +120,3 @@ private:
     // The focus went to a pop-up and comes back when it closes.
     bool FFocusInPopup = false;
 };
-
-#pragma GCC visibility pop

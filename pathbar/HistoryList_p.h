@@ -6,8 +6,6 @@
 
 #include <QSet>
 
-#pragma GCC visibility push(default)
-
 class TKestTreeNode;
 
 class THistoryList {
@@ -26,5 +24,3 @@ private:
     // Membership, so adding stays cheap for large folders.
     QSet<TKestTreeNode*> FMembers;
 };
-
-#pragma GCC visibility pop
