@@ -24,8 +24,8 @@ if ls "$prefix"/lib/libkest_*.so >/dev/null 2>&1; then
   exported="$(nm -DC --defined-only "$prefix"/lib/libkest_*.so)"
   grep -q "TKestExplorerTreeview::" <<<"$exported" || fail "the bar's class is not exported"
   # No class of a private header may be exported.
-  for class in $(grep -rhoE '^(class|struct) T[A-Za-z0-9]+' --include='*_p.h' "$root" --exclude-dir='build*' |
-                 awk '{print $2}' | sort -u); do
+  for class in $(grep -rhE '^(class|struct) T[A-Za-z0-9]+( final)?( *[:{].*)?$' --include='*_p.h' "$root" \
+                   --exclude-dir='build*' | awk '{print $2}' | sort -u); do
     ! grep -q "[ :]$class::" <<<"$exported" || fail "$class, a private class, is exported"
   done
   export LD_LIBRARY_PATH="$prefix/lib${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
@@ -34,6 +34,7 @@ fi
 cmake -S "$root/examples/pathbar-window" -B "$work/example" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_PREFIX_PATH="$prefix" "$@" >/dev/null
 cmake --build "$work/example" >/dev/null
-shown="$(QT_QPA_PLATFORM=offscreen "$work/example/pathbar_window" "$root" --quit-after 300)"
+shown="$(QT_QPA_PLATFORM=offscreen timeout 60 "$work/example/pathbar_window" "$root" --quit-after 300 2>/dev/null)" ||
+  fail "the example did not end by itself"
 [ "$shown" = "$root" ] || fail "the example's bar shows '$shown', not '$root'"
 echo "check-install: $(basename "$build") installs, and the example builds against it and shows $shown"

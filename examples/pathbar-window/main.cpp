@@ -37,13 +37,17 @@ int main(int argc, char** argv)
     layout->addStretch();
     bar->SetEditorEnabled(true);
     bar->SetComponentStyle(tsWindows10);
+    // The computer's folders, from the desktop down; then the one to show.
+    bar->LoadDirectoryStructure(bnDesktop, QString(), true);
     bar->SetSelectedFolder(folder, true);
     window.show();
+    // The window is the program: closing it ends the program.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
 
     if (quitAfter >= 0) {
-        QTimer::singleShot(quitAfter, &window, [bar, &window] {
+        QTimer::singleShot(quitAfter, &window, [bar] {
             std::printf("%s\n", qPrintable(bar->GetSelectedFolder()));
-            window.close();
+            QCoreApplication::quit();
         });
     }
     return app.exec();
