@@ -7,6 +7,8 @@
 
 #include <array>
 
+#pragma GCC visibility push(default)
+
 using TKestGraphicsVector = std::array<float, 3>;
 using TKestGraphicsMatrixArray = std::array<TKestGraphicsVector, 3>;
 
@@ -58,3 +60,5 @@ TKestGraphicsMatrix MatrixCreateScaling(double scaleX, double scaleY);
 TKestGraphicsMatrix MatrixCreateTranslation(double deltaX, double deltaY);
 TPointF MatrixMultiplyPoint(const TPointF& point, const TKestGraphicsMatrix& matrix);
 TKestGraphicsMatrix MatrixMultiply(const TKestGraphicsMatrix& matrix1, const TKestGraphicsMatrix& matrix2);
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include "graphics/KestGraphicsMarkup.h"
 #include "graphics/html/KestHTMLDrawRecords.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsHTMLEngine : public IKestGraphicsMarkup {
 public:
     // Measures (MeasureOnly), draws or hit-tests (HotSpotCheck) the markup;
@@ -22,3 +24,5 @@ public:
 
 // Makes the canvas draw markup through this engine.
 void RegisterKestHTMLEngine();
+
+#pragma GCC visibility pop

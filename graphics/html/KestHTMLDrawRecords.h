@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TImageList;
 class TPictureContainer;
 
@@ -73,3 +75,5 @@ struct TKestHTMLDrawOutput {
     QString ControlType;
     int LineCount = 0;
 };
+
+#pragma GCC visibility pop

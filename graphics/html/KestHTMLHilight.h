@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TKestHTMLHilight {
 public:
     // The markup with every occurrence of hilight in its visible text
@@ -10,3 +12,5 @@ public:
     // or rewritten; an empty search text matches nothing.
     static QString HilightMarkup(const QString& text, const QString& hilight, const QString& tag, bool doCase);
 };
+
+#pragma GCC visibility pop

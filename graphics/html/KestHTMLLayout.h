@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphics;
 class TKestGraphicsFont;
 class TKestHTMLPictures;
@@ -156,3 +158,5 @@ private:
     bool FFinalPass = false;
     QString FText;
 };
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "graphics/html/KestHTMLLayout.h"
 
+#pragma GCC visibility push(default)
+
 struct TKestHTMLLayout::TLineRun {
     TKestHTMLPass Pass;
     TKestHTMLLineMetrics& Line;
@@ -26,3 +28,5 @@ struct TKestHTMLLayout::TLineRun {
     // The bottom of the line's normal text (drawing passes: the measured line).
     float Bottom() const { return Top + Line.SuperscriptExtra + Line.Height; }
 };
+
+#pragma GCC visibility pop

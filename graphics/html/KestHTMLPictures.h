@@ -9,6 +9,8 @@
 #include <memory>
 #include <map>
 
+#pragma GCC visibility push(default)
+
 class TImageList;
 class TPicture;
 class TPictureContainer;
@@ -42,3 +44,5 @@ private:
     // By source and whether "IDX:" counted; a null entry remembers a miss.
     std::map<QString, std::unique_ptr<TPicture>> FLoaded;
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <algorithm>
 
+#pragma GCC visibility push(default)
+
 class TKestHTMLReader {
 public:
     // Reads text from begin up to end (exclusive).
@@ -48,3 +50,5 @@ private:
     qsizetype FEnd;
     qsizetype FNextTag = -1;
 };
+
+#pragma GCC visibility pop

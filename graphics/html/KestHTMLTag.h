@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestHTMLTag {
 public:
     explicit TKestHTMLTag(QStringView text);
@@ -35,3 +37,5 @@ private:
     QStringView FName;
     bool FClosing = false;
 };
+
+#pragma GCC visibility pop

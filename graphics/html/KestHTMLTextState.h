@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 struct TKestHTMLTextState {
     QString FontName;
     // The framework font's height: pixels, negative for the character height.
@@ -46,3 +48,5 @@ struct TKestHTMLTextState {
     TColor FontSavedFill = clWhite;
     TColor ParagraphSavedFill = clWhite;
 };
+
+#pragma GCC visibility pop

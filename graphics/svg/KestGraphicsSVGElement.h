@@ -14,6 +14,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestBitmap;
 
 class TKestGraphicsSVGElement : public TPersistent, public TKestJSONMethods {
@@ -160,3 +162,5 @@ private:
     bool FHasCY = false;
     TKestGraphicsMatrix FGradientMatrix = MatrixIdentity();
 };
+
+#pragma GCC visibility pop

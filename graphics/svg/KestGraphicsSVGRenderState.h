@@ -8,6 +8,8 @@
 #include "framework/Color.h"
 #include "framework/FloatGeometry.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphics;
 class TKestGraphicsFill;
 class TKestGraphicsSVGElement;
@@ -56,3 +58,5 @@ private:
 
     TKestGraphicsSVGOverrides FOverrides;
 };
+
+#pragma GCC visibility pop
