@@ -52,6 +52,11 @@ struct TKestGraphicsMatrix {
     friend bool operator==(const TKestGraphicsMatrix&, const TKestGraphicsMatrix&) = default;
 };
 
+// Declared again here: a friend declaration alone does not carry the
+// header's exported visibility.
+TKestGraphicsMatrix operator*(const TKestGraphicsMatrix& matrix1, const TKestGraphicsMatrix& matrix2);
+TPointF operator*(const TPointF& point, const TKestGraphicsMatrix& matrix);
+
 TKestGraphicsMatrix MatrixIdentity();
 TKestGraphicsMatrix MatrixEmpty();
 bool MatrixIsEmpty(const TKestGraphicsMatrix& matrix);
