@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+#pragma GCC visibility push(default)
+
 struct TAnchorOrigin {
     QRect Bounds;
     QSize ParentSize;
@@ -16,3 +18,5 @@ struct TAnchorOrigin {
     // control's centre keeps its place in proportion.
     QRect Place(TAnchors anchors, QSize parent) const;
 };
+
+#pragma GCC visibility pop

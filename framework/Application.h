@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class Exception;
 class TCustomForm;
 
@@ -67,3 +69,5 @@ T* TApplication::CreateForm()
     AdoptForm(form);
     return form;
 }
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QImage>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TBitmap : public TGraphic {
@@ -55,3 +57,5 @@ private:
     QImage FImage;
     QByteArray FEncoded;
 };
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "framework/Color.h"
 
+#pragma GCC visibility push(default)
+
 enum TBrushStyle { bsSolid, bsClear };
 
 class TBrush {
@@ -17,3 +19,5 @@ private:
     TColor FColor = clWhite;
     TBrushStyle FStyle = bsSolid;
 };
+
+#pragma GCC visibility pop

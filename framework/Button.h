@@ -5,6 +5,8 @@
 
 #include <QPushButton>
 
+#pragma GCC visibility push(default)
+
 class TButton : public QPushButton, public TControl {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -53,3 +55,5 @@ protected:
 private:
     int FModalResult = 0;
 };
+
+#pragma GCC visibility pop

@@ -32,6 +32,8 @@
 #include <span>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QPainter;
 class TDeviceContext;
 class TGraphic;
@@ -169,3 +171,5 @@ private:
     TPathState FPathState = TPathState::None;
     QPainterPath FPath;
 };
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 enum class TCollectionNotification { cnAdded, cnExtracting, cnDeleting };
 
 class TCollection : public QObject, public TPersistent {
@@ -62,3 +64,5 @@ private:
     int FUpdateCount = 0;
     int FNextID = 0;
 };
+
+#pragma GCC visibility pop

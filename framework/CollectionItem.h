@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TCollection;
 
 class TCollectionItem : public QObject, public TPersistent {
@@ -45,3 +47,5 @@ struct TCollectionItemClass {
         return {&T::staticMetaObject, [](TCollection* collection) -> TCollectionItem* { return new T(collection); }};
     }
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+#pragma GCC visibility push(default)
+
 // A distinct type so that stored layouts can tell a colour from an integer.
 struct TColor {
     qint32 Value = 0;
@@ -98,3 +100,5 @@ void SetSystemColor(int index, TColor rgb);
 // Colour names as stored ("clWhite", "clBtnFace"); hex otherwise.
 std::optional<TColor> IdentToColor(const QString& ident);
 std::optional<QString> ColorToIdent(TColor c);
+
+#pragma GCC visibility pop

@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 
+#pragma GCC visibility push(default)
+
 class TStringList;
 
 class TComboBox : public QComboBox, public TControl {
@@ -75,3 +77,5 @@ private:
 
     TComboBoxStyle FStyle = csDropDown;
 };
+
+#pragma GCC visibility pop

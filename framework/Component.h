@@ -14,6 +14,8 @@
 #include <QString>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 enum class TComponentStateFlag {
     csLoading = 0x01,
     csReading = 0x02,
@@ -90,3 +92,5 @@ private:
 
 // The component carried by a Qt object, if it is one.
 TComponent* AsComponent(QObject* object);
+
+#pragma GCC visibility pop

@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class QDragMoveEvent;
 class QDropEvent;
 class TPopupMenu;
@@ -146,3 +148,5 @@ private:
 };
 
 TControl* AsControl(QObject* object);
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 
 #include <QLineEdit>
 
+#pragma GCC visibility push(default)
+
 class TCustomEdit : public QLineEdit, public TControl {
     Q_OBJECT
 public:
@@ -105,3 +107,5 @@ private:
     bool FCaretVisible = true;
     bool FAutoSelect = true;
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QSize>
 
+#pragma GCC visibility push(default)
+
 class QPainter;
 
 class TDeviceContext {
@@ -54,3 +56,5 @@ private:
 // screen's while a widget paints itself, the picture's while a widget is
 // rendered into a picture. Surfaces drawn for that painter take this ratio.
 double PixelRatioOf(const QPainter& painter);
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 namespace KestEnums {
 Q_NAMESPACE
 
@@ -61,3 +63,5 @@ using enum KestEnums::TFontCharset;
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
+
+#pragma GCC visibility pop

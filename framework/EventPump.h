@@ -5,6 +5,8 @@
 
 #include <QElapsedTimer>
 
+#pragma GCC visibility push(default)
+
 class TEventPump {
 public:
     explicit TEventPump(int intervalMs = 8) : FInterval(intervalMs) {}
@@ -18,3 +20,5 @@ private:
     QElapsedTimer FTimer;
     int FInterval;
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include <QMetaType>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class QInputEvent;
 class QKeyEvent;
 class QObject;
@@ -68,3 +70,5 @@ Q_DECLARE_METATYPE(TMouseMoveEvent)
 Q_DECLARE_METATYPE(TDragOverEvent)
 Q_DECLARE_METATYPE(TDragDropEvent)
 Q_DECLARE_METATYPE(TStartDragEvent)
+
+#pragma GCC visibility pop

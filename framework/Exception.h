@@ -6,6 +6,8 @@
 #include <exception>
 #include <string>
 
+#pragma GCC visibility push(default)
+
 class Exception : public std::exception {
 public:
     explicit Exception(QString message);
@@ -77,3 +79,5 @@ inline constexpr const char* UnknownPictureFormat = "Unsupported picture format"
 inline constexpr const char* UnknownPictureClass = "Unknown picture class %s";
 inline constexpr const char* GraphicSizeUnsupported = "The size of this picture cannot be set";
 }
+
+#pragma GCC visibility pop

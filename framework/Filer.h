@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class TPersistent;
 class TStream;
 
@@ -44,3 +46,5 @@ public:
 protected:
     TPersistent* FAncestor = nullptr;
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // Float geometry shared by the picture and graphics libraries: points,
 // rectangles (left, top, right, bottom) and sizes in 32-bit floats, pixels,
 // y growing downwards.
@@ -33,3 +35,5 @@ struct TRectF {
     constexpr float Height() const { return Bottom - Top; }
     friend constexpr bool operator==(const TRectF&, const TRectF&) = default;
 };
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <QFont>
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TFont : public QObject, public TPersistent {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -66,3 +68,5 @@ private:
     TFontStyles FStyle;
     int FOrientation = 0;
 };
+
+#pragma GCC visibility pop

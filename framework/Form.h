@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#pragma GCC visibility push(default)
+
 class TCustomForm : public QDialog, public TControl {
     Q_OBJECT
 public:
@@ -97,3 +99,5 @@ public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 };
+
+#pragma GCC visibility pop

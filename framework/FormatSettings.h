@@ -6,6 +6,8 @@
 #include <QChar>
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 struct TFormatSettings {
     QChar DecimalSeparator = QLatin1Char('.');
     QChar ThousandSeparator = QLatin1Char(',');
@@ -32,3 +34,5 @@ public:
 private:
     TFormatSettings FPrevious;
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <initializer_list>
 #include <variant>
 
+#pragma GCC visibility push(default)
+
 using TFormatArgument = std::variant<qint64, double, QString>;
 
 // Raises EConvertError "Format '<format>' invalid or incompatible with
@@ -19,3 +21,5 @@ using TFormatArgument = std::variant<qint64, double, QString>;
 // for format '<format>'" when the arguments run out.
 QString FormatString(const QString& format, std::initializer_list<TFormatArgument> arguments,
                      const TFormatSettings& settings = FormatSettings());
+
+#pragma GCC visibility pop

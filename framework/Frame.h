@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#pragma GCC visibility push(default)
+
 class TFrame : public QWidget, public TControl {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -27,3 +29,5 @@ public:
     explicit TFrame(TComponent* owner);
     ~TFrame() override;
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // Start-up of the framework module: registers its classes and event types
 // for stored layouts. The application object calls it; calling it again
 // does nothing.
@@ -8,3 +10,5 @@ namespace KestFramework {
 void RegisterModule();
 
 }
+
+#pragma GCC visibility pop

@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TStringGenericList : public QObject {
     Q_OBJECT
     Q_CLASSINFO("TypeName", "TList<System.string>")
@@ -87,3 +89,5 @@ private:
     std::vector<std::pair<QString, std::unique_ptr<QObject>>> FPairs;
     QHash<QString, size_t> FIndex;
 };
+
+#pragma GCC visibility pop

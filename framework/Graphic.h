@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QRect>
 
+#pragma GCC visibility push(default)
+
 class TCanvas;
 class TStream;
 
@@ -61,3 +63,5 @@ private:
     bool FTransparent = false;
     bool FModified = false;
 };
+
+#pragma GCC visibility pop

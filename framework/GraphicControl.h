@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#pragma GCC visibility push(default)
+
 class TGraphicControl : public QWidget, public TControl {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ protected:
     virtual void Paint(QPainter& painter);
     void paintEvent(QPaintEvent* event) override;
 };
+
+#pragma GCC visibility pop

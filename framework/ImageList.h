@@ -10,6 +10,8 @@
 #include <QObject>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QPainter;
 
 class TCustomImageList : public QObject, public TComponent {
@@ -56,3 +58,5 @@ class TImageList : public TCustomImageList {
 public:
     explicit TImageList(TComponent* owner) : TCustomImageList(owner) {}
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 
 #include "framework/LayoutText.h"
 
+#pragma GCC visibility push(default)
+
 class TComponent;
 
 class TLayoutReader {
@@ -16,3 +18,5 @@ public:
     static void ReadRoot(const QString& text, TComponent* root, const QString& source = QString());
     static void ReadRoot(const TLayoutObject& layout, TComponent* root, const QString& source = QString());
 };
+
+#pragma GCC visibility pop

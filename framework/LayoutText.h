@@ -23,6 +23,8 @@
 #include <QStringList>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 struct TLayoutValue {
     enum Kind { vkInteger, vkFloat, vkString, vkIdent, vkSet, vkBinary };
     Kind kind = vkInteger;
@@ -73,3 +75,5 @@ QString FormatValue(const TLayoutValue& value, int indent);
 inline constexpr int MaxNesting = 200;
 
 }
+
+#pragma GCC visibility pop

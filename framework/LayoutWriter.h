@@ -7,6 +7,8 @@
 
 #include "framework/LayoutText.h"
 
+#pragma GCC visibility push(default)
+
 class TComponent;
 
 class TLayoutWriter {
@@ -14,3 +16,5 @@ public:
     static TLayoutObject WriteRoot(TComponent* root);
     static QString WriteRootText(TComponent* root);
 };
+
+#pragma GCC visibility pop

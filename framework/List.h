@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TList {
 public:
     TList() = default;
@@ -36,3 +38,5 @@ protected:
 private:
     std::vector<void*> FItems;
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QPainter;
 
 // Items kept elsewhere and read one row at a time, for lists whose texts
@@ -118,3 +120,5 @@ private:
     int FItemHeight = 16;
     bool FCtl3D = true;
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QAction;
 class QMenu;
 class TPopupMenu;
@@ -112,3 +114,5 @@ private:
     TComponent* FPopupComponent = nullptr;
     bool FAutoPopup = true;
 };
+
+#pragma GCC visibility pop

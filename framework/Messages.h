@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class QObject;
 
 // Returns the same number (a QEvent type, which fits in 16 bits) for the same
@@ -24,3 +26,5 @@ public:
 
 // Queues the message for target; it is handled after the current event.
 void PostMessage(QObject* target, int msg, qintptr wParam = 0, qintptr lParam = 0);
+
+#pragma GCC visibility pop

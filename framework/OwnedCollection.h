@@ -3,6 +3,8 @@
 
 #include "framework/Collection.h"
 
+#pragma GCC visibility push(default)
+
 class TOwnedCollection : public TCollection {
     Q_OBJECT
 public:
@@ -15,3 +17,5 @@ public:
 private:
     TPersistent* FOwner;
 };
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "framework/Color.h"
 
+#pragma GCC visibility push(default)
+
 // psAlternate sets every other pixel (focus marks); psInsideFrame draws as
 // psSolid here.
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psAlternate };
@@ -23,3 +25,5 @@ private:
     int FWidth = 1;
     TPenStyle FStyle = psSolid;
 };
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class QObject;
 class TFiler;
 
@@ -31,3 +33,5 @@ protected:
     virtual void AssignTo(TPersistent* dest);
     [[noreturn]] void AssignError(const TPersistent* source) const;
 };
+
+#pragma GCC visibility pop

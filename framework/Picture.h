@@ -9,6 +9,8 @@
 #include <QObject>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TGraphic;
 class TStream;
 
@@ -55,3 +57,5 @@ private:
 
     std::unique_ptr<TGraphic> FGraphic;
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TGraphic;
 class TStream;
 struct QMetaObject;
@@ -45,3 +47,5 @@ const TGraphicClass* FindForStream(TStream& stream);
 const std::vector<TPictureFormat>& Formats();
 
 }
+
+#pragma GCC visibility pop

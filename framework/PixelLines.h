@@ -9,6 +9,8 @@
 #include <QRect>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QPainter;
 
 class TPixelLines {
@@ -31,3 +33,5 @@ private:
     std::vector<QPoint> FPixels;
     std::vector<QRect> FRuns;
 };
+
+#pragma GCC visibility pop

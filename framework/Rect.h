@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // An integer rectangle by its edges: the pixels it covers are the columns
 // Left..Right-1 and the rows Top..Bottom-1.
 
@@ -14,3 +16,5 @@ struct TRect {
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     friend constexpr bool operator==(const TRect&, const TRect&) = default;
 };
+
+#pragma GCC visibility pop

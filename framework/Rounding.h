@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#pragma GCC visibility push(default)
+
 namespace Kest {
 
 inline int Round(double x)
@@ -23,3 +25,5 @@ inline int Trunc(double x) { return static_cast<int>(std::trunc(x)); }
 inline int Div(int a, int b) { return a / b; }
 
 }
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QSize>
 
+#pragma GCC visibility push(default)
+
 class TSizeConstraints : public QObject, public TPersistent {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -54,3 +56,5 @@ private:
     int FMinHeight = 0;
     int FMinWidth = 0;
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <QIODevice>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TStream {
 public:
     virtual ~TStream();
@@ -69,3 +71,5 @@ public:
 private:
     QFile FFile;
 };
+
+#pragma GCC visibility pop

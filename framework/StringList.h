@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 enum class TDuplicates { dupIgnore, dupAccept, dupError };
 
 class TStringList {
@@ -52,3 +54,5 @@ private:
     bool FCaseSensitive = false;
     TDuplicates FDuplicates = TDuplicates::dupIgnore;
 };
+
+#pragma GCC visibility pop

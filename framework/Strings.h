@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QStringList>
 
+#pragma GCC visibility push(default)
+
 class TStrings : public QObject, public TPersistent {
     Q_OBJECT
 public:
@@ -27,3 +29,5 @@ public:
 private:
     QStringList FItems;
 };
+
+#pragma GCC visibility pop

@@ -24,6 +24,8 @@
 #include <optional>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TComponent;
 
 namespace TypeInfo {
@@ -112,3 +114,5 @@ QByteArray EventBindingKey(const char* propertyName);
 std::optional<QMetaMethod> FindMethod(const QObject* target, const QString& name, QMetaType eventType = QMetaType());
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 inline QString VersionText(quint32 number)
 {
     return QStringLiteral("%1.%2.%3.%4")
@@ -12,3 +14,5 @@ inline QString VersionText(quint32 number)
         .arg((number >> 8) & 0xFF)
         .arg(number & 0xFF);
 }
+
+#pragma GCC visibility pop

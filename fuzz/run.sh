@@ -64,6 +64,16 @@ PY
     seeds=("$root/tests/data/svg")
     flags=(-max_len=65536 -timeout=10 -rss_limit_mb=2048 -dict="$root/fuzz/svg.dict")
     ;;
+  fuzz_html_layout)
+    # Markup after eight bytes of rectangle, point and flags; a layout that
+    # does not end is a finding.
+    seeds=("$root/fuzz/seeds/html")
+    flags=(-max_len=16384 -timeout=5 -dict="$root/fuzz/html.dict")
+    ;;
+  fuzz_html_hilight)
+    seeds=()
+    flags=(-max_len=16384 -timeout=5 -dict="$root/fuzz/html.dict")
+    ;;
   fuzz_json_reader|fuzz_json_roundtrip)
     # The conformance documents the tests read; a slow input is a finding.
     seeds=("$root/tests/data/json")

@@ -16,3 +16,7 @@
 #include "gdiplus/gdip/GDIPPen.h"
 #include "gdiplus/gdip/GDIPRegion.h"
 #include "gdiplus/gdip/GDIPStringFormat.h"
+
+#pragma GCC visibility push(default)
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 
 #include "gdiplus/api/GdiplusLibrary.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusApi {
 
 using namespace GdiplusFlat;
@@ -36,3 +38,5 @@ inline ARGB GPColorFromChannels(BYTE alpha, BYTE red, BYTE green, BYTE blue)
 
 #define GDIPLUS_API(name) \
     ::KestGDIPlusApi::Gdiplus().Entry(&::GdiplusFlat::TGdiplusApiTable::name, #name)
+
+#pragma GCC visibility pop

@@ -14,3 +14,7 @@
 #include "gdiplus/classes/GPPen.h"
 #include "gdiplus/classes/GPRegion.h"
 #include "gdiplus/classes/GPStringFormat.h"
+
+#pragma GCC visibility push(default)
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include "framework/Events.h"
 
+#pragma GCC visibility push(default)
+
 class QObject;
 
 class TKestGraphicsChangeNotifier {
@@ -60,3 +62,5 @@ private:
     int FUpdateCount = 0;
     QObject* FSender;
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // The colour-name list: the 147 colour keywords of the web and vector
 // picture standards ("aliceblue" to "yellowgreen"), sorted, each entry's
 // object a TKestGraphicsColorObject holding its colour. Built on first use,
@@ -7,3 +9,5 @@
 class TStringList;
 
 const TStringList& GraphicsColorNames();
+
+#pragma GCC visibility pop

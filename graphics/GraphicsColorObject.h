@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsColorObject : public QObject, public TKestJSONMethods {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -21,3 +23,5 @@ public:
 private:
     TColor FColor;
 };
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#pragma GCC visibility push(default)
+
 // No colour: fills and strokes of this colour are not drawn.
 inline constexpr TColor gcNull = TColor(-1);
 
@@ -18,3 +20,5 @@ TColor LightenColor(TColor color, std::uint8_t percentage);
 // What the colour setters of fills and strokes store: clNone becomes gcNull
 // and clDefault the button face colour.
 TColor StoredGraphicsColor(TColor color);
+
+#pragma GCC visibility pop

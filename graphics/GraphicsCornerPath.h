@@ -6,6 +6,10 @@
 
 #include "graphics/GraphicsEnums.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsPath;
 
 void AddCornerRectangle(TKestGraphicsPath& path, const TRectF& rect, float rounding, TKestGraphicsCorners corners);
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include "framework/Color.h"
 
+#pragma GCC visibility push(default)
+
 struct TKestGraphicsDefaultColors {
     TColor DefaultGlyphColor = 0;
     TColor DefaultBorderColor = 0;
@@ -15,3 +17,5 @@ struct TKestGraphicsDefaultColors {
 };
 
 TKestGraphicsDefaultColors& KestGraphicsDefaultColors();
+
+#pragma GCC visibility pop

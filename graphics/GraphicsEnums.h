@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace KestGraphicsEnums {
 Q_NAMESPACE
 
@@ -100,3 +102,5 @@ using TKestGraphicsCorners = TKestEnumSet<TKestGraphicsCorner>;
 using TKestGraphicsPathPolygon = std::vector<TPointF>;
 // Start, first control, second control, end.
 using TKestGraphicsPathCubicBezier = std::array<TPointF, 4>;
+
+#pragma GCC visibility pop

@@ -16,6 +16,8 @@
 #include <QObject>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsFill : public QObject,
                                 public TPersistent,
                                 public TKestGraphicsChangeNotifier,
@@ -125,3 +127,5 @@ public:
     using TKestCustomGraphicsFill::TKestCustomGraphicsFill;
     ~TKestGraphicsFill() override;
 };
+
+#pragma GCC visibility pop

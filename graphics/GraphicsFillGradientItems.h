@@ -7,6 +7,8 @@
 #include "framework/CollectionItem.h"
 #include "pictures/KestOwnedCollection.h"
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsFill;
 
 class TKestGraphicsFillGradientItem : public TCollectionItem {
@@ -59,3 +61,5 @@ public:
 
     TKestCustomGraphicsFill* FOwner;
 };
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 #include "framework/Font.h"
 #include "graphics/GraphicsChangeNotifier.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsFont : public TFont, public TKestGraphicsChangeNotifier, public TKestJSONMethods {
     Q_OBJECT
 
@@ -21,3 +23,5 @@ public:
 private:
     void FontChanged(QObject* sender);
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TPicture;
 
 enum class TKestGlyph { Close, Down, Up, Right, Left, DropDown };
@@ -22,3 +24,5 @@ TPicture* ResourceGlyph(const QString& name);
 // The same rendered at that size when an SVG engine can render it (kept per
 // size), else the picture as loaded.
 TPicture* ResourceGlyphAt(const QString& name, int width, int height);
+
+#pragma GCC visibility pop

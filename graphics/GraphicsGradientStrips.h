@@ -6,6 +6,8 @@
 #include "framework/Rect.h"
 #include "graphics/GraphicsEnums.h"
 
+#pragma GCC visibility push(default)
+
 class TCanvas;
 
 // Strips run across the rectangle: columns when horizontal, rows otherwise.
@@ -13,3 +15,5 @@ class TCanvas;
 // not drawn, so a huge rectangle costs what its visible part costs.
 void FillGradientStrips(TCanvas& canvas, TColor color, TColor colorTo, const TRect& rect, float radius,
                         TKestGraphicsCorners corners, bool horizontal);
+
+#pragma GCC visibility pop

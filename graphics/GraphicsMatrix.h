@@ -7,6 +7,8 @@
 
 #include <array>
 
+#pragma GCC visibility push(default)
+
 using TKestGraphicsVector = std::array<float, 3>;
 using TKestGraphicsMatrixArray = std::array<TKestGraphicsVector, 3>;
 
@@ -50,6 +52,11 @@ struct TKestGraphicsMatrix {
     friend bool operator==(const TKestGraphicsMatrix&, const TKestGraphicsMatrix&) = default;
 };
 
+// Declared again here: a friend declaration alone does not carry the
+// header's exported visibility.
+TKestGraphicsMatrix operator*(const TKestGraphicsMatrix& matrix1, const TKestGraphicsMatrix& matrix2);
+TPointF operator*(const TPointF& point, const TKestGraphicsMatrix& matrix);
+
 TKestGraphicsMatrix MatrixIdentity();
 TKestGraphicsMatrix MatrixEmpty();
 bool MatrixIsEmpty(const TKestGraphicsMatrix& matrix);
@@ -58,3 +65,5 @@ TKestGraphicsMatrix MatrixCreateScaling(double scaleX, double scaleY);
 TKestGraphicsMatrix MatrixCreateTranslation(double deltaX, double deltaY);
 TPointF MatrixMultiplyPoint(const TPointF& point, const TKestGraphicsMatrix& matrix);
 TKestGraphicsMatrix MatrixMultiply(const TKestGraphicsMatrix& matrix1, const TKestGraphicsMatrix& matrix2);
+
+#pragma GCC visibility pop

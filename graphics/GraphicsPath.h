@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 struct TKestGraphicsPathPoint {
     TKestGraphicsPathPointKind Kind = gppMoveTo;
     bool Dummy = false; // read and set by nothing
@@ -96,3 +98,5 @@ private:
     mutable std::unique_ptr<TKestGraphicsPathHitTest> FHitTest;
     mutable bool FHitTestStale = false;
 };
+
+#pragma GCC visibility pop

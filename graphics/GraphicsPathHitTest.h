@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsPathHitTest {
 public:
     TKestGraphicsPathHitTest(const TKestGraphicsPathPoints& points, double step);
@@ -54,3 +56,5 @@ private:
     std::vector<int> FBandStart; // band b holds FBandEdges[FBandStart[b] .. FBandStart[b + 1])
     std::vector<int> FBandEdges;
 };
+
+#pragma GCC visibility pop

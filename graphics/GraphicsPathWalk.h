@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#pragma GCC visibility push(default)
+
 namespace KestPathWalk {
 
 // The step length of a flatness: at least 0.05 (NaN counts as too small).
@@ -129,3 +131,5 @@ struct TPolygonSink {
 };
 
 }
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSaveState : public TPersistent {
 public:
     // A solid white fill, a solid silver stroke and the default font.
@@ -36,3 +38,5 @@ private:
     std::unique_ptr<TKestGraphicsFill> FFill;
     std::uintptr_t FCustomSaveDC = 0;
 };
+
+#pragma GCC visibility pop

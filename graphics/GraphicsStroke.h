@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsStroke : public QObject,
                                   public TPersistent,
                                   public TKestGraphicsChangeNotifier,
@@ -56,3 +58,5 @@ public:
     using TKestCustomGraphicsStroke::TKestCustomGraphicsStroke;
     ~TKestGraphicsStroke() override;
 };
+
+#pragma GCC visibility pop

@@ -23,6 +23,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TBitmap;
 class TCanvas;
 class TDeviceContext;
@@ -437,3 +439,5 @@ private:
     TPictureContainer* FPictureContainer = nullptr;
     TImageList* FImageList = nullptr;
 };
+
+#pragma GCC visibility pop

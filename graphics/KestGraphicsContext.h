@@ -17,6 +17,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TCanvas;
 class TGraphic;
 class TKestGraphics;
@@ -150,3 +152,5 @@ struct TKestGraphicsContextClasses {
 };
 // Each back-end adds itself in GraphicsContextClasses.cpp.
 const TKestGraphicsContextClasses& KestGraphicsContextClasses();
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsContextGeneral : public TKestGraphicsContext {
 public:
     explicit TKestGraphicsContextGeneral(TKestGraphics* graphics);
@@ -123,3 +125,5 @@ private:
     std::unique_ptr<TFont> FFont;
     TCanvas* FFontCanvas = nullptr;
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TImageList;
 class TPictureContainer;
 
@@ -56,3 +58,5 @@ public:
 IKestGraphicsMarkup* KestGraphicsMarkup();
 // Replaces the registered engine (none unregisters it).
 void RegisterKestGraphicsMarkup(std::unique_ptr<IKestGraphicsMarkup> engine);
+
+#pragma GCC visibility pop

@@ -15,3 +15,7 @@
 #include "graphics/GraphicsPath.h"
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/GraphicsStroke.h"
+
+#pragma GCC visibility push(default)
+
+#pragma GCC visibility pop

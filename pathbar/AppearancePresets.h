@@ -6,8 +6,12 @@
 #include "framework/Color.h"
 #include "styles/ZPXStyle.h"
 
+#pragma GCC visibility push(default)
+
 class TExpTreeviewAppearance;
 
 // Writes the preset of style; tsCustom leaves everything as it is.
 // frameColor is the presets' inner frame line.
 void ApplyAppearancePreset(TExpTreeviewAppearance& appearance, TZPXStyle style, TColor frameColor);
+
+#pragma GCC visibility pop

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNode;
 
 class TAutoCompleteList {
@@ -101,3 +103,5 @@ private:
     mutable bool FStartsValid = false;
     QHash<TKestTreeNode*, Key> FByNode;
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,4 @@
-#include "pathbar/BarChildAccess.h"
+#include "pathbar/BarChildAccess_p.h"
 
 #include "pathbar/CustomExplorerTreeview_p.h"
 

@@ -1,10 +1,10 @@
-#include "pathbar/ButtonDrawing.h"
+#include "pathbar/ButtonDrawing_p.h"
 
 #include "framework/DeviceContext.h"
 #include "framework/Rounding.h"
 #include "gdiplus/KestGDIP.h"
 #include "pathbar/ExpTreeviewAppearance.h"
-#include "pathbar/RectEdges.h"
+#include "pathbar/RectEdges_p.h"
 
 #include <QPainter>
 

@@ -11,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -69,3 +71,5 @@ private:
     QPoint FLastPoint;
     TChildMenuHook* FPrevious;
 };
+
+#pragma GCC visibility pop

@@ -12,7 +12,7 @@
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
 #include "pathbar/LeftIcon.h"
-#include "pathbar/NodePath.h"
+#include "pathbar/NodePath_p.h"
 #include "pathbar/NodeButton.h"
 #include "styles/FormStylerStyle.h"
 #include "styles/SystemVersion.h"

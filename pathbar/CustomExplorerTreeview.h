@@ -27,8 +27,10 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TBitmap;
-class TCustomExplorerTreeviewPrivate;
+class Q_DECL_HIDDEN TCustomExplorerTreeviewPrivate; // not exported: the bar's inside
 class TCustomForm;
 class TCustomImageList;
 
@@ -235,3 +237,5 @@ private:
 
     std::unique_ptr<TCustomExplorerTreeviewPrivate> FPrivate;
 };
+
+#pragma GCC visibility pop

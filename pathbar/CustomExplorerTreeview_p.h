@@ -6,9 +6,9 @@
 
 #include "framework/Bitmap.h"
 #include "pathbar/CustomExplorerTreeview.h"
-#include "pathbar/DropDownController.h"
-#include "pathbar/FolderSource.h"
-#include "pathbar/NodeButtonRow.h"
+#include "pathbar/DropDownController_p.h"
+#include "pathbar/FolderSource_p.h"
+#include "pathbar/NodeButtonRow_p.h"
 
 #include <QRect>
 #include <memory>

@@ -4,6 +4,8 @@
 
 #include "framework/List.h"
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNode;
 
 class TDbgList : public TList {
@@ -12,3 +14,5 @@ public:
     void SetItemsEx(int index, TKestTreeNode* value);
     void AssignList(const TList& listA);
 };
+
+#pragma GCC visibility pop

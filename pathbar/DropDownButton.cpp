@@ -2,8 +2,8 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/ImageList.h"
-#include "pathbar/BarChildAccess.h"
-#include "pathbar/ButtonDrawing.h"
+#include "pathbar/BarChildAccess_p.h"
+#include "pathbar/ButtonDrawing_p.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QMouseEvent>

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TDropDownButton : public TExplorerTreeviewChild {
     Q_OBJECT
 public:
@@ -36,3 +38,5 @@ private:
     std::unique_ptr<TBitmap> FGlyph;
     int FImageIndex = -1;
 };
+
+#pragma GCC visibility pop

@@ -1,7 +1,7 @@
 // The history window, the auto-complete window, and the two lists they show,
 // kept in step with the bar's tree.
 
-#include "pathbar/DropDownController.h"
+#include "pathbar/DropDownController_p.h"
 
 #include "framework/ImageList.h"
 #include "framework/WidgetLifetime.h"
@@ -10,7 +10,7 @@
 #include "pathbar/CustomExplorerTreeview_p.h"
 #include "pathbar/DropForm.h"
 #include "pathbar/ExplorerTreeviewListBox.h"
-#include "pathbar/NodePath.h"
+#include "pathbar/NodePath_p.h"
 
 #include <QApplication>
 #include <QCursor>

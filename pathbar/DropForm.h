@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <optional>
 
+#pragma GCC visibility push(default)
+
 class QSizeGrip;
 class TCustomExplorerTreeview;
 
@@ -50,3 +52,5 @@ private:
     std::optional<QPoint> FClosingPress;
     QSizeGrip* FSizeGrip = nullptr;
 };
+
+#pragma GCC visibility pop

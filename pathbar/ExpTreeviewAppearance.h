@@ -11,6 +11,8 @@
 #include <QObject>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 // What both records share: a change notification and colour writers that
 // store a different value and then notify.
 class TAppearanceRecord : public QObject, public TPersistent {
@@ -188,3 +190,5 @@ private:
     TColor FInnerMostBorderColor = clNone;
     std::unique_ptr<TButtonAppearance> FButtonAppearance;
 };
+
+#pragma GCC visibility pop

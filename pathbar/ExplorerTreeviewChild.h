@@ -4,6 +4,8 @@
 
 #include "framework/GraphicControl.h"
 
+#pragma GCC visibility push(default)
+
 class TCustomExplorerTreeview;
 class TComponent;
 
@@ -36,3 +38,5 @@ protected:
 
     TCustomExplorerTreeview* FExplorerTreeview;
 };
+
+#pragma GCC visibility pop

@@ -9,7 +9,7 @@
 #include "pathbar/DropDownButton.h"
 #include "pathbar/LeftIcon.h"
 #include "pathbar/NodeButton.h"
-#include "pathbar/RectEdges.h"
+#include "pathbar/RectEdges_p.h"
 
 #include <QFontMetrics>
 

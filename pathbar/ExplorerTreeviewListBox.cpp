@@ -1,7 +1,7 @@
 #include "pathbar/ExplorerTreeviewListBox.h"
 
 #include "framework/ImageList.h"
-#include "pathbar/BarChildAccess.h"
+#include "pathbar/BarChildAccess_p.h"
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/KestTreeNode.h"
 

@@ -4,6 +4,8 @@
 
 #include "framework/ListBox.h"
 
+#pragma GCC visibility push(default)
+
 class TCustomExplorerTreeview;
 class TKestTreeNode;
 
@@ -40,3 +42,5 @@ private:
     bool FShowImages = true;
     bool FMouseInControl = false;
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNode;
 
 namespace KestPathBar {
@@ -42,3 +44,5 @@ using TNodePopulateEvent = TNodeEvent;
 Q_DECLARE_METATYPE(TKestTreeNode*)
 Q_DECLARE_METATYPE(TNodeEvent)
 Q_DECLARE_METATYPE(TPopulateChildEvent)
+
+#pragma GCC visibility pop

@@ -7,7 +7,7 @@
 // watches its parent node (TListingGuard) and the bar (QPointer) and stops
 // as soon as either is gone.
 
-#include "pathbar/FolderSource.h"
+#include "pathbar/FolderSource_p.h"
 
 #include "pathbar/CustomExplorerTreeview_p.h"
 

@@ -1,4 +1,4 @@
-#include "pathbar/HistoryList.h"
+#include "pathbar/HistoryList_p.h"
 
 TKestTreeNode* THistoryList::At(int index) const
 {

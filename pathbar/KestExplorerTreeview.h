@@ -15,6 +15,8 @@
 #include "framework/Menus.h"
 #include "framework/SizeConstraints.h"
 
+#pragma GCC visibility push(default)
+
 class TKestExplorerTreeview : public TCustomExplorerTreeview {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -133,3 +135,5 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
 };
+
+#pragma GCC visibility pop

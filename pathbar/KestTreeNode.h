@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNodes;
 class TStream;
 
@@ -87,3 +89,5 @@ private:
     TKestTreeNode* FLastChild = nullptr;
     bool FTornDown = false;
 };
+
+#pragma GCC visibility pop

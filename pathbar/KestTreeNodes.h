@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class TKestTreeNodes;
 
 // What the collection needs of whoever owns it (the path bar): it makes the
@@ -83,3 +85,5 @@ private:
     // The last top-level node in sibling order, kept in step with the links.
     TKestTreeNode* FLastNode = nullptr;
 };
+
+#pragma GCC visibility pop

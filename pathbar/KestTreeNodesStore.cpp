@@ -9,7 +9,7 @@
 #include "pathbar/KestTreeNodes.h"
 
 #include "framework/Stream.h"
-#include "pathbar/NodeTextCodec.h"
+#include "pathbar/NodeTextCodec_p.h"
 #include "pathbar/TreeViewError.h"
 
 #include <QtEndian>

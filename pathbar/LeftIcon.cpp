@@ -1,6 +1,6 @@
 #include "pathbar/LeftIcon.h"
 
-#include "pathbar/BarChildAccess.h"
+#include "pathbar/BarChildAccess_p.h"
 #include "pathbar/CustomExplorerTreeview.h"
 
 #include <QMouseEvent>

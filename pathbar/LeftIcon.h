@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TLeftIcon : public TExplorerTreeviewChild {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ protected:
 private:
     std::unique_ptr<TBitmap> FGlyph;
 };
+
+#pragma GCC visibility pop

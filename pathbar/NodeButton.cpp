@@ -2,11 +2,11 @@
 
 #include "framework/DeviceContext.h"
 #include "framework/Rounding.h"
-#include "pathbar/BarChildAccess.h"
-#include "pathbar/ButtonDrawing.h"
+#include "pathbar/BarChildAccess_p.h"
+#include "pathbar/ButtonDrawing_p.h"
 #include "pathbar/ChildMenu.h"
 #include "pathbar/CustomExplorerTreeview.h"
-#include "pathbar/TextWidthCache.h"
+#include "pathbar/TextWidthCache_p.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -8,9 +8,11 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TButtonAppearance;
 class TKestTreeNode;
-class TTextWidthCache;
+class Q_DECL_HIDDEN TTextWidthCache; // not exported: the button row's
 
 // What a node button is given by the row that places it.
 struct TNodeButtonPlace {
@@ -84,3 +86,5 @@ private:
     int ArrowLeft() const { return width() - Scaled(14); }
     void RefreshHotState();
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,4 @@
-#include "pathbar/NodeButtonRow.h"
+#include "pathbar/NodeButtonRow_p.h"
 
 #include "pathbar/CustomExplorerTreeview.h"
 #include "pathbar/KestTreeNode.h"

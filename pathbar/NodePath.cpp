@@ -1,4 +1,4 @@
-#include "pathbar/NodePath.h"
+#include "pathbar/NodePath_p.h"
 
 #include "framework/platform/PathSeparator.h"
 #include "pathbar/KestTreeNode.h"

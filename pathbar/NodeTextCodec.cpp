@@ -1,4 +1,4 @@
-#include "pathbar/NodeTextCodec.h"
+#include "pathbar/NodeTextCodec_p.h"
 
 #include <QStringDecoder>
 

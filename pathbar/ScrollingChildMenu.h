@@ -14,6 +14,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QEventLoop;
 class QScrollBar;
 class QStyleOptionMenuItem;
@@ -106,3 +108,5 @@ private:
     QString FTyped;
     QElapsedTimer FTypedTimer;
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,4 @@
-#include "pathbar/TextWidthCache.h"
+#include "pathbar/TextWidthCache_p.h"
 
 #include "framework/Font.h"
 

@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+#pragma GCC visibility push(default)
+
 namespace KestJSON {
 
 enum TScope : quint8 {
@@ -23,3 +25,5 @@ inline constexpr int MaxStackSize = 256;
 inline constexpr qint64 CopyBlockSize = 1048576;
 
 }
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class QObject;
 class TStream;
 
@@ -38,3 +40,5 @@ private:
     void Save(TStream& stream);
     void Load(TStream& stream);
 };
+
+#pragma GCC visibility pop

@@ -14,6 +14,8 @@
 #include <array>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 enum TKestJSONToken {
@@ -158,3 +160,5 @@ private:
     const char* FPeekedNameEnd = nullptr;
     QString FPeekedNameText;
 };
+
+#pragma GCC visibility pop

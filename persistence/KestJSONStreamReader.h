@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TKestJSONStreamReader : public TKestJSONMethods {
@@ -49,3 +51,5 @@ private:
     const char* FPos;
     const char* FEnd;
 };
+
+#pragma GCC visibility pop

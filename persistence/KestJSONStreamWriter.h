@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TKestJSONStreamWriter : public TKestJSONMethods {
@@ -30,3 +32,5 @@ private:
     TStream& FStream;
     QByteArray FWriteStream;
 };
+
+#pragma GCC visibility pop

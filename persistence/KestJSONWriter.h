@@ -15,6 +15,8 @@
 #include <array>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 class TKestJSONWriter : public TKestJSONMethods {
@@ -83,3 +85,5 @@ private:
     QString FDeferredName;
     bool FClosed = false;
 };
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
+#pragma GCC visibility push(default)
+
 class TKestObjectReference : public QObject, public TKestJSONMethods {
     Q_OBJECT
 public:
@@ -22,3 +24,5 @@ public:
     TKestPropInfo Prop;
     QString Id;
 };
+
+#pragma GCC visibility pop

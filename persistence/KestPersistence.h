@@ -14,6 +14,8 @@
 #include <QMetaProperty>
 #include <QPointer>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 class TStrings;
 
@@ -127,3 +129,5 @@ public:
     static void SaveBareToStream(const QString& className, TStream& stream);
     static void LoadBareFromStream(TStream& stream);
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TCollectionItem;
 class TKestJSONReader;
 class TKestJSONWriter;
@@ -98,3 +100,5 @@ public:
     virtual ~IKestCollectionItemFactory() = default;
     virtual TCollectionItem* AddItemFor(QObject* read) = 0;
 };
+
+#pragma GCC visibility pop

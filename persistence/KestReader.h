@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestReader : public QObject, public TKestJSONMethods {
     Q_OBJECT
 public:
@@ -70,3 +72,5 @@ private:
     TKestExcludePropertyListArray FExcludeProperties;
     TKestWriterCustomIsAssignablePropertyEvent FOnCustomIsAssignableProperty;
 };
+
+#pragma GCC visibility pop

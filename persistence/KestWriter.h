@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestWriter : public QObject, public TKestJSONMethods {
     Q_OBJECT
 public:
@@ -54,3 +56,5 @@ private:
     TKestExcludePropertyListArray FExcludeProperties;
     TKestWriterCustomIsAssignablePropertyEvent FOnCustomIsAssignableProperty;
 };
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 // True for no holder, a holder without a graphic, or an empty graphic.
 bool IsBitmapEmpty(const TPicture* ABitmap);
 // A new picture loaded from the program's resource of that name; raises
@@ -15,3 +17,5 @@ std::unique_ptr<TKestBitmap> BitmapFromResource(const QString& AName, quintptr A
 // The holder loads the resource (its class picked by content); a missing
 // resource leaves it unchanged.
 void LoadBitmapFromResource(TPicture* ABitmap, const QString& AName, quintptr AInstance = 0);
+
+#pragma GCC visibility pop

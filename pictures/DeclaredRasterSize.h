@@ -7,6 +7,8 @@
 #include <QSize>
 #include <optional>
 
+#pragma GCC visibility push(default)
+
 namespace DeclaredRasterSize {
 
 // Width and height from a BMP, PNG, GIF (logical screen) or JPEG (first
@@ -19,3 +21,5 @@ std::optional<QSize> Of(const QByteArray& data);
 bool Decodable(qint64 width, qint64 height);
 
 }
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <QtGlobal>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 struct TGIFFrame {
     int Delay = 0;         // hundredths of a second
     quint8 Packed = 0;     // the extension's packed field
@@ -24,3 +26,5 @@ quint16 ScreenWidth(const QByteArray& data);
 quint16 ScreenHeight(const QByteArray& data);
 
 }
+
+#pragma GCC visibility pop

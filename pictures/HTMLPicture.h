@@ -20,6 +20,8 @@
 #include <optional>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TBitmap;
 namespace KestGDIP {
 class TGPImage;
@@ -144,3 +146,5 @@ private:
     bool FDecodeTried = false;
     std::unique_ptr<TBitmap> FBitmap;
 };
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "framework/Picture.h"
 
+#pragma GCC visibility push(default)
+
 class TKestSVGImport;
 
 class TKestBitmap : public TPicture {
@@ -19,3 +21,5 @@ public:
     // EResNotFound when there is none.
     void LoadFromResource(const QString& Name);
 };
+
+#pragma GCC visibility pop

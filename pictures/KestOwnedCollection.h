@@ -9,6 +9,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 template <typename T>
 class TKestOwnedCollection : public TOwnedCollection {
 public:
@@ -71,3 +73,5 @@ private:
         return typed;
     }
 };
+
+#pragma GCC visibility pop

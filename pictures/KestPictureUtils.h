@@ -8,6 +8,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestBitmap;
 class TMemoryStream;
 class TPicture;
@@ -30,3 +32,5 @@ public:
     static std::unique_ptr<TMemoryStream> ConvertBitmapToJPEGStream(TPicture* ABitmap, int AQuality,
                                                                     TColor ABackgroundColor);
 };
+
+#pragma GCC visibility pop

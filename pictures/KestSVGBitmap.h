@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestSVGImport;
 
 class TKestSVGBitmap : public TGraphic {
@@ -59,3 +61,5 @@ private:
     std::unique_ptr<TMemoryStream> FStream;
     QString FFileName;
 };
+
+#pragma GCC visibility pop

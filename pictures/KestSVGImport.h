@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TCanvas;
 class TKestBitmap;
 class TStream;
@@ -76,3 +78,5 @@ private:
     TColor FTintColor = -1;
     float FCustomOpacity = -1.0f;
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestScaledBitmap : public TCollectionItem {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -35,3 +37,5 @@ private:
     float FScale = 1.0f;
     QString FBitmapName;
 };
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 #include "pictures/KestOwnedCollection.h"
 #include "pictures/KestScaledBitmap.h"
 
+#pragma GCC visibility push(default)
+
 class TGraphic;
 class TKestBitmap;
 class TPicture;
@@ -39,3 +41,5 @@ public:
 protected:
     void Update(TCollectionItem* Item) override;
 };
+
+#pragma GCC visibility pop

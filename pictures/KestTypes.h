@@ -8,9 +8,13 @@
 #include "pictures/KestSVGBitmap.h"
 #include "pictures/KestSVGImport.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestTypes {
 
 void RegisterModule();
 void UnregisterModule();
 
 }
+
+#pragma GCC visibility pop

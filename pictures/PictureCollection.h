@@ -4,6 +4,8 @@
 #include "pictures/KestOwnedCollection.h"
 #include "pictures/PictureItem.h"
 
+#pragma GCC visibility push(default)
+
 class TPictureContainer;
 
 class TPictureCollection : public TKestOwnedCollection<TPictureItem> {
@@ -23,3 +25,5 @@ protected:
 private:
     TPictureContainer* FOwner;
 };
+
+#pragma GCC visibility pop

@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TGraphic;
 
 class TPictureContainer : public QObject, public TComponent, public TKestJSONMethods {
@@ -55,3 +57,5 @@ private:
     std::unique_ptr<TPicture> FPicture;
     std::unique_ptr<TPictureCollection> FItems;
 };
+
+#pragma GCC visibility pop

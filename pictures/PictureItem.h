@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TPictureContainer;
 
 class TPictureItem : public TCollectionItem {
@@ -47,3 +49,5 @@ private:
     qint64 FTag = 0;
     QString FName;
 };
+
+#pragma GCC visibility pop

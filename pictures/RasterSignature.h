@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 namespace RasterSignature {
@@ -14,3 +16,5 @@ bool IsRasterType(const QString& imageType);
 bool IsRaster(TStream& stream, bool fromStart);
 
 }
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QRect>
 
+#pragma GCC visibility push(default)
+
 bool RectFIntersects(const TRectF& a, const TRectF& b);
 TRectF RectFOffset(const TRectF& r, float dx, float dy);
 TRectF RectFInflate(const TRectF& r, float dx, float dy);
@@ -31,3 +33,5 @@ QRect RectFToRect(const TRectF& r);
 QPoint PointFToPoint(const TPointF& p);
 TRectF RectToRectF(const QRect& r);
 TPointF PointToPointF(const QPoint& p);
+
+#pragma GCC visibility pop

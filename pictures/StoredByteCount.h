@@ -6,6 +6,8 @@
 
 #include <QtGlobal>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 namespace StoredByteCount {
@@ -14,3 +16,5 @@ qint32 Read(TStream& Stream);
 void Write(TStream& Stream, qint64 count);
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include "framework/Color.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestStyles {
 
 struct TColorTone {
@@ -37,3 +39,5 @@ TColor DarkerColor(TColor color, int percent);
 
 using KestStyles::TColorTone;
 using KestStyles::TColorTones;
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // A control's resolution factor relative to 96 dots per inch.
 
 class QPainter;
@@ -14,3 +16,5 @@ double GetControlDPIScale(const QWidget* control, const QPainter* canvas);
 }
 
 using KestStyles::GetControlDPIScale;
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "styles/ZPXStyle.h"
 
+#pragma GCC visibility push(default)
+
 class TComponent;
 
 namespace KestStyles {
@@ -16,3 +18,5 @@ TZPXStyle GetFormStylerStyle(TComponent* component, TZPXStyle defaultStyle);
 }
 
 using KestStyles::GetFormStylerStyle;
+
+#pragma GCC visibility pop

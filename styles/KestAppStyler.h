@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestFormStyler;
 
 class TKestAppStyler : public TKestStyler {
@@ -53,3 +55,5 @@ private:
     TColorTones FTones{};
     std::vector<TKestFormStyler*> FForms;
 };
+
+#pragma GCC visibility pop

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TCustomForm;
 class TFrame;
 class TStringList;
@@ -93,3 +95,5 @@ private:
     TColorTones FTones;
     TComboBox* FComboBox = nullptr;
 };
+
+#pragma GCC visibility pop

@@ -8,3 +8,7 @@
 #include "styles/SystemStyle.h"
 #include "styles/SystemVersion.h"
 #include "styles/ZPXStyle.h"
+
+#pragma GCC visibility push(default)
+
+#pragma GCC visibility pop

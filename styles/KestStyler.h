@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+#pragma GCC visibility push(default)
+
 class QWidget;
 class TThemeNotifierWindow;
 
@@ -89,3 +91,5 @@ protected:
     bool FEnabled = true;
     TColor FAppColor = 0;
 };
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 #include <QMetaType>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class QObject;
 
 namespace KestStyles {
@@ -26,3 +28,5 @@ using KestStyles::TApplyStyleEvent;
 
 Q_DECLARE_METATYPE(KestStyles::TApplyStyleEvent)
 Q_DECLARE_METATYPE(KestStyles::TAppliedStyleEvent)
+
+#pragma GCC visibility pop

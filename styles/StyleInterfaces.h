@@ -8,6 +8,8 @@
 #include "styles/ColorTones.h"
 #include "styles/ZPXStyle.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestStyles {
 
 class IZPXStyle {
@@ -44,3 +46,5 @@ using KestStyles::IZPXColorTones;
 using KestStyles::IZPXStyle;
 using KestStyles::IZPXStyleAppColor;
 using KestStyles::Supports;
+
+#pragma GCC visibility pop

@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <functional>
 
+#pragma GCC visibility push(default)
+
 class QObject;
 class TComponent;
 class TCustomForm;
@@ -25,3 +27,5 @@ void WalkForm(TCustomForm* form, const TStyleVisit& visit, const QPointer<QObjec
 void WalkFrame(TFrame* frame, const TStyleVisit& visit, const QPointer<QObject>& styler);
 
 }
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // Start-up of the styles module: registers its classes for stored layouts.
 
 namespace KestStyles {
@@ -6,3 +8,5 @@ namespace KestStyles {
 void RegisterModule();
 
 }
+
+#pragma GCC visibility pop

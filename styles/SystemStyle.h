@@ -5,6 +5,8 @@
 
 #include "styles/ZPXStyle.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestStyles {
 
 // Registry reads may raise ERegistryError (an office "Theme" value stored as
@@ -17,3 +19,5 @@ TZPXStyle GetWindows10Style();
 
 using KestStyles::DetectSystemStyle;
 using KestStyles::GetWindows10Style;
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // What the styles need to know of the platform's version and visual theme.
 
 namespace KestStyles {
@@ -21,3 +23,5 @@ using KestStyles::GetWindowsVersionClass;
 using KestStyles::GetXPThemeColor;
 using KestStyles::IsCommonControlsV6;
 using KestStyles::IsXPOrLater;
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+#pragma GCC visibility push(default)
+
 class TThemeNotifierWindow : public QWidget, public TControl {
     Q_OBJECT
     Q_CLASSINFO("Published", "true")
@@ -34,3 +36,5 @@ private:
     // handler asks the desktop which theme it has.
     bool FPending = false;
 };
+
+#pragma GCC visibility pop

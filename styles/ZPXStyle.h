@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace KestStyles {
 Q_NAMESPACE
 
@@ -58,3 +60,5 @@ using KestStyles::TZPXStyle;
 using enum KestStyles::TZPXStyle;
 using KestStyles::TMetroStyle;
 using enum KestStyles::TMetroStyle;
+
+#pragma GCC visibility pop

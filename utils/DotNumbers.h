@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 namespace KestDot {
 
 // A number in JSON syntax (the reader has checked it). Values too small for
@@ -31,3 +33,5 @@ int FormatDouble(double value, char* out);
 QString DoubleToText(double value);
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include <QChar>
 
+#pragma GCC visibility push(default)
+
 namespace KestHex {
 
 inline constexpr char Digits[] = "0123456789ABCDEF";
@@ -22,3 +24,5 @@ inline int Value(QChar c)
 }
 
 }
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 namespace KestJSON {
 
 // Appends the text escaped: the double quote, the backslash, every control
@@ -15,3 +17,5 @@ namespace KestJSON {
 void AppendEscaped(QByteArray& out, QStringView text);
 
 }
+
+#pragma GCC visibility pop

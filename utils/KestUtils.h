@@ -18,6 +18,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class QFileDialog;
 class QWidget;
 class TComponent;
@@ -145,3 +147,5 @@ public:
     static TComponent* Clone(TComponent* component);
     static void Log(const QString& message);
 };
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace KestMarkup {
 
 struct TEntity {
@@ -19,3 +21,5 @@ inline constexpr int FirstSpecial = 4;
 const TEntity& Entity(int index); // 0-based
 
 }
+
+#pragma GCC visibility pop

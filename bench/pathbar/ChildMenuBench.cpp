@@ -10,7 +10,7 @@
 #include "pathbar/ChildMenu.h"
 #include "pathbar/KestExplorerTreeview.h"
 #include "pathbar/NodeButton.h"
-#include "pathbar/TextWidthCache.h"
+#include "pathbar/TextWidthCache_p.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,14 +1,6 @@
-// The picture benchmarks decode and draw, which needs a GUI application
-// object on the offscreen platform.
-#include <QGuiApplication>
-#include <benchmark/benchmark.h>
+// The picture benchmarks decode and draw, which needs a GUI application object.
+#include "BenchApplication.h"
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+#include <QGuiApplication>
+
+int main(int argc, char** argv) { return RunBenchmarksIn<QGuiApplication>(argc, argv); }

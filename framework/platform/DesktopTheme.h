@@ -7,6 +7,8 @@
 #include <QString>
 #include <optional>
 
+#pragma GCC visibility push(default)
+
 namespace Platform {
 
 struct TVisualTheme {
@@ -30,3 +32,5 @@ IDesktopTheme& NativeService<IDesktopTheme>();
 inline IDesktopTheme& DesktopTheme() { return Current<IDesktopTheme>(); }
 
 }
+
+#pragma GCC visibility pop

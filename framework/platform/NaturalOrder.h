@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace NaturalOrder {
 
 // Negative, zero or positive like a comparison. Names equal but for case
@@ -16,3 +18,5 @@ int Compare(const QString& a, const QString& b);
 QString SortKey(const QString& name);
 
 }
+
+#pragma GCC visibility pop

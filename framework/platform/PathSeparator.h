@@ -3,4 +3,8 @@
 
 #include <QChar>
 
+#pragma GCC visibility push(default)
+
 inline constexpr QChar kPathSeparator = u'/';
+
+#pragma GCC visibility pop

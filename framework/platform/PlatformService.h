@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // Each operating-system service has one process-wide answer: the platform's
 // own, or a replacement installed for the length of a scope (tests use this
 // to control what the system says).
@@ -42,3 +44,5 @@ private:
 };
 
 }
+
+#pragma GCC visibility pop

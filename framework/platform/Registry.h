@@ -9,6 +9,8 @@
 #include <optional>
 #include <variant>
 
+#pragma GCC visibility push(default)
+
 KEST_DECLARE_EXCEPTION(ERegistryError, Exception)
 
 namespace Platform {
@@ -39,3 +41,5 @@ inline constexpr const char* PersonalizeKey = "Software\\Microsoft\\Windows\\Cur
 inline constexpr const char* AppsUseLightThemeValue = "AppsUseLightTheme";
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include "framework/platform/PlatformService.h"
 
+#pragma GCC visibility push(default)
+
 class QWidget;
 
 namespace Platform {
@@ -25,3 +27,5 @@ IScreenDpi& NativeService<IScreenDpi>();
 inline IScreenDpi& ScreenDpi() { return Current<IScreenDpi>(); }
 
 }
+
+#pragma GCC visibility pop

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace Platform {
 
 struct TShellItem {
@@ -76,3 +78,5 @@ IShellNamespace& NativeService<IShellNamespace>();
 inline IShellNamespace& Shell() { return Current<IShellNamespace>(); }
 
 }
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#pragma GCC visibility push(default)
+
 namespace Platform {
 
 struct TOSVersion {
@@ -36,3 +38,5 @@ inline IVersions& Versions() { return Current<IVersions>(); }
 inline constexpr const char* CommonControlsModule = "COMCTL32.DLL";
 
 }
+
+#pragma GCC visibility pop

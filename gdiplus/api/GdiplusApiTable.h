@@ -4,6 +4,8 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 struct TGdiplusApiTable {
@@ -13,3 +15,5 @@ struct TGdiplusApiTable {
 };
 
 }
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // The enumerations of the flat drawing interface, with their published names
 // and values. They are plain int-sized enums so they pass through the C
 // interface unchanged.
@@ -158,3 +160,5 @@ inline constexpr int PixelFormat32bppARGB = 0x0026200A;
 inline constexpr int PixelFormat32bppPARGB = 0x000E200B;
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include "framework/Exception.h"
 
+#pragma GCC visibility push(default)
+
 KEST_DECLARE_EXCEPTION(EGdiplusError, Exception)
 
 namespace Messages {
@@ -11,3 +13,5 @@ inline constexpr const char* GdiplusNotLoaded = "The drawing library %s could no
 inline constexpr const char* GdiplusNoFunction = "The drawing library %s has no function %s";
 inline constexpr const char* GdiplusNotStarted = "The drawing library %s could not be started";
 }
+
+#pragma GCC visibility pop

@@ -1,3 +1,5 @@
+
+#pragma GCC visibility push(default)
 // The flat functions of the drawing interface, one per line:
 //   KEST_GDIP_FLAT(return type, exported name, (parameter types))
 // Included with KEST_GDIP_FLAT defined by the user: the run-time entry table
@@ -640,3 +642,5 @@ KEST_GDIP_FLAT(GpStatus, GdipSetTextureWrapMode, (GpTexture*, GpWrapMode))
 KEST_GDIP_FLAT(GpStatus, GdipGetTextureWrapMode, (GpTexture*, GpWrapMode*))
 KEST_GDIP_FLAT(GpStatus, GdipGetTextureImage, (GpTexture*, GpImage**))
 KEST_GDIP_FLAT(GpStatus, GdipTestControl, (GpTestControlEnum, void*))
+
+#pragma GCC visibility pop

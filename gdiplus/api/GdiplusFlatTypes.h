@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 using REAL = float;
@@ -172,3 +174,5 @@ using StreamCloseDelegate = void (*)();
 using StreamSizeDelegate = long (*)();
 
 }
+
+#pragma GCC visibility pop

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 class TGdiplusLibrary {
@@ -51,3 +53,5 @@ private:
 };
 
 }
+
+#pragma GCC visibility pop

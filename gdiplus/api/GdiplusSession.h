@@ -10,6 +10,8 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 using StartupFunction = GpStatus (*)(ULONG_PTR*, const GdiplusStartupInput*, GdiplusStartupOutput*);
@@ -22,3 +24,5 @@ public:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 
 #include <cstddef>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 using namespace GdiplusFlat;
@@ -30,3 +32,5 @@ struct TClassesMemory {
 using TGdiplusBase = TGdiplusObject<TClassesMemory>;
 
 }
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "gdiplus/classes/GPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPImage;
@@ -104,3 +106,5 @@ private:
 };
 
 }
+
+#pragma GCC visibility pop

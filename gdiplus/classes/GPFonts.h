@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPGraphics;
@@ -89,3 +91,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TDeviceContext;
 
 namespace KestGDIPlusClasses {
@@ -123,3 +125,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

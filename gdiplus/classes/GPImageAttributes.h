@@ -3,6 +3,8 @@
 
 #include "gdiplus/classes/GPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPImageAttributes : public TGdiplusBase {
@@ -32,3 +34,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

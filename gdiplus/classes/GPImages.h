@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 namespace KestGDIPlusClasses {
@@ -70,3 +72,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "gdiplus/classes/GPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPGraphicsPath;
@@ -25,3 +27,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

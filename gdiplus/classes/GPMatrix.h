@@ -5,6 +5,8 @@
 
 #include <array>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 using TMatrixElements = std::array<REAL, 6>;
@@ -54,3 +56,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

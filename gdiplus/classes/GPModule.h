@@ -3,6 +3,8 @@
 
 #include "gdiplus/api/GdiplusEnums.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 // Loads the library and starts drawing, once; runs at program start and on
@@ -14,3 +16,5 @@ void FinishModule();
 bool ModuleStarted();
 
 }
+
+#pragma GCC visibility pop

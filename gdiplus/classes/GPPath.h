@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPMatrix;
@@ -66,3 +68,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -3,6 +3,8 @@
 
 #include "gdiplus/classes/GPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPBrush;
@@ -46,3 +48,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

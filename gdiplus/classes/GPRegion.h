@@ -3,6 +3,8 @@
 
 #include "gdiplus/classes/GPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPGraphics;
@@ -42,3 +44,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

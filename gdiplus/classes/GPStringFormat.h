@@ -3,6 +3,8 @@
 
 #include "gdiplus/classes/GPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIPlusClasses {
 
 class TGPStringFormat : public TGdiplusBase {
@@ -40,3 +42,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

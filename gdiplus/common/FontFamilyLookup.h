@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 struct TFontFamilyCalls {
@@ -27,3 +29,5 @@ GpStatus CreateInstalledFontFamily(const TFontFamilyCalls& calls, const QString&
                                    GpFontCollection* collection, GpFontFamily** family);
 
 }
+
+#pragma GCC visibility pop

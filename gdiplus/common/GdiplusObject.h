@@ -11,6 +11,8 @@
 #include "persistence/KestJSONMethods.h"
 #include <cstddef>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 template <class Memory>
@@ -35,3 +37,5 @@ auto NativeOf(const W* wrapper) -> decltype(wrapper->Native())
 }
 
 }
+
+#pragma GCC visibility pop

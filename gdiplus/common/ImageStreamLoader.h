@@ -5,6 +5,8 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 namespace GdiplusFlat {
@@ -17,3 +19,5 @@ using LoadImageFromDelegates = GpStatus (*)(StreamGetHeaderDelegate, StreamGetBy
 GpStatus LoadImageFromStream(LoadImageFromDelegates load, TStream& stream, GpImage** image);
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 struct TRotationCalls {
@@ -24,3 +26,5 @@ inline GpStatus RotateMatrixAt(const TRotationCalls& calls, GpMatrix* matrix, RE
 }
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 struct TMeasureCall {
@@ -23,3 +25,5 @@ GpStatus MeasureText(const TMeasureCall& call, const QString& text, INT length, 
                      RectF& boundingBox, INT* codepointsFitted, INT* linesFilled);
 
 }
+
+#pragma GCC visibility pop

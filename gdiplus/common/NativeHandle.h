@@ -7,6 +7,8 @@
 #include <memory>
 #include <type_traits>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 template <auto DeleteAccessor>
@@ -37,3 +39,5 @@ auto AdoptNative(Holder& holder, Create create, Args... args)
 }
 
 }
+
+#pragma GCC visibility pop

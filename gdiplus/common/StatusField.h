@@ -7,6 +7,8 @@
 
 #include <utility>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 inline Status TrackStatus(Status& field, Status status)
@@ -29,3 +31,5 @@ T ReadProperty(Status& field, Native* native, Getter get)
 }
 
 }
+
+#pragma GCC visibility pop

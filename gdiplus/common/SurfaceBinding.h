@@ -7,6 +7,8 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 class TDeviceContext;
 
 namespace GdiplusFlat {
@@ -23,3 +25,5 @@ GpStatus BindSurface(const TSurfaceCalls& calls, TDeviceContext& dc, GpBitmap** 
                      GpGraphics** graphics);
 
 }
+
+#pragma GCC visibility pop

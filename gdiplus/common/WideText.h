@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 
 // The number of characters of text to pass for a requested length: the whole
@@ -14,3 +16,5 @@ inline int TextLength(const QString& text, int length)
 }
 
 }
+
+#pragma GCC visibility pop

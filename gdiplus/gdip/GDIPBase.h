@@ -10,6 +10,8 @@
 
 #include <cstddef>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 using namespace GdiplusFlat;
@@ -37,3 +39,5 @@ struct TGdipMemory {
 using TGdiplusBase = TGdiplusObject<TGdipMemory>;
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPImage;
@@ -72,3 +74,5 @@ private:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -4,6 +4,8 @@
 #include "framework/Color.h"
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 // System colours resolve first; alpha 255.
@@ -11,3 +13,5 @@ GdiplusFlat::ARGB ColorToGPColor(TColor color);
 GdiplusFlat::ARGB ColorToGPColorAlpha(GdiplusFlat::BYTE alpha, TColor color);
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPFontCollection : public TGdiplusBase {
@@ -64,3 +66,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

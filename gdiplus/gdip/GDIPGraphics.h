@@ -8,6 +8,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TDeviceContext;
 class TFont;
 
@@ -125,3 +127,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

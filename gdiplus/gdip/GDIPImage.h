@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TStream;
 
 namespace KestGDIP {
@@ -60,3 +62,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

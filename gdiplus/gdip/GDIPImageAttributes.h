@@ -7,6 +7,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPImageAttributes : public TGdiplusBase {
@@ -54,3 +56,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

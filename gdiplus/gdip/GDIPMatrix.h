@@ -5,6 +5,8 @@
 
 #include <array>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 using TMatrixElements = std::array<REAL, 6>;
@@ -45,3 +47,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -4,9 +4,13 @@
 
 #include "gdiplus/api/GdiplusEnums.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 GdiplusFlat::Status StartModule();
 bool ModuleStarted();
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPFontFamily;
@@ -45,3 +47,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPBrush;
@@ -33,3 +35,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

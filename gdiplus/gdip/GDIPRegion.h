@@ -3,6 +3,8 @@
 
 #include "gdiplus/gdip/GDIPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPRegion : public TGdiplusBase {
@@ -27,3 +29,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

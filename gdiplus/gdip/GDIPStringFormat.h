@@ -3,6 +3,8 @@
 
 #include "gdiplus/gdip/GDIPBase.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGDIP {
 
 class TGPStringFormat : public TGdiplusBase {
@@ -31,3 +33,5 @@ protected:
 };
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace GdiplusFlat {
 extern "C" {
 #define KEST_GDIP_FLAT(ret, name, args) ret name args;
@@ -12,3 +14,5 @@ extern "C" {
 #undef KEST_GDIP_FLAT
 }
 }
+
+#pragma GCC visibility pop

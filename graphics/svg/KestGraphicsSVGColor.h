@@ -7,6 +7,8 @@
 
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGColor {
 public:
     // Any colour value; alpha is 255 unless an rgba() gives another.
@@ -21,3 +23,5 @@ public:
     // when unknown.
     static TColor FromName(QStringView text);
 };
+
+#pragma GCC visibility pop

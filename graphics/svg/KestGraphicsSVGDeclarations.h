@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGElement;
 
 class TKestGraphicsSVGDeclarations {
@@ -17,3 +19,5 @@ public:
     // text after the first "#" up to ")", without quotes or white space.
     static QString ReferenceName(QStringView value);
 };
+
+#pragma GCC visibility pop

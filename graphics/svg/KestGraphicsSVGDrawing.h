@@ -8,6 +8,8 @@
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphics;
 
 class TKestGraphicsSVGDrawing {
@@ -43,3 +45,5 @@ private:
     // Where the next run of text starts.
     TPointF FTextCursor;
 };
+
+#pragma GCC visibility pop

@@ -14,6 +14,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestBitmap;
 
 class TKestGraphicsSVGElement : public TPersistent, public TKestJSONMethods {
@@ -168,3 +170,5 @@ private:
     bool FHasCY = false;
     TKestGraphicsMatrix FGradientMatrix = MatrixIdentity();
 };
+
+#pragma GCC visibility pop

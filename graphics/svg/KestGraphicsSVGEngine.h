@@ -9,3 +9,7 @@
 #include "graphics/svg/KestGraphicsSVGTransform.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 #include "graphics/svg/KestGraphicsSVGValues.h"
+
+#pragma GCC visibility push(default)
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGElement;
 
 class TKestGraphicsSVGImage {
@@ -19,3 +21,5 @@ public:
     // Loads reference into the element's Bitmap; baseFolder may be empty.
     static void Load(TKestGraphicsSVGElement& element, const QString& reference, const QString& baseFolder);
 };
+
+#pragma GCC visibility pop

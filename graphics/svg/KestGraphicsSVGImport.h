@@ -11,6 +11,8 @@
 class TKestGraphics;
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGImport : public TKestSVGImport {
     Q_OBJECT
 public:
@@ -64,3 +66,5 @@ private:
     TKestGraphicsMatrix FMatrix = MatrixIdentity();
     TKestGraphicsMatrix FTextMatrix = MatrixIdentity();
 };
+
+#pragma GCC visibility pop

@@ -1,4 +1,6 @@
 #pragma once
+
+#pragma GCC visibility push(default)
 // Start-up of the SVG engine: SVG pictures parse and draw through it once
 // it is registered.
 
@@ -7,3 +9,5 @@ namespace KestGraphicsSVGModule {
 void RegisterModule();
 void UnregisterModule();
 }
+
+#pragma GCC visibility pop

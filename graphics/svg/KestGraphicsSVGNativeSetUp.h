@@ -6,9 +6,13 @@
 
 #include "framework/FloatGeometry.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphics;
 
 namespace TKestGraphicsSVGNativeSetUp {
 void Begin(TKestGraphics& graphics, const TRectF& target);
 void End(TKestGraphics& graphics);
 }
+
+#pragma GCC visibility pop

@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGElement;
 class TKestGraphicsSVGXmlNode;
 
@@ -62,3 +64,5 @@ private:
     bool FHasBounds = false;
     TRectF FBounds;
 };
+
+#pragma GCC visibility pop

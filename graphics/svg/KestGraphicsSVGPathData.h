@@ -8,6 +8,8 @@
 
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGPathData {
 public:
     static void Parse(QStringView data, TKestGraphicsSVGElementPathList& paths);
@@ -20,3 +22,5 @@ public:
     static void AddArc(TKestGraphicsPath& path, const TPointF& start, float rx, float ry, float rotation,
                        bool largeArc, bool sweep, const TPointF& end);
 };
+
+#pragma GCC visibility pop

@@ -10,6 +10,8 @@
 #include <QMultiHash>
 #include <QSet>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGReferences {
 public:
     static void Resolve(const TKestGraphicsSVGDocumentLists& lists);
@@ -32,3 +34,5 @@ private:
     // An element is matched once, however many of its ancestors lead to it.
     QSet<const TKestGraphicsSVGElement*> FMatched;
 };
+
+#pragma GCC visibility pop

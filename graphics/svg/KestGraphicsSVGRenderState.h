@@ -8,6 +8,8 @@
 #include "framework/Color.h"
 #include "framework/FloatGeometry.h"
 
+#pragma GCC visibility push(default)
+
 class TKestGraphics;
 class TKestGraphicsFill;
 class TKestGraphicsSVGElement;
@@ -61,3 +63,5 @@ private:
 
     TKestGraphicsSVGOverrides FOverrides;
 };
+
+#pragma GCC visibility pop

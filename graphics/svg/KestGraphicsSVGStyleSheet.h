@@ -8,7 +8,11 @@
 
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGStyleSheet {
 public:
     static TKestGraphicsSVGElementList Parse(QStringView text);
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGTransform {
 public:
     // The identity for the empty text; a function of unknown name or with
@@ -16,3 +18,5 @@ public:
     // One function from its name and argument text.
     static TKestGraphicsMatrix Function(QStringView name, QStringView arguments);
 };
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 #include <memory>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 enum TKestGraphicsSVGElementType {
     etContainer,
     etSwitch,
@@ -53,3 +55,5 @@ inline constexpr const char* TooDeep = "SVG document nested deeper than %d level
 inline constexpr const char* ExternalEntity = "SVG document declares an external entity (%s)";
 inline constexpr const char* UnresolvedEntity = "SVG document refers to an undeclared entity (%s)";
 }
+
+#pragma GCC visibility pop

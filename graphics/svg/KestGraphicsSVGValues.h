@@ -5,6 +5,8 @@
 
 #include <QStringView>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGValues {
 public:
     // Optional white space, sign, digits with "." and fraction, exponent.
@@ -19,3 +21,5 @@ public:
     // True when the text ends with "%" (after white space).
     static bool IsPercentage(QStringView text);
 };
+
+#pragma GCC visibility pop

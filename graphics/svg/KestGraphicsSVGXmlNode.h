@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestGraphicsSVGXmlNode {
 public:
     static constexpr int MaxDepth = 1000;
@@ -40,3 +42,5 @@ private:
     std::vector<std::pair<QString, QString>> FAttributes;
     std::vector<std::unique_ptr<TKestGraphicsSVGXmlNode>> FChildren;
 };
+
+#pragma GCC visibility pop

@@ -23,6 +23,8 @@
 #include <functional>
 #include <optional>
 
+#pragma GCC visibility push(default)
+
 // A platform path of this back-end.
 class TKestGraphicsContextWinPath : public TKestGraphicsContextPath {
 public:
@@ -174,3 +176,5 @@ private:
     // set by the canvas are logical.
     float FPixelRatio = 1;
 };
+
+#pragma GCC visibility pop

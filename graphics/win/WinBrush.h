@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsFill;
 
 namespace KestGraphicsWin {
@@ -23,3 +25,5 @@ std::unique_ptr<KestGDIPlusClasses::TGPBrush> MakeWinBrush(const TKestCustomGrap
                                                            KestGDIPlusClasses::TGPGraphicsPath& path);
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 #include "framework/Color.h"
 #include "gdiplus/api/GdiplusFlatTypes.h"
 
+#pragma GCC visibility push(default)
+
 namespace KestGraphicsWin {
 
 // round(opacity x 255), held to 0..255 (a NaN opacity is transparent), so an
@@ -16,3 +18,5 @@ GdiplusFlat::BYTE WinAlpha(float opacity);
 GdiplusFlat::ARGB WinColor(TColor color, float opacity);
 
 }
+
+#pragma GCC visibility pop

@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TFont;
 
 namespace KestGraphicsWin {
@@ -22,3 +24,5 @@ float WinFontSize(const TFont& font);
 std::unique_ptr<KestGDIPlusClasses::TGPFont> MakeWinFont(const TFont& font);
 
 }
+
+#pragma GCC visibility pop

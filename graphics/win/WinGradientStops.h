@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsFill;
 
 namespace KestGraphicsWin {
@@ -32,3 +34,5 @@ struct TWinGradientStops {
 TWinGradientStops WinGradientStops(const TKestCustomGraphicsFill& fill);
 
 }
+
+#pragma GCC visibility pop

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 namespace KestGraphicsWin {
 
 std::unique_ptr<KestGDIPlusClasses::TGPMatrix> ToWinMatrix(const TKestGraphicsMatrix& matrix);
@@ -14,3 +16,5 @@ std::unique_ptr<KestGDIPlusClasses::TGPMatrix> ToWinMatrix(const TKestGraphicsMa
 TKestGraphicsMatrix FromWinMatrix(KestGDIPlusClasses::TGPMatrix& matrix);
 
 }
+
+#pragma GCC visibility pop

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#pragma GCC visibility push(default)
+
 class TKestCustomGraphicsStroke;
 
 namespace KestGraphicsWin {
@@ -14,3 +16,5 @@ namespace KestGraphicsWin {
 std::unique_ptr<KestGDIPlusClasses::TGPPen> MakeWinPen(const TKestCustomGraphicsStroke& stroke);
 
 }
+
+#pragma GCC visibility pop

@@ -19,8 +19,8 @@
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphicsContext.h"
 #include "pictures/KestBitmap.h"
+#include "support/ReviewedPicture.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <functional>
@@ -247,21 +247,6 @@ QImage Render(const TGoldenScene& scene, bool native)
     return canvas->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32);
 }
 
-// The share of pixels that differ by more than the tolerance.
-double Mismatch(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return 1;
-    long bad = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            bad += std::abs(qRed(p) - qRed(q)) > ChannelTolerance || std::abs(qGreen(p) - qGreen(q)) > ChannelTolerance ||
-                   std::abs(qBlue(p) - qBlue(q)) > ChannelTolerance || std::abs(qAlpha(p) - qAlpha(q)) > ChannelTolerance;
-        }
-    return double(bad) / (double(a.width()) * a.height());
-}
-
 class TGoldenTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
@@ -277,18 +262,10 @@ protected:
 TEST_P(TGoldenTest, ScenesMatchTheReviewedPictures)
 {
     const QString backEnd = GetParam() ? QStringLiteral("native") : QStringLiteral("general");
-    const QString output = qEnvironmentVariable("KEST_GOLDEN_OUTPUT");
     for (const TGoldenScene& scene : Scenes) {
         const QString file = QString::fromLatin1(scene.Name) + QLatin1Char('_') + backEnd + QStringLiteral(".png");
-        const QImage drawn = Render(scene, GetParam());
-        const QImage golden(QStringLiteral(KEST_TEST_DATA_DIR "/graphics/golden/") + file);
-        const double mismatch = golden.isNull() ? 1 : Mismatch(drawn, golden.convertToFormat(QImage::Format_ARGB32));
-        EXPECT_LE(mismatch, PixelShareTolerance) << file.toStdString() << (golden.isNull() ? " missing" : "");
-        if (!output.isEmpty() || mismatch > PixelShareTolerance) {
-            const QString folder = output.isEmpty() ? QDir::tempPath() + QStringLiteral("/kest-golden") : output;
-            QDir().mkpath(folder);
-            drawn.save(folder + QLatin1Char('/') + file);
-        }
+        ExpectMatchesReviewed(Render(scene, GetParam()), QStringLiteral(KEST_TEST_DATA_DIR "/graphics/golden/") + file,
+                              {ChannelTolerance, PixelShareTolerance});
     }
 }
 

@@ -1,5 +1,5 @@
 #include "framework/DeviceContext.h"
-#include "pathbar/ButtonDrawing.h"
+#include "pathbar/ButtonDrawing_p.h"
 
 #include <gtest/gtest.h>
 

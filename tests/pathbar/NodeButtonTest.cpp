@@ -4,7 +4,7 @@
 #include "pathbar/ChildMenu.h"
 #include "pathbar/ScrollingChildMenu.h"
 #include "pathbar/DropDownButton.h"
-#include "pathbar/TextWidthCache.h"
+#include "pathbar/TextWidthCache_p.h"
 
 #include <QApplication>
 #include <QMenu>

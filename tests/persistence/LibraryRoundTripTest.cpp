@@ -2,6 +2,8 @@
 // fonts, the SVG importer's settings, picture containers with raster and
 // SVG pictures, and the path bar's appearance.
 
+#include "PersistenceFixtures.h"
+
 #include "persistence/KestJSONReader.h"
 #include "persistence/KestJSONWriter.h"
 #include "persistence/KestPersistence.h"
@@ -26,19 +28,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString Save(QObject* object)
-{
-    TMemoryStream stream;
-    TKestPersistence::SaveSettingsToStream(object, stream);
-    return QString::fromUtf8(stream.Bytes());
-}
-
-void Load(QObject* object, const QString& json)
-{
-    TMemoryStream stream(json.toUtf8());
-    TKestPersistence::LoadSettingsFromStream(object, stream);
-}
 
 void Set(QObject* object, const char* path, const QVariant& value)
 {

@@ -1,5 +1,6 @@
 #include "PersistenceFixtures.h"
 
+#include "framework/Stream.h"
 #include "framework/TypeInfo.h"
 #include "persistence/KestPersistence.h"
 
@@ -60,4 +61,17 @@ void RegisterFixtureClasses()
     TypeInfo::RegisterObjectClass<TSampleItem>();
     TypeInfo::RegisterObjectClass<TSample>();
     TypeInfo::RegisterClass<TSampleComponent>();
+}
+
+QString Save(QObject* object)
+{
+    TMemoryStream stream;
+    TKestPersistence::SaveSettingsToStream(object, stream);
+    return QString::fromUtf8(stream.Bytes());
+}
+
+void Load(QObject* object, const QString& json)
+{
+    TMemoryStream stream(json.toUtf8());
+    TKestPersistence::LoadSettingsFromStream(object, stream);
 }

@@ -21,6 +21,10 @@
 #include <QObject>
 #include <memory>
 
+// An object's settings document through a memory stream, and back.
+QString Save(QObject* object);
+void Load(QObject* object, const QString& json);
+
 namespace SampleEnums {
 Q_NAMESPACE
 enum TShape { shCircle, shSquare, shTriangle };

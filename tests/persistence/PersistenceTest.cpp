@@ -18,19 +18,6 @@
 
 namespace {
 
-QString Save(QObject* object)
-{
-    TMemoryStream stream;
-    TKestPersistence::SaveSettingsToStream(object, stream);
-    return QString::fromUtf8(stream.Bytes());
-}
-
-void Load(QObject* object, const QString& json)
-{
-    TMemoryStream stream(json.toUtf8());
-    TKestPersistence::LoadSettingsFromStream(object, stream);
-}
-
 // The text of one member of a saved document, as written.
 QString Member(const QString& json, const QString& name)
 {

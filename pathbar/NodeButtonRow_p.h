@@ -6,7 +6,7 @@
 // button whose own click rebuilt the row is not freed under its feet. The
 // row also remembers the node texts' widths in the button font.
 
-#include "pathbar/TextWidthCache.h"
+#include "pathbar/TextWidthCache_p.h"
 
 #include <QRect>
 #include <vector>

@@ -5,7 +5,7 @@
 
 #include "framework/Events.h"
 #include "pathbar/AutoCompleteList.h"
-#include "pathbar/HistoryList.h"
+#include "pathbar/HistoryList_p.h"
 
 #include <QPointer>
 #include <memory>

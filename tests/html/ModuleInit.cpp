@@ -1,0 +1,3 @@
+#include "graphics/html/KestGraphicsHTMLEngine.h"
+
+void KestTestModuleInit() { RegisterKestHTMLEngine(); }
