@@ -20,9 +20,11 @@ bool IsURL(QStringView value)
 
 // "fill", "stroke" and "stop-color": the value as written and its colour.
 // A fully transparent rgba() keeps "none" as its value.
-void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef)
+void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef, float* colorAlpha = nullptr)
 {
     kept = value.toString();
+    if (colorAlpha)
+        *colorAlpha = 1;
     if (IsNoColor(value)) {
         color = gcNull;
         return;
@@ -35,6 +37,8 @@ void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef)
     color = TKestGraphicsSVGColor::Parse(value, alpha);
     if (value.startsWith(QLatin1String("rgb")) && alpha == 0)
         kept = QStringLiteral("none");
+    else if (colorAlpha)
+        *colorAlpha = float(alpha) / 255;
 }
 
 // An opacity: a number, or a percentage of full opacity.
@@ -92,9 +96,9 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
     if (name == u"display") {
         e.FDisplayValue = value.toString().toLower();
     } else if (name == u"fill") {
-        ReadColor(value, e.FFillColorValue, e.FFillColor, &e.FURLRefID);
+        ReadColor(value, e.FFillColorValue, e.FFillColor, &e.FURLRefID, &e.FFillColorAlpha);
     } else if (name == u"stroke") {
-        ReadColor(value, e.FStrokeColorValue, e.FStrokeColor, &e.FURLRefID);
+        ReadColor(value, e.FStrokeColorValue, e.FStrokeColor, &e.FURLRefID, &e.FStrokeColorAlpha);
     } else if (name == u"stroke-width") {
         e.FStrokeWidthValue = value.toString();
         // A length, as SVG has it ("2px" is common).

@@ -79,6 +79,9 @@ public:
     float StopOpacity() const { return FStopOpacity; }
     float Opacity() const { return FOpacity; }
     float FillOpacity() const { return FFillOpacity; }
+    // The alpha the fill or stroke colour itself gives, 0..1.
+    float FillColorAlpha() const { return FFillColorAlpha; }
+    float StrokeColorAlpha() const { return FStrokeColorAlpha; }
     float StrokeOpacity() const { return FStrokeOpacity; }
     const QString& ID() const { return FID; }
     const QString& ClassRefID() const { return FClassRefID; }
@@ -144,6 +147,8 @@ private:
     float FFillOpacity = 1;
     QString FStrokeOpacityValue;
     float FStrokeOpacity = 1;
+    float FFillColorAlpha = 1;
+    float FStrokeColorAlpha = 1;
     QString FID;
     QString FClassRefID;
     TKestGraphicsSVGElement* FClassRef = nullptr;

@@ -83,12 +83,19 @@ void TKestGraphicsSVGRenderState::Apply(TKestGraphics& graphics, const TKestGrap
                                         float widthScale, const TRectF& bounds) const
 {
     const float opacity = Opacity(element);
-    ApplyFill(graphics, element, opacity * PaintOpacity(element, &TKestGraphicsSVGElement::HasFillOpacity,
-                                                        &TKestGraphicsSVGElement::FillOpacity),
+    // A colour with an alpha ("#rrggbbaa", rgba()) is as transparent as it says.
+    const TKestGraphicsSVGElement* fillSource = FillSource(element);
+    const TKestGraphicsSVGElement* strokeSource = StrokeSource(element);
+    const float fillAlpha = fillSource && FOverrides.CustomOpacity == -1 ? fillSource->FillColorAlpha() : 1;
+    const float strokeAlpha = strokeSource && FOverrides.CustomOpacity == -1 ? strokeSource->StrokeColorAlpha() : 1;
+    ApplyFill(graphics, element,
+              opacity * fillAlpha
+                  * PaintOpacity(element, &TKestGraphicsSVGElement::HasFillOpacity, &TKestGraphicsSVGElement::FillOpacity),
               bounds);
     ApplyStroke(graphics, element,
-                opacity * PaintOpacity(element, &TKestGraphicsSVGElement::HasStrokeOpacity,
-                                       &TKestGraphicsSVGElement::StrokeOpacity),
+                opacity * strokeAlpha
+                    * PaintOpacity(element, &TKestGraphicsSVGElement::HasStrokeOpacity,
+                                   &TKestGraphicsSVGElement::StrokeOpacity),
                 widthScale);
 }
 

@@ -244,6 +244,8 @@ TEST(SVGDrawingNative, OpacityMultipliesDownTheTree)
         {"<g fill-opacity='50%'><rect width='24' height='24'/></g>", -1, 128},
         {"<g fill-opacity='0.2'><rect width='24' height='24' fill-opacity='1'/></g>", -1, 255},
         {"<rect width='24' height='24' fill-opacity='0.5'/>", 1, 255},
+        {"<rect width='24' height='24' fill='#00000080' fill-opacity='0.5'/>", -1, 64},
+        {"<g fill='rgba(0, 0, 0, 0.5)'><rect width='24' height='24'/></g>", -1, 128},
         // The stroke's own opacity leaves the fill alone, and the other way round.
         {"<rect width='24' height='24' stroke='black' stroke-width='4' stroke-opacity='0'/>", -1, 255},
     };
