@@ -30,7 +30,7 @@ bool Component(QStringView text, int& value)
     if (text.endsWith(u'%')) {
         if (!TKestGraphicsSVGValues::TryNumber(text.chopped(1), number))
             return false;
-        value = Clamped(std::min(double(number), 100.0) * 2.55);
+        value = Clamped(std::min(double(number), 100.0) * 255 / 100);
         return true;
     }
     if (TKestGraphicsSVGValues::TryNumber(text, number)) {
@@ -59,7 +59,7 @@ int Alpha(QStringView text)
     text = text.trimmed();
     float number = 0;
     if (text.endsWith(u'%'))
-        return TKestGraphicsSVGValues::TryNumber(text.chopped(1), number) ? Clamped(std::min(double(number), 100.0) * 2.55)
+        return TKestGraphicsSVGValues::TryNumber(text.chopped(1), number) ? Clamped(std::min(double(number), 100.0) * 255 / 100)
                                                                           : 255;
     if (!TKestGraphicsSVGValues::TryNumber(text, number))
         return 255;
