@@ -5,6 +5,7 @@
 #include "graphics/svg/KestGraphicsSVGValues.h"
 #include "utils/HexDigits.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,7 +30,7 @@ bool Component(QStringView text, int& value)
     if (text.endsWith(u'%')) {
         if (!TKestGraphicsSVGValues::TryNumber(text.chopped(1), number))
             return false;
-        value = Clamped(std::min(double(number), 100.0) * 2.55);
+        value = Clamped(std::min(double(number), 100.0) * 255 / 100);
         return true;
     }
     if (TKestGraphicsSVGValues::TryNumber(text, number)) {
@@ -58,13 +59,67 @@ int Alpha(QStringView text)
     text = text.trimmed();
     float number = 0;
     if (text.endsWith(u'%'))
-        return TKestGraphicsSVGValues::TryNumber(text.chopped(1), number) ? Clamped(std::min(double(number), 100.0) * 2.55)
+        return TKestGraphicsSVGValues::TryNumber(text.chopped(1), number) ? Clamped(std::min(double(number), 100.0) * 255 / 100)
                                                                           : 255;
     if (!TKestGraphicsSVGValues::TryNumber(text, number))
         return 255;
     return number <= 1 ? Clamped(double(number) * 255) : Clamped(number);
 }
 
+bool RGBChannels(const QList<QStringView>& parts, int (&channels)[3])
+{
+    for (int i = 0; i < 3; ++i)
+        if (!Component(parts[i], channels[i]))
+            return false;
+    return true;
+}
+
+// A hue in degrees, saturation and lightness as percentages (or plain
+// numbers read as percentages).
+bool HSLChannels(const QList<QStringView>& parts, int (&channels)[3])
+{
+    float hue = 0, saturation = 0, lightness = 0;
+    QStringView hueText = parts[0].trimmed();
+    if (hueText.endsWith(QLatin1String("deg")))
+        hueText.chop(3);
+    QStringView s = parts[1].trimmed(), l = parts[2].trimmed();
+    if (s.endsWith(u'%'))
+        s.chop(1);
+    if (l.endsWith(u'%'))
+        l.chop(1);
+    if (!TKestGraphicsSVGValues::TryNumber(hueText, hue) || !TKestGraphicsSVGValues::TryNumber(s, saturation)
+        || !TKestGraphicsSVGValues::TryNumber(l, lightness))
+        return false;
+    const double h = std::fmod(std::fmod(double(hue), 360.0) + 360.0, 360.0) / 60.0;
+    const double sat = std::clamp(double(saturation) / 100, 0.0, 1.0);
+    const double light = std::clamp(double(lightness) / 100, 0.0, 1.0);
+    const double chroma = (1 - std::fabs(2 * light - 1)) * sat;
+    const double x = chroma * (1 - std::fabs(std::fmod(h, 2.0) - 1));
+    const double m = light - chroma / 2;
+    const int sector = std::min(int(h), 5);
+    const double rgb[6][3] = {{chroma, x, 0}, {x, chroma, 0}, {0, chroma, x},
+                              {0, x, chroma}, {x, 0, chroma}, {chroma, 0, x}};
+    for (int i = 0; i < 3; ++i)
+        channels[i] = Clamped((rgb[sector][i] + m) * 255);
+    return true;
+}
+
+}
+
+TColor TKestGraphicsSVGColor::FromHTML(QStringView text, int& alpha)
+{
+    alpha = 255;
+    // "#rgba" and "#rrggbbaa": the last digits are the alpha.
+    if (text.size() == 5 || text.size() == 9) {
+        const bool shortForm = text.size() == 5;
+        alpha = shortForm ? KestHex::Value(text[4]) * 17 : HexPair(text, 7);
+        if (alpha < 0) {
+            alpha = 255;
+            return gcNull;
+        }
+        return FromHTML(text.chopped(shortForm ? 1 : 2));
+    }
+    return FromHTML(text);
 }
 
 TColor TKestGraphicsSVGColor::FromHTML(QStringView text)
@@ -99,8 +154,8 @@ TColor TKestGraphicsSVGColor::FromRGB(QStringView text, int& alpha)
     if (open < 0 || !text.endsWith(u')'))
         return gcNull;
     const QStringView name = text.left(open).trimmed();
-    const bool withAlpha = name == u"rgba";
-    if (!withAlpha && name != u"rgb")
+    const bool hsl = name.compare(u"hsl", Qt::CaseInsensitive) == 0 || name.compare(u"hsla", Qt::CaseInsensitive) == 0;
+    if (!hsl && name.compare(u"rgb", Qt::CaseInsensitive) != 0 && name.compare(u"rgba", Qt::CaseInsensitive) != 0)
         return gcNull;
     const QStringView inside = text.mid(open + 1, text.size() - open - 2);
     // Commas or, as newer documents write it, spaces and a "/" before alpha.
@@ -114,9 +169,8 @@ TColor TKestGraphicsSVGColor::FromRGB(QStringView text, int& alpha)
     if (parts.size() != 3 && parts.size() != 4)
         return gcNull;
     int channels[3];
-    for (int i = 0; i < 3; ++i)
-        if (!Component(parts[i], channels[i]))
-            return gcNull;
+    if (hsl ? !HSLChannels(parts, channels) : !RGBChannels(parts, channels))
+        return gcNull;
     if (parts.size() == 4)
         alpha = Alpha(parts[3]);
     return ColorFromChannels(channels[0], channels[1], channels[2]);
@@ -133,8 +187,9 @@ TColor TKestGraphicsSVGColor::Parse(QStringView text, int& alpha)
     alpha = 255;
     text = text.trimmed();
     if (text.startsWith(u'#'))
-        return FromHTML(text);
-    if (text.startsWith(QLatin1String("rgb")))
+        return FromHTML(text, alpha);
+    if (text.startsWith(QLatin1String("rgb"), Qt::CaseInsensitive)
+        || text.startsWith(QLatin1String("hsl"), Qt::CaseInsensitive))
         return FromRGB(text, alpha);
     return FromName(text);
 }

@@ -20,9 +20,11 @@ bool IsURL(QStringView value)
 
 // "fill", "stroke" and "stop-color": the value as written and its colour.
 // A fully transparent rgba() keeps "none" as its value.
-void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef)
+void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef, float* colorAlpha = nullptr)
 {
     kept = value.toString();
+    if (colorAlpha)
+        *colorAlpha = 1;
     if (IsNoColor(value)) {
         color = gcNull;
         return;
@@ -35,6 +37,19 @@ void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef)
     color = TKestGraphicsSVGColor::Parse(value, alpha);
     if (value.startsWith(QLatin1String("rgb")) && alpha == 0)
         kept = QStringLiteral("none");
+    else if (colorAlpha)
+        *colorAlpha = float(alpha) / 255;
+}
+
+// An opacity: a number, or a percentage of full opacity.
+void ReadOpacity(QStringView value, QString& kept, float& opacity)
+{
+    kept = value.toString();
+    if (value == u"default")
+        return;
+    opacity = TKestGraphicsSVGValues::Length(value);
+    if (TKestGraphicsSVGValues::IsPercentage(value))
+        opacity /= 100;
 }
 
 void ReadFontFamily(QStringView value, QString& family, TFontStyles& style)
@@ -81,18 +96,20 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
     if (name == u"display") {
         e.FDisplayValue = value.toString().toLower();
     } else if (name == u"fill") {
-        ReadColor(value, e.FFillColorValue, e.FFillColor, &e.FURLRefID);
+        ReadColor(value, e.FFillColorValue, e.FFillColor, &e.FURLRefID, &e.FFillColorAlpha);
     } else if (name == u"stroke") {
-        ReadColor(value, e.FStrokeColorValue, e.FStrokeColor, &e.FURLRefID);
+        ReadColor(value, e.FStrokeColorValue, e.FStrokeColor, &e.FURLRefID, &e.FStrokeColorAlpha);
     } else if (name == u"stroke-width") {
         e.FStrokeWidthValue = value.toString();
         // A length, as SVG has it ("2px" is common).
         if (value != u"default")
             e.FStrokeWidth = TKestGraphicsSVGValues::Length(value);
     } else if (name == u"opacity") {
-        e.FOpacityValue = value.toString();
-        if (value != u"default")
-            e.FOpacity = TKestGraphicsSVGValues::Number(value);
+        ReadOpacity(value, e.FOpacityValue, e.FOpacity);
+    } else if (name == u"fill-opacity") {
+        ReadOpacity(value, e.FFillOpacityValue, e.FFillOpacity);
+    } else if (name == u"stroke-opacity") {
+        ReadOpacity(value, e.FStrokeOpacityValue, e.FStrokeOpacity);
     } else if (name == u"font-family") {
         ReadFontFamily(value, e.FFontFamily, e.FFontStyle);
     } else if (name == u"font-style") {
@@ -113,8 +130,7 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
     } else if (name == u"stop-color") {
         ReadColor(value, e.FStopColorValue, e.FStopColor, nullptr);
     } else if (name == u"stop-opacity") {
-        e.FStopOpacityValue = value.toString();
-        e.FStopOpacity = TKestGraphicsSVGValues::Length(value);
+        ReadOpacity(value, e.FStopOpacityValue, e.FStopOpacity);
     } else if (name == u"href" || name == u"xlink:href") {
         const qsizetype hash = value.indexOf(u'#');
         e.FHRefID = hash < 0 ? QString() : value.mid(hash + 1).toString();

@@ -16,7 +16,8 @@ bool GivesColor(const QString& value)
 TKestGraphicsSVGElement::TKestGraphicsSVGElement()
     : FFillColorValue(DefaultValue), FStrokeColorValue(DefaultValue), FStrokeWidthValue(DefaultValue),
       FOpacityValue(DefaultValue), FOffsetValue(DefaultValue), FStopColorValue(DefaultValue),
-      FStopOpacityValue(DefaultValue), FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue)
+      FStopOpacityValue(DefaultValue), FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue),
+      FFillOpacityValue(DefaultValue), FStrokeOpacityValue(DefaultValue)
 {
 }
 
@@ -79,4 +80,8 @@ bool TKestGraphicsSVGElement::HasFontSize() const { return FFontSizeValue != Def
 bool TKestGraphicsSVGElement::HasOpacity() const { return FOpacityValue != DefaultValue; }
 bool TKestGraphicsSVGElement::HasOffset() const { return FOffsetValue != DefaultValue; }
 bool TKestGraphicsSVGElement::HasStopOpacity() const { return FStopOpacityValue != DefaultValue; }
+
+bool TKestGraphicsSVGElement::HasFillOpacity() const { return FFillOpacityValue != DefaultValue; }
+
+bool TKestGraphicsSVGElement::HasStrokeOpacity() const { return FStrokeOpacityValue != DefaultValue; }
 bool TKestGraphicsSVGElement::HasPreserveAspectRatio() const { return FPreserveAspectRatioValue != DefaultValue; }

@@ -50,6 +50,8 @@ public:
     bool HasOpacity() const;
     bool HasOffset() const;
     bool HasStopOpacity() const;
+    bool HasFillOpacity() const;
+    bool HasStrokeOpacity() const;
     bool HasPreserveAspectRatio() const;
 
     TKestGraphicsSVGElementType Type() const { return FType; }
@@ -76,6 +78,11 @@ public:
     const QString& StopOpacityValue() const { return FStopOpacityValue; }
     float StopOpacity() const { return FStopOpacity; }
     float Opacity() const { return FOpacity; }
+    float FillOpacity() const { return FFillOpacity; }
+    // The alpha the fill or stroke colour itself gives, 0..1.
+    float FillColorAlpha() const { return FFillColorAlpha; }
+    float StrokeColorAlpha() const { return FStrokeColorAlpha; }
+    float StrokeOpacity() const { return FStrokeOpacity; }
     const QString& ID() const { return FID; }
     const QString& ClassRefID() const { return FClassRefID; }
     TKestGraphicsSVGElement* ClassRef() const { return FClassRef; }
@@ -136,6 +143,12 @@ private:
     QString FStopOpacityValue;
     float FStopOpacity = 1;
     float FOpacity = 1;
+    QString FFillOpacityValue;
+    float FFillOpacity = 1;
+    QString FStrokeOpacityValue;
+    float FStrokeOpacity = 1;
+    float FFillColorAlpha = 1;
+    float FStrokeColorAlpha = 1;
     QString FID;
     QString FClassRefID;
     TKestGraphicsSVGElement* FClassRef = nullptr;

@@ -83,8 +83,20 @@ void TKestGraphicsSVGRenderState::Apply(TKestGraphics& graphics, const TKestGrap
                                         float widthScale, const TRectF& bounds) const
 {
     const float opacity = Opacity(element);
-    ApplyFill(graphics, element, opacity, bounds);
-    ApplyStroke(graphics, element, opacity, widthScale);
+    // A colour with an alpha ("#rrggbbaa", rgba()) is as transparent as it says.
+    const TKestGraphicsSVGElement* fillSource = FillSource(element);
+    const TKestGraphicsSVGElement* strokeSource = StrokeSource(element);
+    const float fillAlpha = fillSource && FOverrides.CustomOpacity == -1 ? fillSource->FillColorAlpha() : 1;
+    const float strokeAlpha = strokeSource && FOverrides.CustomOpacity == -1 ? strokeSource->StrokeColorAlpha() : 1;
+    ApplyFill(graphics, element,
+              opacity * fillAlpha
+                  * PaintOpacity(element, &TKestGraphicsSVGElement::HasFillOpacity, &TKestGraphicsSVGElement::FillOpacity),
+              bounds);
+    ApplyStroke(graphics, element,
+                opacity * strokeAlpha
+                    * PaintOpacity(element, &TKestGraphicsSVGElement::HasStrokeOpacity,
+                                   &TKestGraphicsSVGElement::StrokeOpacity),
+                widthScale);
 }
 
 float TKestGraphicsSVGRenderState::Opacity(const TKestGraphicsSVGElement& element) const
@@ -100,6 +112,18 @@ float TKestGraphicsSVGRenderState::Opacity(const TKestGraphicsSVGElement& elemen
             opacity *= std::clamp(source.Opacity(), 0.0f, 1.0f);
     }
     return opacity;
+}
+
+float TKestGraphicsSVGRenderState::PaintOpacity(const TKestGraphicsSVGElement& element, TGivenOpacity given,
+                                                TOpacityValue value) const
+{
+    // The overall override stands for every opacity; the fill's and the
+    // stroke's own are inherited, the nearest given one counting.
+    if (FOverrides.CustomOpacity != -1)
+        return 1;
+    const TKestGraphicsSVGElement* source =
+        Inherited(element, [given](const TKestGraphicsSVGElement& e) { return (e.*given)(); });
+    return source ? std::clamp((source->*value)(), 0.0f, 1.0f) : 1.0f;
 }
 
 TColor TKestGraphicsSVGRenderState::TextColor(const TKestGraphicsSVGElement& element) const

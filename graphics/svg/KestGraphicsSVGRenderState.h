@@ -46,6 +46,11 @@ public:
     static TColor Tinted(TColor color, TColor tint);
 
 private:
+    using TGivenOpacity = bool (TKestGraphicsSVGElement::*)() const;
+    using TOpacityValue = float (TKestGraphicsSVGElement::*)() const;
+
+    // The fill's or the stroke's own opacity, over the element's.
+    float PaintOpacity(const TKestGraphicsSVGElement& element, TGivenOpacity given, TOpacityValue value) const;
     void ApplyFill(TKestGraphics& graphics, const TKestGraphicsSVGElement& element, float opacity,
                    const TRectF& bounds) const;
     void ApplyStroke(TKestGraphics& graphics, const TKestGraphicsSVGElement& element, float opacity,

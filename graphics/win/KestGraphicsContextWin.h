@@ -142,6 +142,10 @@ private:
     // Draws with smoothing off while the pen is dashed.
     void Outline(TKestGraphicsStroke* stroke, const TOutline& draw);
     void FillShape(TKestGraphicsFill* fill, KestGDIPlusClasses::TGPGraphicsPath& path);
+    void FillExactly(KestGDIPlusClasses::TGPGraphicsPath& path);
+    // The surface places pixel edges on whole coordinates (the mode the SVG
+    // drawing sets), where the library's own placement must be corrected.
+    bool HalfPixelOffset() const;
     void RectangleSides(KestGDIPlusClasses::TGPPen& pen, const TRectF& rect, TKestGraphicsSides sides);
     void PolygonOutline(KestGDIPlusClasses::TGPPen& pen, const TKestGraphicsPathPolygon& polygon);
     // The focus pen (dotted, 1 wide, the colour, no smoothing) around draw.

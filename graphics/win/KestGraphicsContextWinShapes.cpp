@@ -12,6 +12,7 @@
 #include "graphics/win/WinColor.h"
 #include "graphics/win/WinPen.h"
 
+#include <cmath>
 #include <vector>
 
 using namespace GdiplusFlat;
@@ -54,25 +55,67 @@ TGPPen& TKestGraphicsContextWin::PenFor(TKestGraphicsStroke* stroke)
     return *FGPPen;
 }
 
+bool TKestGraphicsContextWin::HalfPixelOffset() const
+{
+    return FGPGraphics->GetPixelOffsetMode() == PixelOffsetModeHalf;
+}
+
 void TKestGraphicsContextWin::Outline(TKestGraphicsStroke* stroke, const TOutline& draw)
 {
     if (!FGPGraphics)
         return;
     TGPPen& pen = PenFor(stroke);
+    // The library strokes half a device pixel right of and below the path
+    // whatever the pixel offset mode; in the half-pixel mode the path itself
+    // is where pixel edges lie, so the shift is taken back.
+    const bool shift = HalfPixelOffset();
+    if (shift)
+        FGPGraphics->TranslateTransform(-0.5f, -0.5f, MatrixOrderAppend);
     if (pen.GetDashStyle() == DashStyleSolid) {
         draw(pen);
-        return;
+    } else {
+        FSmoothingMode = FGPGraphics->GetSmoothingMode();
+        FGPGraphics->SetSmoothingMode(0);
+        draw(pen);
+        FGPGraphics->SetSmoothingMode(FSmoothingMode);
     }
-    FSmoothingMode = FGPGraphics->GetSmoothingMode();
-    FGPGraphics->SetSmoothingMode(0);
-    draw(pen);
-    FGPGraphics->SetSmoothingMode(FSmoothingMode);
+    if (shift)
+        FGPGraphics->TranslateTransform(0.5f, 0.5f, MatrixOrderAppend);
 }
 
 void TKestGraphicsContextWin::FillShape(TKestGraphicsFill* fill, TGPGraphicsPath& path)
 {
     FGPBrush = MakeWinBrush(fill ? *fill : *FFill, path);
-    FGPGraphics->FillPath(FGPBrush.get(), &path);
+    if (HalfPixelOffset())
+        FillExactly(path);
+    else
+        FGPGraphics->FillPath(FGPBrush.get(), &path);
+}
+
+// The library's path fill also strokes the outline one device pixel wide
+// and shifts it half a pixel, so a shape grows by up to a pixel. In the
+// half-pixel mode the fill goes through the path as a clip instead, which
+// the library covers exactly: a rectangle reaching a device pixel past the
+// path's bounds is filled inside it.
+void TKestGraphicsContextWin::FillExactly(TGPGraphicsPath& path)
+{
+    TGPRectF bounds{};
+    if (path.GetBounds(bounds) != Ok)
+        return;
+    TGPMatrix world;
+    FGPGraphics->GetTransform(&world);
+    TMatrixElements m{};
+    world.GetElements(m);
+    const float det = std::fabs(m[0] * m[3] - m[1] * m[2]);
+    if (!(det > 0) || !std::isfinite(det))
+        return;
+    // One device pixel is at most this long in world units.
+    const float pixel = std::sqrt(m[0] * m[0] + m[1] * m[1] + m[2] * m[2] + m[3] * m[3]) / det;
+    const GraphicsState state = FGPGraphics->Save();
+    FGPGraphics->SetClip(&path, CombineModeIntersect);
+    FGPGraphics->FillRectangle(FGPBrush.get(), bounds.X - pixel, bounds.Y - pixel, bounds.Width + 2 * pixel,
+                               bounds.Height + 2 * pixel);
+    FGPGraphics->Restore(state);
 }
 
 // Fills.

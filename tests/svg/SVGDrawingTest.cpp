@@ -239,12 +239,50 @@ TEST(SVGDrawingNative, OpacityMultipliesDownTheTree)
         {"<g opacity='0.5'><rect width='24' height='24'/></g>", -1, 128},
         {"<rect width='24' height='24' opacity='0.5'/>", 1, 255},
         {"<rect width='24' height='24'/>", 0, 0},
+        {"<rect width='24' height='24' opacity='25%'/>", -1, 64},
+        {"<rect width='24' height='24' fill-opacity='0.5' opacity='0.5'/>", -1, 64},
+        {"<g fill-opacity='50%'><rect width='24' height='24'/></g>", -1, 128},
+        {"<g fill-opacity='0.2'><rect width='24' height='24' fill-opacity='1'/></g>", -1, 255},
+        {"<rect width='24' height='24' fill-opacity='0.5'/>", 1, 255},
+        {"<rect width='24' height='24' fill='#00000080' fill-opacity='0.5'/>", -1, 64},
+        {"<g fill='rgba(0, 0, 0, 0.5)'><rect width='24' height='24'/></g>", -1, 128},
+        // The stroke's own opacity leaves the fill alone, and the other way round.
+        {"<rect width='24' height='24' stroke='black' stroke-width='4' stroke-opacity='0'/>", -1, 255},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Body);
         const auto svg = Load(QString::fromUtf8(c.Body));
         svg->SetCustomOpacity(c.CustomOpacity);
         EXPECT_NEAR(qAlpha(Render(*svg, 24, 24, true).pixel(12, 12)), c.Alpha, 2);
+    }
+}
+
+// Pixel (0, 0) covers 0..1: edges on whole coordinates are sharp, a fill
+// covers exactly its area and a stroke lies centred on its line.
+TEST(SVGDrawingNative, PixelsLieWhereTheGeometrySays)
+{
+    struct TCase {
+        const char* Body;
+        int Y;
+        std::vector<int> Alphas; // columns 0 .. 7 of row Y
+    };
+    const TCase cases[] = {
+        {"<rect x='2' y='0' width='4' height='8'/>", 4, {0, 0, 255, 255, 255, 255, 0, 0}},
+        {"<rect x='2.5' y='0' width='4' height='8'/>", 4, {0, 0, 128, 255, 255, 255, 128, 0}},
+        {"<path d='M1 0 L7 0 L7 8 L1 8 Z' fill-opacity='0.5'/>", 4, {0, 128, 128, 128, 128, 128, 128, 0}},
+        {"<line x1='3.5' y1='0' x2='3.5' y2='8' stroke='black'/>", 4, {0, 0, 0, 255, 0, 0, 0, 0}},
+        {"<line x1='3' y1='0' x2='3' y2='8' stroke='black'/>", 4, {0, 0, 128, 128, 0, 0, 0, 0}},
+        {"<line x1='2.5' y1='0' x2='2.5' y2='8' stroke='black' stroke-width='1.5'/>", 4,
+         {0, 64, 255, 64, 0, 0, 0, 0}},
+        {"<line x1='0' y1='4' x2='8' y2='4' stroke='black' stroke-width='2'/>", 3, {255, 255, 255, 255, 255, 255, 255, 255}},
+        {"<line x1='0' y1='4' x2='8' y2='4' stroke='black' stroke-width='2'/>", 5, {0, 0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Body);
+        const auto svg = Load(QString::fromUtf8(c.Body), QStringLiteral("0 0 8 8"));
+        const QImage image = Render(*svg, 8, 8, true);
+        for (int x = 0; x < 8; ++x)
+            EXPECT_NEAR(qAlpha(image.pixel(x, c.Y)), c.Alphas[size_t(x)], 8) << "at column " << x;
     }
 }
 

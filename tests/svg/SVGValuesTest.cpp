@@ -81,6 +81,15 @@ TEST(SVGColors, EveryForm)
         {"rgba(0, 0, 255, 0.5)", 0xFF0000, 128},
         {"rgba(0, 0, 255, 1)", 0xFF0000, 255},
         {"rgb(0 255 0 / 0)", 0x00FF00, 0},
+        {"RGB(0%, 50%, 0%)", 0x008000, 255},
+        {"#FF000080", 0x0000FF, 128},
+        {"#00f8", 0xFF0000, 136},
+        {"hsl(120, 100%, 25%)", 0x008000, 255},
+        {"hsl(-240, 100%, 50%)", 0x00FF00, 255},
+        {"hsl(0deg 0% 100%)", 0xFFFFFF, 255},
+        {"hsla(240, 100%, 50%, 0.5)", 0xFF0000, 128},
+        {"#FF0000GG", gcNull, 255},
+        {"hsl(a, 1%, 1%)", gcNull, 255},
         // A negative component is clamped: it never sets the top bit that
         // marks a system colour.
         {"rgb(-5, 0, 0)", 0, 255},
