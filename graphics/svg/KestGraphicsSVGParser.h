@@ -9,7 +9,9 @@
 #include "graphics/GraphicsMatrix.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QHash>
 #include <QString>
+#include <vector>
 
 #pragma GCC visibility push(default)
 
@@ -44,12 +46,26 @@ private:
         // The matrices of the ancestors that move their content, nearest
         // first, as one matrix.
         TKestGraphicsMatrix Ancestors = MatrixIdentity();
+        // The size percentages of the nearest viewport refer to.
+        float ViewWidth = 100;
+        float ViewHeight = 100;
     };
+    // Copies a use makes in the whole document, so nested uses that multiply
+    // (each drawing the one before ten times) stay bounded.
+    static constexpr int MaxUseCopies = 100000;
 
     void ParseChildren(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
+    void ParseNode(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
+    void ParseUse(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
+    // A nested svg (or a symbol or svg a use draws, with the use's size).
+    void ParseViewport(const TKestGraphicsSVGXmlNode& node, const TKestGraphicsSVGXmlNode* use,
+                       TKestGraphicsSVGElementList& list, const TContext& context);
+    void ClipToViewport(TKestGraphicsSVGElement& group, const TKestGraphicsMatrix& fit, float width, float height);
+    void IndexIDs(const TKestGraphicsSVGXmlNode& root);
+    TKestGraphicsSVGElement& AddContainer(TKestGraphicsSVGElementList& list, const TContext& context);
     void ParseElement(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementType kind,
                       TKestGraphicsSVGElementList& list, const TContext& context);
-    void ReadGeometry(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element);
+    void ReadGeometry(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
     void ReadPresentation(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element);
     void ReadContent(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
     void ReadPoints(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
@@ -63,6 +79,11 @@ private:
     QString FBaseFolder;
     bool FHasBounds = false;
     TRectF FBounds;
+    // Elements by id, first in document order; a use finds what it draws here.
+    QHash<QString, const TKestGraphicsSVGXmlNode*> FByID;
+    // The elements uses are drawing now, outermost first: one met again is a cycle.
+    std::vector<const TKestGraphicsSVGXmlNode*> FUsed;
+    int FUseCopies = 0;
 };
 
 #pragma GCC visibility pop
