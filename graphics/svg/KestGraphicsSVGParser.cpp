@@ -66,6 +66,13 @@ QString ReferencedID(const TKestGraphicsSVGXmlNode& node)
     return reference.startsWith(u'#') ? reference.mid(1) : QString();
 }
 
+// A style sheet of a type other than CSS is not read.
+bool IsCSS(const TKestGraphicsSVGXmlNode& style)
+{
+    const QString type = style.Attribute(QStringLiteral("type")).trimmed();
+    return type.isEmpty() || type == QLatin1String("text/css");
+}
+
 TRectF Normalized(float x1, float y1, float x2, float y2)
 {
     return TRectF(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2));
@@ -121,7 +128,9 @@ void TKestGraphicsSVGParser::ParseDocument(const TKestGraphicsSVGXmlNode& root)
         if (root.HasAttribute(QStringLiteral("height")))
             context.ViewHeight = TKestGraphicsSVGValues::Length(root.Attribute(QStringLiteral("height")));
     }
+    FPath.push_back({&root, true});
     ParseChildren(root, FLists.ElementList, context);
+    FPath.pop_back();
 }
 
 void TKestGraphicsSVGParser::IndexIDs(const TKestGraphicsSVGXmlNode& root)
@@ -130,6 +139,8 @@ void TKestGraphicsSVGParser::IndexIDs(const TKestGraphicsSVGXmlNode& root)
     while (!stack.empty()) {
         const TKestGraphicsSVGXmlNode* node = stack.back();
         stack.pop_back();
+        if (node->Name() == QLatin1String("style") && IsCSS(*node))
+            TKestGraphicsSVGSelector::Parse(node->Text(), FSelectorRules);
         const QString id = node->Attribute(QStringLiteral("id"));
         if (!id.isEmpty() && !FByID.contains(id))
             FByID.insert(id, node);
@@ -148,15 +159,26 @@ bool TKestGraphicsSVGParser::Bounds(TRectF& bounds) const
 void TKestGraphicsSVGParser::ParseChildren(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list,
                                            const TContext& context)
 {
-    for (const auto& child : node.Children())
-        ParseNode(*child, list, context);
+    bool first = true;
+    for (const auto& child : node.Children()) {
+        ParseNode(*child, list, context, first);
+        first = first && child->IsText();
+    }
 }
 
 void TKestGraphicsSVGParser::ParseNode(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list,
-                                       const TContext& context)
+                                       const TContext& context, bool first)
 {
     if (!FUsed.empty() && FUseCopies >= MaxUseCopies)
         return;
+    FPath.push_back({&node, first});
+    ParseKind(node, list, context);
+    FPath.pop_back();
+}
+
+void TKestGraphicsSVGParser::ParseKind(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list,
+                                       const TContext& context)
+{
     if (node.Name() == QLatin1String("svg")) {
         ParseViewport(node, nullptr, list, context);
         return;
@@ -179,6 +201,8 @@ void TKestGraphicsSVGParser::ParseNode(const TKestGraphicsSVGXmlNode& node, TKes
         break;
     }
     case etStyle:
+        if (!IsCSS(node))
+            break;
         for (auto& rule : TKestGraphicsSVGStyleSheet::Parse(node.Text()))
             FLists.DefsList.push_back(std::move(rule));
         break;
@@ -205,7 +229,7 @@ void TKestGraphicsSVGParser::ParseUse(const TKestGraphicsSVGXmlNode& node, TKest
                                       const TContext& context)
 {
     const TKestGraphicsSVGXmlNode* target = FByID.value(ReferencedID(node));
-    if (!target || std::find(FUsed.begin(), FUsed.end(), target) != FUsed.end())
+    if (!target || FUsed.size() >= MaxUseDepth || IsCyclic(node))
         return;
     TKestGraphicsSVGElement& group = AddContainer(list, context);
     const float x = LengthOf(node.Attribute(QStringLiteral("x")), context.ViewWidth);
@@ -221,6 +245,37 @@ void TKestGraphicsSVGParser::ParseUse(const TKestGraphicsSVGXmlNode& node, TKest
     else
         ParseNode(*target, group.Elements(), inner);
     FUsed.pop_back();
+}
+
+bool TKestGraphicsSVGParser::IsCyclic(const TKestGraphicsSVGXmlNode& use)
+{
+    const TKestGraphicsSVGXmlNode* target = FByID.value(ReferencedID(use));
+    return target && DrawsCycle(*target, 0);
+}
+
+// Walks the target's subtree for uses and follows each; meeting an element
+// still being walked closes a cycle. Each element is walked once.
+bool TKestGraphicsSVGParser::DrawsCycle(const TKestGraphicsSVGXmlNode& target, size_t depth)
+{
+    const int state = FCycleState.value(&target);
+    if (state != 0)
+        return state != 2;
+    if (depth >= MaxUseDepth)
+        return false;
+    FCycleState.insert(&target, 1);
+    bool cyclic = false;
+    std::vector<const TKestGraphicsSVGXmlNode*> stack{&target};
+    while (!stack.empty() && !cyclic) {
+        const TKestGraphicsSVGXmlNode* node = stack.back();
+        stack.pop_back();
+        if (node->Name() == QLatin1String("use"))
+            if (const TKestGraphicsSVGXmlNode* next = FByID.value(ReferencedID(*node)))
+                cyclic = DrawsCycle(*next, depth + 1);
+        for (const auto& child : node->Children())
+            stack.push_back(child.get());
+    }
+    FCycleState.insert(&target, cyclic ? 3 : 2);
+    return cyclic;
 }
 
 // A viewport: a group moved to x, y, its view box fitted into width x height
@@ -367,6 +422,21 @@ void TKestGraphicsSVGParser::ReadPresentation(const TKestGraphicsSVGXmlNode& nod
     const bool inPaint = parentKind == etLinearGradient || parentKind == etRadialGradient || parentKind == etPattern;
     if (!element.FClassRefID.isEmpty() && !inPaint)
         FLists.ElementClassList.push_back(&element);
+    ApplySelectorRules(node, element);
+}
+
+// Rules beat presentation attributes and yield to the style attribute.
+void TKestGraphicsSVGParser::ApplySelectorRules(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element)
+{
+    if (FSelectorRules.empty() || FPath.empty() || FPath.back().Node != &node)
+        return;
+    const auto matching = TKestGraphicsSVGSelector::Matching(FSelectorRules, FPath);
+    if (matching.empty())
+        return;
+    for (const TKestGraphicsSVGSelector::TRule* rule : matching)
+        TKestGraphicsSVGDeclarations::ApplyList(element, rule->Declarations);
+    if (node.HasAttribute(QStringLiteral("style")))
+        TKestGraphicsSVGDeclarations::ApplyList(element, node.Attribute(QStringLiteral("style")));
 }
 
 void TKestGraphicsSVGParser::ReadContent(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element,
