@@ -179,7 +179,10 @@ void TKestGraphicsSVGImport::Load(const QString& text, const QString& baseFolder
         throw;
     }
     TRectF bounds(0, 0, 0, 0);
-    if (hasStated)
+    TRectF viewBox, size;
+    if (TKestGraphicsSVGViewport::FitsViewBox(*root, viewBox, size))
+        bounds = size;
+    else if (hasStated)
         bounds = stated;
     else
         parser.Bounds(bounds);

@@ -129,8 +129,45 @@ void TKestGraphicsSVGParser::ParseDocument(const TKestGraphicsSVGXmlNode& root)
             context.ViewHeight = TKestGraphicsSVGValues::Length(root.Attribute(QStringLiteral("height")));
     }
     FPath.push_back({&root, true});
-    ParseChildren(root, FLists.ElementList, context);
+    if (NeedsRootGroup(root))
+        ParseRootGroup(root, context);
+    else
+        ParseChildren(root, FLists.ElementList, context);
     FPath.pop_back();
+}
+
+// The document element draws like a group when it gives presentation of its
+// own (opacity, paint, clip path...) or fits its view box into its size.
+bool TKestGraphicsSVGParser::NeedsRootGroup(const TKestGraphicsSVGXmlNode& root)
+{
+    static const QStringList structural = {QStringLiteral("id"), QStringLiteral("version"),
+                                           QStringLiteral("baseProfile"), QStringLiteral("width"),
+                                           QStringLiteral("height"), QStringLiteral("viewBox"),
+                                           QStringLiteral("preserveAspectRatio"), QStringLiteral("x"),
+                                           QStringLiteral("y"), QStringLiteral("class"), QStringLiteral("zoomAndPan")};
+    TRectF viewBox, size;
+    if (TKestGraphicsSVGViewport::FitsViewBox(root, viewBox, size))
+        return true;
+    for (const auto& [name, value] : root.Attributes())
+        if (!structural.contains(name) && !name.startsWith(QLatin1String("xmlns")) && !name.startsWith(QLatin1String("xml:")))
+            return true;
+    return false;
+}
+
+void TKestGraphicsSVGParser::ParseRootGroup(const TKestGraphicsSVGXmlNode& root, const TContext& context)
+{
+    TKestGraphicsSVGElement& group = AddContainer(FLists.ElementList, context);
+    TContext inner = context;
+    TRectF viewBox, size;
+    if (TKestGraphicsSVGViewport::FitsViewBox(root, viewBox, size)) {
+        group.FMatrix = TKestGraphicsSVGViewport::ViewBoxMatrix(viewBox, size.Width(), size.Height(),
+                                                                root.Attribute(QStringLiteral("preserveAspectRatio")));
+        ClipToViewport(group, group.FMatrix, size.Width(), size.Height());
+    }
+    ReadPresentation(root, group);
+    inner.Parent = &group;
+    inner.Ancestors = group.FMatrix;
+    ParseChildren(root, group.Elements(), inner);
 }
 
 void TKestGraphicsSVGParser::IndexIDs(const TKestGraphicsSVGXmlNode& root)

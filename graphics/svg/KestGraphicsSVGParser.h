@@ -71,6 +71,8 @@ private:
     // The use draws, directly or through other uses, an element it stands in.
     bool IsCyclic(const TKestGraphicsSVGXmlNode& use);
     bool DrawsCycle(const TKestGraphicsSVGXmlNode& target, size_t depth);
+    static bool NeedsRootGroup(const TKestGraphicsSVGXmlNode& root);
+    void ParseRootGroup(const TKestGraphicsSVGXmlNode& root, const TContext& context);
     void IndexIDs(const TKestGraphicsSVGXmlNode& root);
     TKestGraphicsSVGElement& AddContainer(TKestGraphicsSVGElementList& list, const TContext& context);
     void ParseElement(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementType kind,

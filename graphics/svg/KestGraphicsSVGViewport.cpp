@@ -1,10 +1,12 @@
 #include "graphics/svg/KestGraphicsSVGViewport_p.h"
 
 #include "graphics/svg/KestGraphicsSVGValues.h"
+#include "graphics/svg/KestGraphicsSVGXmlNode.h"
 
 #include <QList>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -85,4 +87,21 @@ TKestGraphicsMatrix TKestGraphicsSVGViewport::ViewBoxMatrix(const TRectF& viewBo
     const float dy = (height - viewBox.Height() * sy) * alignment.Y;
     return MatrixCreateTranslation(-viewBox.Left, -viewBox.Top) * MatrixCreateScaling(sx, sy)
            * MatrixCreateTranslation(dx, dy);
+}
+
+bool TKestGraphicsSVGViewport::FitsViewBox(const TKestGraphicsSVGXmlNode& root, TRectF& viewBox, TRectF& size)
+{
+    const QString width = root.Attribute(QStringLiteral("width"));
+    const QString height = root.Attribute(QStringLiteral("height"));
+    if (width.isNull() || height.isNull() || TKestGraphicsSVGValues::IsPercentage(width)
+        || TKestGraphicsSVGValues::IsPercentage(height))
+        return false;
+    if (!ReadViewBox(root.Attribute(QStringLiteral("viewBox")), viewBox))
+        return false;
+    size = TRectF(0, 0, TKestGraphicsSVGValues::Length(width), TKestGraphicsSVGValues::Length(height));
+    if (!(size.Width() > 0 && size.Height() > 0 && viewBox.Width() > 0 && viewBox.Height() > 0))
+        return false;
+    const double shape = double(size.Width()) * viewBox.Height();
+    const double boxShape = double(viewBox.Width()) * size.Height();
+    return std::fabs(shape - boxShape) > 1e-4 * std::max(shape, boxShape);
 }

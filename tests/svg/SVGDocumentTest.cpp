@@ -188,6 +188,7 @@ TEST(SVGDocument, Presentation)
         {"preserveAspectRatio='none'", [](auto& e) { EXPECT_EQ(e.PreserveAspectRatio(), parNone); EXPECT_TRUE(e.HasPreserveAspectRatio()); }},
         {"offset='50%' stop-color='#FF0000' stop-opacity='0.25'", [](auto& e) { EXPECT_FLOAT_EQ(e.Offset(), 0.5f); EXPECT_EQ(e.StopColor(), 0x0000FF); EXPECT_FLOAT_EQ(e.StopOpacity(), 0.25f); }},
         {"stop-color='url(#g)'", [](auto& e) { EXPECT_TRUE(e.URLRefID().isEmpty()); }},
+        {"fill='  url(  #g1 )  ' stroke=\"url( '#g2')\"", [](auto& e) { EXPECT_EQ(e.URLRefID(), "g2"); EXPECT_EQ(e.FillColorValue(), "url(  #g1 )"); }},
         {"clip-path=\"url('#c1')\" id='me' class='k'", [](auto& e) { EXPECT_EQ(e.ClipPathRefID(), "c1"); EXPECT_EQ(e.ID(), "me"); EXPECT_EQ(e.ClassRefID(), "k"); }},
         {"xlink:href='#other'", [](auto& e) { EXPECT_EQ(e.HRefID(), "other"); }},
         {"transform='translate(5)' gradientTransform='scale(2)'", [](auto& e) { EXPECT_FLOAT_EQ(e.Matrix().m31(), 5); EXPECT_FLOAT_EQ(e.GradientMatrix().m11(), 2); }},
