@@ -423,8 +423,7 @@ void TKestGraphicsSVGParser::ReadGeometry(const TKestGraphicsSVGXmlNode& node, T
     case etEllipse:
         length("cx", element.FXV);
         length("cy", element.FYV);
-        length("rx", element.FRx);
-        length("ry", element.FRy);
+        ReadEllipseRadii(length("rx", element.FRx), length("ry", element.FRy), element);
         break;
     case etLine:
     case etLinearGradient:
@@ -445,6 +444,17 @@ void TKestGraphicsSVGParser::ReadGeometry(const TKestGraphicsSVGXmlNode& node, T
         length("rx", element.FRx);
         length("ry", element.FRy);
     }
+}
+
+// A radius missing or negative is "auto": it takes the other one.
+void TKestGraphicsSVGParser::ReadEllipseRadii(bool hasRx, bool hasRy, TKestGraphicsSVGElement& element)
+{
+    const bool rxAuto = !hasRx || element.FRx < 0;
+    const bool ryAuto = !hasRy || element.FRy < 0;
+    if (rxAuto && !ryAuto)
+        element.FRx = element.FRy;
+    else if (ryAuto && !rxAuto)
+        element.FRy = element.FRx;
 }
 
 void TKestGraphicsSVGParser::ReadPresentation(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element)
@@ -536,8 +546,10 @@ void TKestGraphicsSVGParser::ReadContent(const TKestGraphicsSVGXmlNode& node, TK
 void TKestGraphicsSVGParser::ReadPoints(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element,
                                         const TContext& context)
 {
-    const std::vector<float> numbers = TKestGraphicsSVGPathData::Numbers(node.Attribute(QStringLiteral("points")));
-    if (numbers.empty() || numbers.size() % 2 != 0)
+    std::vector<float> numbers = TKestGraphicsSVGPathData::Numbers(node.Attribute(QStringLiteral("points")));
+    // An odd last coordinate is passed over; the points before it stand.
+    numbers.resize(numbers.size() - numbers.size() % 2);
+    if (numbers.empty())
         return;
     auto path = std::make_unique<TKestGraphicsPath>();
     path->MoveTo(TPointF(numbers[0], numbers[1]));

@@ -78,6 +78,7 @@ private:
     void ParseElement(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementType kind,
                       TKestGraphicsSVGElementList& list, const TContext& context);
     void ReadGeometry(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
+    static void ReadEllipseRadii(bool hasRx, bool hasRy, TKestGraphicsSVGElement& element);
     void ReadPresentation(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element);
     void ReadContent(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
     void ReadPoints(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);

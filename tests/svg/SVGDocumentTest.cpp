@@ -269,7 +269,7 @@ TEST(SVGDocument, ShapesAsPaths)
     const auto svg = Load(QStringLiteral("<path d='M0 0 L10 0 M5 5 L6 6' transform='translate(1 2)'/>"
                                          "<polyline points='0,0 10,0 10-10'/>"
                                          "<polygon points='0 0 10 0 10 10'/>"
-                                         "<polygon points='0 0 10'/>"));
+                                         "<polygon points='0 0 10 0 10'/>"));
     const auto& e = svg->ElementList();
     ASSERT_EQ(e[0]->Paths().size(), 2u);
     EXPECT_EQ(e[0]->ActivePath(), e[0]->Paths().back().get());
@@ -279,7 +279,9 @@ TEST(SVGDocument, ShapesAsPaths)
     EXPECT_EQ(e[1]->Paths()[0]->Count(), 3);
     EXPECT_EQ(e[1]->Paths()[0]->PathData()[2].Point, TPointF(10, -10));
     EXPECT_EQ(e[2]->Paths()[0]->PathData().back().Kind, gppClose);
-    EXPECT_FALSE(e[3]->HasActivePath());
+    // An odd last coordinate is passed over.
+    ASSERT_TRUE(e[3]->HasActivePath());
+    EXPECT_EQ(e[3]->ActivePath()->PathData()[1].Point, TPointF(10, 0));
 }
 
 TEST(SVGDocument, Text)
