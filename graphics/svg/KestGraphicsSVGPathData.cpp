@@ -194,7 +194,17 @@ private:
         if (TKestGraphicsPath* path = Active(); path && path->Count() > 0) {
             path->ClosePath();
             FCurrent = path->LastPoint();
+            FClosed = true;
         }
+    }
+
+    // A drawing command right after a close starts a new subpath where the
+    // closed one began.
+    void StartSubpath(const TPointF& at)
+    {
+        FPaths.push_back(std::make_unique<TKestGraphicsPath>());
+        FCurrent = at;
+        FPaths.back()->MoveTo(at);
     }
 
     // False when a relative step leaves what a float holds.
@@ -209,11 +219,12 @@ private:
                     return false;
         }
         auto point = [&](int i) { return TPointF(origin.X + v[i], origin.Y + v[i + 1]); };
+        if (FClosed && QChar::toUpper(letter) != u'M')
+            StartSubpath(FCurrent);
+        FClosed = false;
         switch (QChar::toUpper(letter)) {
         case u'M':
-            FPaths.push_back(std::make_unique<TKestGraphicsPath>());
-            FCurrent = point(0);
-            FPaths.back()->MoveTo(FCurrent);
+            StartSubpath(point(0));
             break;
         case u'L':
             LineTo(point(0));
@@ -282,6 +293,7 @@ private:
     TPointF FLastCubicControl;
     TPointF FLastQuadControl;
     char16_t FPrevious = 0;
+    bool FClosed = false;
 };
 
 }

@@ -50,9 +50,10 @@ TEST(SVGPathData, Commands)
         {"m 10 10 5 0 0 5", "M10,10 L15,10 L15,15"},
         {"M0,0 L10,0 H 20 V 5 h -5 v -5 Z", "M0,0 L10,0 L20,0 L20,5 L15,5 L15,0 Z0,0"},
         // Every move-to starts a path of its own; after Z the current point
-        // is the start of the closed figure.
+        // is the start of the closed figure, and drawing on starts a new
+        // subpath there.
         {"M0 0 L1 1 M5 5 L6 6", "M0,0 L1,1 | M5,5 L6,6"},
-        {"M1 1 L5 1 Z l 0 2", "M1,1 L5,1 Z1,1 L1,3"},
+        {"M1 1 L5 1 Z l 0 2", "M1,1 L5,1 Z1,1 | M1,1 L1,3"},
         // A minus sign after a digit and a second "." start new numbers.
         {"M10-5L.5.5", "M10,-5 L0.5,0.5"},
         {"M1e1-1e-1", "M10,-0.1"},
