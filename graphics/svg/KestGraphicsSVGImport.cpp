@@ -98,6 +98,7 @@ void TKestGraphicsSVGImport::Clear()
     FElementClipPathList.clear();
     FElementList.clear();
     FDefsList.clear();
+    FRootStyle.reset();
     FXML.clear();
     FHasXML = false;
     FMatrix = MatrixIdentity();
@@ -186,7 +187,7 @@ void TKestGraphicsSVGImport::Load(const QString& text, const QString& baseFolder
     const bool hasStated = hasViewBox ? ReadViewBox(root->Attribute(QStringLiteral("viewBox")), stated)
                                       : ReadSize(*root, stated);
     const TKestGraphicsSVGDocumentLists lists{FElementClassList, FElementPatternList, FElementClipPathList, FElementList,
-                                              FDefsList};
+                                              FDefsList, FRootStyle};
     TKestGraphicsSVGParser parser(lists, baseFolder);
     try {
         parser.ParseDocument(*root);

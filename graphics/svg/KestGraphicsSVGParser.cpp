@@ -24,25 +24,9 @@ bool IsText(TKestGraphicsSVGElementType kind)
     return kind == etText || kind == etTextSpan || kind == etTextSpanChild || kind == etTextPath;
 }
 
-// Text as SVG shows it by default: line breaks dropped, tabs as spaces,
-// runs of spaces as one.
-QString CollapsedText(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'\n' || c == u'\r')
-            continue;
-        if (c == u'\t')
-            c = u' ';
-        if (c == u' ' && (out.isEmpty() || out.back() == u' '))
-            continue;
-        out.append(c);
-    }
-    if (out.endsWith(u' '))
-        out.chop(1);
-    return out;
-}
+// Inside text every text node counts, spaces only too: they separate the
+// words of neighbouring spans.
+bool KeepsText(const TKestGraphicsSVGElement* parent) { return parent && IsText(parent->Type()); }
 
 TRectF Normalized(float x1, float y1, float x2, float y2)
 {
@@ -87,7 +71,27 @@ TKestGraphicsSVGElementType TKestGraphicsSVGParser::KindOf(const QString& name)
 
 void TKestGraphicsSVGParser::ParseDocument(const TKestGraphicsSVGXmlNode& root)
 {
-    ParseChildren(root, FLists.ElementList, TContext());
+    TContext context;
+    context.Parent = ParseRootStyle(root);
+    ParseChildren(root, FLists.ElementList, context);
+}
+
+TKestGraphicsSVGElement* TKestGraphicsSVGParser::ParseRootStyle(const TKestGraphicsSVGXmlNode& root)
+{
+    // What the document element gives (font, fill, ...) is inherited by
+    // everything in it; its names and references are not a style's.
+    auto style = std::make_unique<TKestGraphicsSVGElement>();
+    if (root.HasAttribute(QStringLiteral("style")))
+        TKestGraphicsSVGDeclarations::ApplyList(*style, root.Attribute(QStringLiteral("style")));
+    for (const auto& [name, value] : root.Attributes())
+        TKestGraphicsSVGDeclarations::Apply(*style, name, value);
+    style->FID.clear();
+    style->FClassRefID.clear();
+    style->FURLRefID.clear();
+    style->FClipPathRefID.clear();
+    style->FHRefID.clear();
+    FLists.RootStyle = std::move(style);
+    return FLists.RootStyle.get();
 }
 
 bool TKestGraphicsSVGParser::Bounds(TRectF& bounds) const
@@ -102,7 +106,7 @@ void TKestGraphicsSVGParser::ParseChildren(const TKestGraphicsSVGXmlNode& node, 
 {
     for (const auto& child : node.Children()) {
         const TKestGraphicsSVGElementType kind = KindOf(child->Name());
-        if (kind == etUnknown || (child->IsText() && child->Text().trimmed().isEmpty()))
+        if (kind == etUnknown || (child->IsText() && child->Text().trimmed().isEmpty() && !KeepsText(context.Parent)))
             continue;
         switch (kind) {
         case etSwitch:
@@ -287,13 +291,15 @@ void TKestGraphicsSVGParser::RegisterPaths(TKestGraphicsSVGElement& element, con
 void TKestGraphicsSVGParser::ReadText(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element,
                                       const TContext& inner)
 {
+    // The text as written: white space is handled when the text is laid
+    // out, where xml:space and the neighbouring spans are known.
     if (node.IsText()) {
-        element.FText = CollapsedText(node.Text());
+        element.FText = node.Text();
         return;
     }
     const auto& children = node.Children();
     if (element.FType == etText && children.size() == 1 && children.front()->IsText()) {
-        element.FText = CollapsedText(children.front()->Text()).trimmed();
+        element.FText = children.front()->Text();
         return;
     }
     TContext drawing = inner;

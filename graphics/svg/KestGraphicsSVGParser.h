@@ -10,6 +10,7 @@
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
 #include <QString>
+#include <memory>
 
 #pragma GCC visibility push(default)
 
@@ -22,6 +23,7 @@ struct TKestGraphicsSVGDocumentLists {
     TKestGraphicsSVGElementClassList& ElementClipPathList;
     TKestGraphicsSVGElementList& ElementList;
     TKestGraphicsSVGElementList& DefsList;
+    std::unique_ptr<TKestGraphicsSVGElement>& RootStyle;
 };
 
 class TKestGraphicsSVGParser {
@@ -46,6 +48,8 @@ private:
         TKestGraphicsMatrix Ancestors = MatrixIdentity();
     };
 
+    // The document element's presentation, as the parent of the top level.
+    TKestGraphicsSVGElement* ParseRootStyle(const TKestGraphicsSVGXmlNode& root);
     void ParseChildren(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
     void ParseElement(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementType kind,
                       TKestGraphicsSVGElementList& list, const TContext& context);
