@@ -90,10 +90,13 @@ public:
 
     std::vector<TKestGraphicsSVGTextPiece> Run()
     {
+        // A run is shaped alone: it ends where the span changes or a
+        // character is placed absolutely (no kerning reaches across that).
         size_t start = 0;
         while (start < FChars.size()) {
             size_t end = start + 1;
-            while (end < FChars.size() && FChars[end].Owner == FChars[start].Owner)
+            while (end < FChars.size() && FChars[end].Owner == FChars[start].Owner && !FChars[end].HasX
+                   && !FChars[end].HasY)
                 ++end;
             LayRun(start, end);
             start = end;

@@ -26,12 +26,23 @@ std::unique_ptr<TKestGraphicsSVGImport> Load(const QString& body, const QString&
     return svg;
 }
 
+const TKestGraphicsSVGElement* FirstTextIn(const TKestGraphicsSVGElementList& list)
+{
+    for (const auto& element : list) {
+        if (element->Type() == etText)
+            return element.get();
+        if (const TKestGraphicsSVGElement* text = FirstTextIn(element->Elements()))
+            return text;
+    }
+    return nullptr;
+}
+
 const TKestGraphicsSVGElement& FirstText(const TKestGraphicsSVGImport& svg)
 {
-    for (const auto& element : svg.ElementList())
-        if (element->Type() == etText)
-            return *element;
-    throw std::runtime_error("no text element");
+    const TKestGraphicsSVGElement* text = FirstTextIn(svg.ElementList());
+    if (!text)
+        throw std::runtime_error("no text element");
+    return *text;
 }
 
 QString Shown(const TKestGraphicsSVGTextCharacters& chars)
