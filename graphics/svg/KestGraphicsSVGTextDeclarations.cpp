@@ -71,6 +71,7 @@ bool TKestGraphicsSVGTextDeclarations::Apply(TKestGraphicsSVGElement& element, Q
                      : name == u"letter-spacing" ? &Values(values).LetterSpacing
                      : name == u"word-spacing"   ? &Values(values).WordSpacing
                      : name == u"xml:space"      ? &Values(values).XmlSpace
+                     : name == u"direction"      ? &Values(values).Direction
                                                  : nullptr;
     if (!field)
         return false;

@@ -43,9 +43,12 @@ void AppendPath(const QPainterPath& source, TKestGraphicsPath& target)
 // ligatures and joining scripts come out right.
 class TRunShape {
 public:
-    TRunShape(const QString& text, const QFont& font) : FLayout(text, font)
+    TRunShape(const QString& text, const QFont& font, Qt::LayoutDirection direction) : FLayout(text, font)
     {
         QTextOption option;
+        // The paragraph direction is the text's own, never guessed from
+        // its first letters.
+        option.setTextDirection(direction);
         option.setWrapMode(QTextOption::NoWrap);
         option.setUseDesignMetrics(true);
         FLayout.setTextOption(option);
@@ -117,7 +120,9 @@ private:
         QString text;
         for (size_t i = start; i < end; ++i)
             text.append(FChars[i].Char);
-        const TRunShape shape(text, TKestGraphicsSVGTextFont::Font(owner));
+        const bool rtl = TKestGraphicsSVGTextFont::Inherited(owner, &TKestGraphicsSVGTextValues::Direction)
+                         == QLatin1String("rtl");
+        const TRunShape shape(text, TKestGraphicsSVGTextFont::Font(owner), rtl ? Qt::RightToLeft : Qt::LeftToRight);
         const float fontSize = TKestGraphicsSVGTextFont::Size(owner);
         const float scale = fontSize / float(TKestGraphicsSVGTextFont::ShapingSize);
         const float spacing = TKestGraphicsSVGTextFont::Length(

@@ -22,6 +22,8 @@ struct TKestGraphicsSVGTextValues {
     QString TextAnchor;
     QString LetterSpacing;
     QString WordSpacing;
+    // "rtl" or "ltr" (the default).
+    QString Direction;
     // "preserve" keeps every space; anything else collapses them.
     QString XmlSpace;
 };
