@@ -6,6 +6,7 @@
 #include "graphics/svg/KestGraphicsSVGTextValues.h"
 
 #include <QString>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 
 namespace {
@@ -40,7 +41,6 @@ void Append(TKestGraphicsSVGTextCharacters& chars, const QString& text, const TK
         TKestGraphicsSVGTextCharacter character;
         character.Char = c;
         character.Owner = &owner;
-        character.Continuation = c.isLowSurrogate() && !chars.empty() && chars.back().Char.isHighSurrogate();
         chars.push_back(character);
     }
 }
@@ -99,6 +99,22 @@ std::vector<TRange> Walk(const TKestGraphicsSVGElement& text, TKestGraphicsSVGTe
     return ranges;
 }
 
+// Position values address code points; a cluster (a letter with its
+// combining marks) is drawn as one, placed by its first.
+void MarkClusters(TKestGraphicsSVGTextCharacters& chars)
+{
+    QString text;
+    text.reserve(qsizetype(chars.size()));
+    for (const auto& c : chars)
+        text.append(c.Char);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        finder.setPosition(i);
+        chars[size_t(i)].Joined = !finder.isAtBoundary();
+        chars[size_t(i)].Continuation = text[i].isLowSurrogate() && text[i - 1].isHighSurrogate();
+    }
+}
+
 template <typename TSet>
 void ForList(const std::vector<QString>& list, float fontSize, size_t index, TSet set)
 {
@@ -141,6 +157,7 @@ TKestGraphicsSVGTextCharacters TKestGraphicsSVGTextContent::Collect(const TKestG
     TKestGraphicsSVGTextCharacters chars;
     const std::vector<TRange> ranges = Walk(text, chars);
     TrimEnd(chars);
+    MarkClusters(chars);
     Place(chars, ranges);
     return chars;
 }

@@ -14,6 +14,9 @@ struct TKestGraphicsSVGTextCharacter {
     QChar Char;
     // The second half of a surrogate pair: not addressed on its own.
     bool Continuation = false;
+    // Not the first of its cluster (a combining mark, say): drawn with the
+    // characters before it, where the first of them is placed.
+    bool Joined = false;
     const TKestGraphicsSVGElement* Owner = nullptr;
     bool HasX = false;
     bool HasY = false;

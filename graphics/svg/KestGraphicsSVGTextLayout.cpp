@@ -49,6 +49,7 @@ public:
         // The paragraph direction is the text's own, never guessed from
         // its first letters.
         option.setTextDirection(direction);
+        option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
         option.setWrapMode(QTextOption::NoWrap);
         option.setUseDesignMetrics(true);
         FLayout.setTextOption(option);
@@ -66,8 +67,11 @@ public:
     {
         if (!FLine.isValid())
             return 0;
-        const qreal a = FLine.cursorToX(from);
-        const qreal b = FLine.cursorToX(to);
+        // A whole run spans the line; the cursor positions of part of a
+        // run of mixed directions are only a guess at its extent.
+        const bool whole = from == 0 && to == FLayout.text().size();
+        const qreal a = whole ? 0 : FLine.cursorToX(from);
+        const qreal b = whole ? FLine.naturalTextWidth() : FLine.cursorToX(to);
         const qreal left = std::min(a, b);
         for (const QGlyphRun& run : FLayout.glyphRuns(from, to - from)) {
             const QRawFont font = run.rawFont();
@@ -98,8 +102,8 @@ public:
         size_t start = 0;
         while (start < FChars.size()) {
             size_t end = start + 1;
-            while (end < FChars.size() && FChars[end].Owner == FChars[start].Owner && !FChars[end].HasX
-                   && !FChars[end].HasY)
+            while (end < FChars.size() && FChars[end].Owner == FChars[start].Owner
+                   && (FChars[end].Joined || (!FChars[end].HasX && !FChars[end].HasY)))
                 ++end;
             LayRun(start, end);
             start = end;
@@ -151,7 +155,7 @@ private:
     {
         size_t next = index + 1;
         const bool alone = spaced || FChars[index].HasRotate;
-        while (next < end && (FChars[next].Continuation || (!alone && !FChars[next].IsPlaced() && !FChars[next].HasRotate)))
+        while (next < end && (FChars[next].Joined || (!alone && !FChars[next].IsPlaced() && !FChars[next].HasRotate)))
             ++next;
         return next;
     }

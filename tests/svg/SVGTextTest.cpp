@@ -112,6 +112,21 @@ TEST(SVGTextContent, PositionValuesAddressCharacters)
     EXPECT_EQ(chars[3].Owner, FirstText(*svg).Elements()[1].get());
 }
 
+TEST(SVGTextContent, ValuesAddressCodePoints)
+{
+    // A letter with its combining mark, then a character beyond 16 bits:
+    // values go to code points, the mark is drawn with its letter.
+    const auto svg = Load(QStringLiteral("<text x='1 2 3 4'>a&#x310;&#x1F600;b</text>"));
+    const auto chars = TKestGraphicsSVGTextContent::Collect(FirstText(*svg));
+    ASSERT_EQ(chars.size(), 5u);
+    EXPECT_TRUE(chars[1].Joined);
+    EXPECT_EQ(chars[1].X, 2);
+    EXPECT_EQ(chars[2].X, 3);
+    EXPECT_TRUE(chars[3].Continuation);
+    EXPECT_FALSE(chars[3].HasX);
+    EXPECT_EQ(chars[4].X, 4);
+}
+
 TEST(SVGTextFont, SizeIsInheritedAndRelative)
 {
     struct TCase {
