@@ -67,11 +67,14 @@ public:
     {
         if (!FLine.isValid())
             return 0;
-        // A whole run spans the line; the cursor positions of part of a
-        // run of mixed directions are only a guess at its extent.
-        const bool whole = from == 0 && to == FLayout.text().size();
-        const qreal a = whole ? 0 : FLine.cursorToX(from);
-        const qreal b = whole ? FLine.naturalTextWidth() : FLine.cursorToX(to);
+        qreal a = FLine.cursorToX(from);
+        qreal b = FLine.cursorToX(to);
+        // A whole run spans the line from its start to the paragraph's
+        // end, whatever its first character's direction.
+        if (from == 0 && to == FLayout.text().size()) {
+            b = std::max(a, b);
+            a = 0;
+        }
         const qreal left = std::min(a, b);
         for (const QGlyphRun& run : FLayout.glyphRuns(from, to - from)) {
             const QRawFont font = run.rawFont();
