@@ -96,17 +96,22 @@ private:
 
 class TLayoutPass {
 public:
+    static constexpr size_t MaxRun = 256;
+
     explicit TLayoutPass(const TKestGraphicsSVGTextCharacters& chars) : FChars(chars) {}
 
     std::vector<TKestGraphicsSVGTextPiece> Run()
     {
         // A run is shaped alone: it ends where the span changes or a
-        // character is placed absolutely (no kerning reaches across that).
+        // character is placed absolutely (no kerning reaches across that),
+        // and after MaxRun characters, so picking a character's glyphs out
+        // of its run costs the same however long the text.
         size_t start = 0;
         while (start < FChars.size()) {
             size_t end = start + 1;
             while (end < FChars.size() && FChars[end].Owner == FChars[start].Owner
-                   && (FChars[end].Joined || (!FChars[end].HasX && !FChars[end].HasY)))
+                   && (FChars[end].Joined
+                       || (!FChars[end].HasX && !FChars[end].HasY && end - start < MaxRun)))
                 ++end;
             LayRun(start, end);
             start = end;
