@@ -45,9 +45,6 @@ public:
 
     const TKestGraphicsSVGElementList& ElementList() const { return FElementList; }
     const TKestGraphicsSVGElementList& DefsList() const { return FDefsList; }
-    // What the document element itself gives (font, fill, ...): the parent
-    // of the top-level elements; none before a document is loaded.
-    const TKestGraphicsSVGElement* RootStyle() const { return FRootStyle.get(); }
     const TKestGraphicsSVGElementClassList& ElementClassList() const { return FElementClassList; }
     const TKestGraphicsSVGElementClassList& ElementPatternList() const { return FElementPatternList; }
     const TKestGraphicsSVGElementClassList& ElementClipPathList() const { return FElementClipPathList; }
@@ -65,7 +62,6 @@ private:
     TKestGraphicsSVGElementClassList FElementClipPathList;
     TKestGraphicsSVGElementList FElementList;
     TKestGraphicsSVGElementList FDefsList;
-    std::unique_ptr<TKestGraphicsSVGElement> FRootStyle;
     std::unique_ptr<TKestBitmap> FCachedBitmap;
     TKestGraphicsMatrix FMatrix = MatrixIdentity();
     TKestGraphicsMatrix FTextMatrix = MatrixIdentity();

@@ -111,6 +111,13 @@ TEST(SVGPathData, Arcs)
         {"M 0 0 A 1 1 0 0 1 10 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
         // Negative radii are made positive.
         {"M 0 0 a -5 -5 0 0 1 10 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
+        // Flags are one character each: no separator needed after them.
+        {"M 0 0 A 5 5 0 0110 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
+        {"M 0 0 A 5,5,0,0,1,10,0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
+        // A flag other than 0 or 1 ends the data; what came before stays.
+        {"M 0 0 L 1 0 A 5 5 0 -1 0 10 0 L 9 9", "M0,0 L1,0"},
+        {"M 0 0 A 5 5 0 0 7 10 0 L 9 9", "M0,0"},
+        {"M 0 0 A 5 5 0 0 1 10 0 5 5 0 0 2 0 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
     };
     for (const TPathCase& c : cases) {
         SCOPED_TRACE(c.Data);
