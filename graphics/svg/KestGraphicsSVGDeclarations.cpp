@@ -3,6 +3,7 @@
 #include "graphics/GraphicsColors.h"
 #include "graphics/svg/KestGraphicsSVGColor.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGTextDeclarations.h"
 #include "graphics/svg/KestGraphicsSVGValues.h"
 
 namespace {
@@ -98,6 +99,8 @@ QString TKestGraphicsSVGDeclarations::ReferenceName(QStringView value)
 void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView name, QStringView value)
 {
     value = value.trimmed();
+    if (TKestGraphicsSVGTextDeclarations::Apply(e, name, value))
+        return;
     if (name == u"display") {
         e.FDisplayValue = value.toString().toLower();
     } else if (name == u"fill") {

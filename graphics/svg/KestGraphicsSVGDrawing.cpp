@@ -1,15 +1,13 @@
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 
-#include "graphics/GraphicsFont.h"
 #include "graphics/GraphicsPath.h"
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/KestGraphicsContext.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGTextLayout.h"
 #include "pictures/KestBitmap.h"
-#include "utils/KestUtils.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -89,6 +87,8 @@ bool TKestGraphicsSVGDrawing::ShapePath(const TKestGraphicsSVGElement& element, 
         for (const auto& part : element.Paths())
             path.AddPath(*part);
         return path.Count() > 0;
+    case etText:
+        return TKestGraphicsSVGTextLayout::Outline(element, path);
     default:
         return false;
     }
@@ -114,7 +114,9 @@ void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
             continue;
         }
         DrawElement(element, ancestors);
-        const bool hasChildren = MovesContent(element.Type()) && !element.Elements().empty();
+        // A text element lays out and draws its spans itself.
+        const bool hasChildren =
+            MovesContent(element.Type()) && element.Type() != etText && !element.Elements().empty();
         if (!hasChildren) {
             FGraphics.RestoreState(std::move(state));
             continue;
@@ -146,14 +148,7 @@ void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element
         DrawImage(element, transform);
         break;
     case etText:
-        FTextCursor = TPointF(element.X(), element.Y());
-        SetTextFont(element);
-        DrawText(element, transform);
-        break;
-    case etTextSpan:
-    case etTextSpanChild:
-    case etTextPath:
-        DrawText(element, transform);
+        DrawText(element, transform, FScale * LengthScale(user));
         break;
     default:
         break;
@@ -187,35 +182,6 @@ void TKestGraphicsSVGDrawing::DrawImage(const TKestGraphicsSVGElement& element, 
         TRectF(element.X(), element.Y(), element.X() + element.Width(), element.Y() + element.Height()), bitmap,
         element.PreserveAspectRatio() != parNone, true, true);
     FGraphics.SetMatrix(before);
-}
-
-void TKestGraphicsSVGDrawing::SetTextFont(const TKestGraphicsSVGElement& element)
-{
-    TKestGraphicsFont font;
-    font.Assign(FGraphics.Font());
-    font.SetName(element.FontFamily().isEmpty() ? QStringLiteral("Arial") : element.FontFamily());
-    const float size = element.HasFontSize() && element.FontSize() > 0 ? element.FontSize() : 12.0f;
-    TKestUtils::SetFontSize(font, std::min(size, 10000.0f));
-    font.SetStyle(element.FontStyle());
-    font.SetColor(FState.TextColor(element));
-    FGraphics.SetFont(&font);
-}
-
-void TKestGraphicsSVGDrawing::DrawText(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform)
-{
-    // A span that places itself moves the pen; otherwise it goes on where
-    // the text before it ended.
-    if (element.Type() != etText && (element.X() != 0 || element.Y() != 0))
-        FTextCursor = TPointF(element.X(), element.Y());
-    if (element.Text().isEmpty() || FGraphics.Font()->Color() == TColor(-1))
-        return;
-    const QFontMetricsF metrics(FGraphics.Font()->ToQFont());
-    const TKestGraphicsMatrix before = FGraphics.GetMatrix();
-    FGraphics.SetMatrix(transform * FTextMatrix);
-    // The y of SVG text is its baseline.
-    FGraphics.DrawText(TPointF(FTextCursor.X, FTextCursor.Y - float(metrics.ascent())), element.Text(), 0, false);
-    FGraphics.SetMatrix(before);
-    FTextCursor.X += float(metrics.horizontalAdvance(element.Text()));
 }
 
 void TKestGraphicsSVGDrawing::Clip(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& transform)

@@ -33,8 +33,8 @@ private:
     void DrawElement(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
     void DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform, float widthScale);
     void DrawImage(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
-    void SetTextFont(const TKestGraphicsSVGElement& element);
-    void DrawText(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
+    // A text element with its spans, each span in its own paint.
+    void DrawText(const TKestGraphicsSVGElement& text, const TKestGraphicsMatrix& transform, float widthScale);
     void Clip(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
 
     TKestGraphics& FGraphics;
@@ -42,8 +42,6 @@ private:
     TKestGraphicsMatrix FDrawing;
     TKestGraphicsMatrix FTextMatrix;
     float FScale;
-    // Where the next run of text starts.
-    TPointF FTextCursor;
 };
 
 #pragma GCC visibility pop

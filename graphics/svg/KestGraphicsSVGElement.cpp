@@ -1,5 +1,6 @@
 #include "graphics/svg/KestGraphicsSVGElement.h"
 
+#include "graphics/svg/KestGraphicsSVGTextValues.h"
 #include "pictures/KestBitmap.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #pragma GCC visibility push(default)
 
 class TKestBitmap;
+struct TKestGraphicsSVGTextValues;
 
 class TKestGraphicsSVGElement : public TPersistent, public TKestJSONMethods {
 public:
@@ -108,6 +109,8 @@ public:
     bool HasCX() const { return FHasCX; }
     bool HasCY() const { return FHasCY; }
     const TKestGraphicsMatrix& GradientMatrix() const { return FGradientMatrix; }
+    // Text positions and properties; none when the element gives none.
+    const TKestGraphicsSVGTextValues* TextValues() const { return FTextValues.get(); }
 
 private:
     friend class TKestGraphicsSVGParser;
@@ -115,6 +118,7 @@ private:
     friend class TKestGraphicsSVGReferences;
     friend class TKestGraphicsSVGImage;
     friend class TKestGraphicsSVGStyleSheet;
+    friend class TKestGraphicsSVGTextDeclarations;
 
     std::unique_ptr<TKestBitmap> FBitmap;
     std::unique_ptr<TKestGraphicsPath> FCombinedPath;
@@ -174,6 +178,7 @@ private:
     bool FHasCX = false;
     bool FHasCY = false;
     TKestGraphicsMatrix FGradientMatrix = MatrixIdentity();
+    std::unique_ptr<TKestGraphicsSVGTextValues> FTextValues;
 };
 
 #pragma GCC visibility pop

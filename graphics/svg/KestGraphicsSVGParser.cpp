@@ -26,25 +26,9 @@ bool IsText(TKestGraphicsSVGElementType kind)
     return kind == etText || kind == etTextSpan || kind == etTextSpanChild || kind == etTextPath;
 }
 
-// Text as SVG shows it by default: line breaks dropped, tabs as spaces,
-// runs of spaces as one.
-QString CollapsedText(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'\n' || c == u'\r')
-            continue;
-        if (c == u'\t')
-            c = u' ';
-        if (c == u' ' && (out.isEmpty() || out.back() == u' '))
-            continue;
-        out.append(c);
-    }
-    if (out.endsWith(u' '))
-        out.chop(1);
-    return out;
-}
+// Inside text every text node counts, spaces only too: they separate the
+// words of neighbouring spans.
+bool KeepsText(const TKestGraphicsSVGElement* parent) { return parent && IsText(parent->Type()); }
 
 // A length; a percentage takes its share of reference.
 float LengthOf(QStringView value, float reference)
@@ -221,7 +205,7 @@ void TKestGraphicsSVGParser::ParseKind(const TKestGraphicsSVGXmlNode& node, TKes
         return;
     }
     const TKestGraphicsSVGElementType kind = KindOf(node.Name());
-    if (kind == etUnknown || (node.IsText() && node.Text().trimmed().isEmpty()))
+    if (kind == etUnknown || (node.IsText() && node.Text().trimmed().isEmpty() && !KeepsText(context.Parent)))
         return;
     switch (kind) {
     case etSwitch:
@@ -582,13 +566,15 @@ void TKestGraphicsSVGParser::RegisterPaths(TKestGraphicsSVGElement& element, con
 void TKestGraphicsSVGParser::ReadText(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element,
                                       const TContext& inner)
 {
+    // The text as written: white space is handled when the text is laid
+    // out, where xml:space and the neighbouring spans are known.
     if (node.IsText()) {
-        element.FText = CollapsedText(node.Text());
+        element.FText = node.Text();
         return;
     }
     const auto& children = node.Children();
     if (element.FType == etText && children.size() == 1 && children.front()->IsText()) {
-        element.FText = CollapsedText(children.front()->Text()).trimmed();
+        element.FText = children.front()->Text();
         return;
     }
     TContext drawing = inner;

@@ -232,8 +232,12 @@ void TKestGraphicsSVGRenderState::ApplyStroke(TKestGraphics& graphics, const TKe
     }
     stroke.SetKind(gskSolid);
     stroke.SetColor(Painted(color, FOverrides.CustomStrokeColor));
-    stroke.SetOpacity(opacity);
-    stroke.SetWidth(std::max(1.0f, width * widthScale));
+    // The drawing library widens pens thinner than a pixel to a pixel; a
+    // thinner stroke is drawn a pixel wide with its share of the opacity,
+    // which puts down the same ink.
+    const float pixels = width * widthScale;
+    stroke.SetOpacity(opacity * std::min(1.0f, pixels));
+    stroke.SetWidth(std::max(1.0f, pixels));
     graphics.SetStroke(&stroke);
 }
 

@@ -286,16 +286,19 @@ TEST(SVGDocument, ShapesAsPaths)
 
 TEST(SVGDocument, Text)
 {
+    // Text is kept as written (white space is handled at layout), and a
+    // space between spans is a text node of its own.
     const auto svg = Load(QStringLiteral("<text x='1' y='2'>\n  Hello \t  world\n</text>"
-                                         "<text font-size='10'>Say <tspan font-style='italic'>this</tspan></text>"));
+                                         "<text font-size='10'>Say <tspan font-style='italic'>this</tspan> <tspan>too</tspan></text>"));
     const auto& e = svg->ElementList();
-    EXPECT_EQ(e[0]->Text(), "Hello world");
+    EXPECT_EQ(e[0]->Text(), "\n  Hello \t  world\n");
     EXPECT_FALSE(e[0]->HasElements());
     ASSERT_TRUE(e[1]->HasElements());
     const auto& parts = e[1]->Elements();
-    ASSERT_EQ(parts.size(), 2u);
+    ASSERT_EQ(parts.size(), 4u);
     EXPECT_EQ(parts[0]->Type(), etTextSpanChild);
-    EXPECT_EQ(parts[0]->Text(), "Say");
+    EXPECT_EQ(parts[0]->Text(), "Say ");
+    EXPECT_EQ(parts[2]->Text(), " ");
     EXPECT_EQ(parts[0]->Parent(), e[1].get());
     EXPECT_EQ(parts[1]->Type(), etTextSpan);
     ASSERT_EQ(parts[1]->Elements().size(), 1u);

@@ -226,6 +226,22 @@ TEST_P(SVGDrawing, StrokeWidthFollowsTheScale)
     }
 }
 
+// A stroke thinner than a pixel puts down its share of a pixel's ink, not
+// a whole pixel's (the framework-canvas back-end has no opacity to do so).
+TEST(SVGDrawingNative, HairlinesPutDownTheirShareOfInk)
+{
+    for (const char* width : {"0.25", "0.5", "0.75"}) {
+        SCOPED_TRACE(width);
+        const auto svg = Load(
+            QStringLiteral("<line x1='0' y1='12' x2='24' y2='12' stroke='red' stroke-width='%1'/>").arg(QLatin1String(width)));
+        const QImage image = Render(*svg, 24, 24, true);
+        int covered = 0;
+        for (int y = 0; y < image.height(); ++y)
+            covered += qAlpha(image.pixel(image.width() / 2, y));
+        EXPECT_NEAR(covered / 255.0, QString::fromLatin1(width).toDouble(), 0.1);
+    }
+}
+
 TEST_P(SVGDrawing, ZeroStrokeWidthDrawsNoStroke)
 {
     const auto svg = Load(QStringLiteral("<line x1='0' y1='12' x2='24' y2='12' stroke='red' stroke-width='0'/>"));
