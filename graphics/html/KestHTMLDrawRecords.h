@@ -52,6 +52,8 @@ struct TKestHTMLDrawInput {
     TColor HighlightBackground = clYellow;
     TColor HighlightTextColor = clBlack;
     TFontStyles HighlightFontStyle;
+
+    bool operator==(const TKestHTMLDrawInput&) const = default;
 };
 
 struct TKestHTMLDrawOutput {
