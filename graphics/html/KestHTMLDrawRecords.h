@@ -76,6 +76,8 @@ struct TKestHTMLDrawOutput {
     QString ControlValue;
     QString ControlType;
     int LineCount = 0;
+
+    bool operator==(const TKestHTMLDrawOutput&) const = default;
 };
 
 #pragma GCC visibility pop

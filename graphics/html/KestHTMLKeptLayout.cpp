@@ -3,6 +3,7 @@
 #include "graphics/GraphicsFill.h"
 #include "graphics/GraphicsFont.h"
 #include "graphics/KestGraphics.h"
+#include "graphics/KestGraphicsContext.h"
 
 namespace {
 
@@ -26,8 +27,10 @@ TKestHTMLKeptLayout::TCanvasKey TKestHTMLKeptLayout::CanvasKey(const TKestGraphi
 {
     const TKestGraphicsFont* font = canvas.Font();
     TCanvasKey key;
-    key.Canvas = &canvas;
-    key.Type = &typeid(canvas);
+    // The back-end measures the text: a canvas may switch between its two.
+    const TKestGraphicsContext* context = canvas.Context();
+    key.Canvas = context;
+    key.Type = context ? &typeid(*context) : nullptr;
     key.FontName = font->Name();
     key.FontHeight = font->Height();
     key.FontStyle = int(font->Style());

@@ -22,6 +22,7 @@ const TRectF MeasureRect(0, 0, 10000, 10000);
 TKestHTMLLayout::TKestHTMLLayout(TKestGraphics& canvas, const TKestHTMLDrawInput& input,
                                  TKestHTMLDrawOutput& output)
     : FCanvas(canvas), FInput(input), FOutput(output), FFont(std::make_unique<TKestGraphicsFont>()),
+      FFontMeasures(TKestHTMLMeasureStore::For(canvas)),
       FPictures(std::make_unique<TKestHTMLPictures>(input.PictureContainer, input.ImageList))
 {
     TKestGraphicsFont* font = canvas.Font();
@@ -166,7 +167,7 @@ TSizeF TKestHTMLLayout::Measure(const QString& text)
 {
     ApplyFont();
     // Words come back again and again: each is measured once per font.
-    TFontMeasures& measures = *FMeasures;
+    TKestHTMLFontMeasures& measures = *FMeasures;
     const auto known = measures.Sizes.constFind(text);
     if (known != measures.Sizes.constEnd())
         return *known;

@@ -5,6 +5,7 @@
 // replays exactly that stretch of markup from the same starting state.
 
 #include "graphics/html/KestHTMLDrawRecords.h"
+#include "graphics/html/KestHTMLFontMeasures.h"
 #include "graphics/html/KestHTMLHitMap.h"
 #include "graphics/html/KestHTMLTextState.h"
 
@@ -148,16 +149,9 @@ private:
     TKestHTMLTextState FStart;
     std::unique_ptr<TKestGraphicsFont> FFont;
     bool FFontValid = false;
-    // What was measured in one font (name, height and style): run sizes,
-    // the space between words and the height of a text line.
-    struct TFontMeasures {
-        QHash<QString, TSizeF> Sizes;
-        float SpaceWidth = -1;
-        float LineHeight = -1;
-    };
-    std::map<QString, TFontMeasures> FFontMeasures;
+    TKestHTMLFontMeasureMap& FFontMeasures;
     // The current font's, or none until the next ApplyFont.
-    TFontMeasures* FMeasures = nullptr;
+    TKestHTMLFontMeasures* FMeasures = nullptr;
     std::vector<THitItem> FHitItems;
     std::unique_ptr<TKestHTMLPictures> FPictures;
     TFloatSide FFloatLeft, FFloatRight;
