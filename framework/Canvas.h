@@ -175,9 +175,11 @@ private:
     struct TRecentFont {
         QFont Font;
         QHash<QString, QStaticText> Shaped;
+        // The characters of the shaped texts, the bound of what they hold.
+        qsizetype ShapedLength = 0;
     };
     static constexpr size_t RecentQtFonts = 16;
-    static constexpr qsizetype ShapedTexts = 4096;
+    static constexpr qsizetype ShapedLength = 256 * 1024;
     std::vector<TRecentFont> FRecentQtFonts;
     // FQtFont's entry there.
     size_t FQtFontIndex = 0;

@@ -143,11 +143,15 @@ const QStaticText* TCanvas::Shaped(const QString& text, int flags, const QPainte
     // Line breaks, tabs and other controls are the line layout's to handle.
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; }))
         return nullptr;
-    QHash<QString, QStaticText>& shaped = FRecentQtFonts[FQtFontIndex].Shaped;
+    TRecentFont& recent = FRecentQtFonts[FQtFontIndex];
+    QHash<QString, QStaticText>& shaped = recent.Shaped;
     auto found = shaped.find(text);
     if (found == shaped.end()) {
-        if (shaped.size() >= ShapedTexts)
+        if (recent.ShapedLength + text.size() > ShapedLength) {
             shaped.clear();
+            recent.ShapedLength = 0;
+        }
+        recent.ShapedLength += text.size();
         QStaticText made(text);
         made.setTextFormat(Qt::PlainText);
         made.setPerformanceHint(QStaticText::AggressiveCaching);
