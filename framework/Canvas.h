@@ -21,10 +21,12 @@
 
 #include <QFlags>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPainterPath>
 #include <QPen>
 #include <QPoint>
+#include <QStaticText>
 #include <QPolygon>
 #include <QRect>
 #include <memory>
@@ -154,6 +156,9 @@ private:
     const QFont& QtFont();
     // The painter with the font and its colour set, or none.
     QPainter* PreparedForText();
+    // The text shaped in the current font for the painter, when it is a
+    // plain single line laid out at its top left; none otherwise.
+    const QStaticText* Shaped(const QString& text, int flags, const QPainter& painter);
 
     TDeviceContext& FHandle;
     std::unique_ptr<QPainter> FPainter;
@@ -165,6 +170,19 @@ private:
     QPen FQtPen;
     // The Qt font of FFont, rebuilt after FFont changes.
     std::optional<QFont> FQtFont;
+    // The last fonts FQtFont was, oldest first, each with the single lines
+    // shaped in it: text drawn again is not shaped again.
+    struct TRecentFont {
+        QFont Font;
+        QHash<QString, QStaticText> Shaped;
+        // The characters of the shaped texts, the bound of what they hold.
+        qsizetype ShapedLength = 0;
+    };
+    static constexpr size_t RecentQtFonts = 16;
+    static constexpr qsizetype ShapedLength = 256 * 1024;
+    std::vector<TRecentFont> FRecentQtFonts;
+    // FQtFont's entry there.
+    size_t FQtFontIndex = 0;
     QPoint FPenPos;
     std::optional<QRect> FClip;
     std::vector<TSavedDC> FSaved;

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 #include <QTextLayout>
 #include <algorithm>
 
@@ -104,8 +105,23 @@ QString WrappedElided(const QFont& font, const QString& text, const QRect& box, 
 
 const QFont& TCanvas::QtFont()
 {
-    if (!FQtFont)
-        FQtFont = FFont->ToQFont(1.0);
+    if (FQtFont)
+        return *FQtFont;
+    // Text of mixed styles switches between a few fonts again and again. A
+    // font equal to one used before is taken from it: the copy shares what
+    // Qt resolved for it, where a new font looks its family up again.
+    const QFont font = FFont->ToQFont(1.0);
+    const auto known = std::find_if(FRecentQtFonts.begin(), FRecentQtFonts.end(),
+                                    [&](const TRecentFont& recent) { return recent.Font == font; });
+    if (known != FRecentQtFonts.end()) {
+        FQtFontIndex = size_t(known - FRecentQtFonts.begin());
+    } else {
+        if (FRecentQtFonts.size() >= RecentQtFonts)
+            FRecentQtFonts.erase(FRecentQtFonts.begin());
+        FRecentQtFonts.push_back(TRecentFont{font, {}});
+        FQtFontIndex = FRecentQtFonts.size() - 1;
+    }
+    FQtFont = FRecentQtFonts[FQtFontIndex].Font;
     return *FQtFont;
 }
 
@@ -117,6 +133,32 @@ QPainter* TCanvas::PreparedForText()
     painter->setFont(QtFont());
     painter->setPen(ColorToQColor(FFont->Color()));
     return painter;
+}
+
+const QStaticText* TCanvas::Shaped(const QString& text, int flags, const QPainter& painter)
+{
+    if (flags != (Qt::TextSingleLine | Qt::AlignLeft | Qt::AlignTop) || !FQtFont ||
+        FQtFontIndex >= FRecentQtFonts.size())
+        return nullptr;
+    // Line breaks, tabs and other controls are the line layout's to handle.
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; }))
+        return nullptr;
+    TRecentFont& recent = FRecentQtFonts[FQtFontIndex];
+    QHash<QString, QStaticText>& shaped = recent.Shaped;
+    auto found = shaped.find(text);
+    if (found == shaped.end()) {
+        if (recent.ShapedLength + text.size() > ShapedLength) {
+            shaped.clear();
+            recent.ShapedLength = 0;
+        }
+        recent.ShapedLength += text.size();
+        QStaticText made(text);
+        made.setTextFormat(Qt::PlainText);
+        made.setPerformanceHint(QStaticText::AggressiveCaching);
+        made.prepare(painter.transform(), *FQtFont);
+        found = shaped.insert(text, made);
+    }
+    return &*found;
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text)
@@ -170,7 +212,10 @@ void TCanvas::TextRect(TRect& rect, const QString& text, TTextFormat format)
     }
     if (BrushVisible())
         painter->fillRect(metrics.boundingRect(box, flags, shown), ColorToQColor(FBrush.Color()));
-    painter->drawText(box, flags, shown);
+    if (const QStaticText* shaped = Shaped(shown, flags, *painter))
+        painter->drawStaticText(box.topLeft(), *shaped);
+    else
+        painter->drawText(box, flags, shown);
     if (clips)
         painter->restore();
 }

@@ -1,13 +1,16 @@
 // The markup engine on any markup: measured, or laid out and hit-tested,
 // with a rectangle, a point and flags taken from the input's first bytes.
 // A crash, a hang (run with -timeout=5: a layout that does not end), a leak
-// or an escaping exception is a finding. Run with -dict=fuzz/html.dict.
+// or an escaping exception is a finding; so is a second point answered
+// from the kept layout otherwise than by laying the text out afresh. Run
+// with -dict=fuzz/html.dict.
 
 #include "framework/Application.h"
 #include "framework/ImageList.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/KestGraphicsContext.h"
 #include "graphics/html/KestGraphicsHTMLEngine.h"
+#include "graphics/html/KestHTMLKeptLayout.h"
 #include "pictures/PictureContainer.h"
 #include "pictures/PictureItem.h"
 #include "framework/Bitmap.h"
@@ -69,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     input.PointX = data[5];
     input.PointY = data[6];
     input.MeasureOnly = flags & 2;
-    input.HotSpotCheck = true;
+    // Drawn first (flag 64), as a control paints before the mouse moves.
+    input.HotSpotCheck = !(flags & 64);
     input.WordWrap = flags & 4;
     input.LinkStyle = flags & 8;
     input.Selected = flags & 16;
@@ -84,5 +88,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     input.Text = QString::fromUtf8(reinterpret_cast<const char*>(data + 8), qsizetype(size - 8));
     TKestHTMLDrawOutput output;
     TKestGraphicsHTMLEngine::DrawHTML(*canvas, input, output);
+
+    input.HotSpotCheck = true;
+    input.PointX = data[6];
+    input.PointY = data[5];
+    TKestHTMLDrawOutput kept, fresh;
+    TKestGraphicsHTMLEngine::DrawHTML(*canvas, input, kept);
+    TKestHTMLKeptLayout::Clear();
+    TKestGraphicsHTMLEngine::DrawHTML(*canvas, input, fresh);
+    if (!(kept == fresh))
+        __builtin_trap();
     return 0;
 }

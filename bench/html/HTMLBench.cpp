@@ -8,6 +8,8 @@
 #include "graphics/GraphicsFont.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/html/KestGraphicsHTMLEngine.h"
+#include "graphics/html/KestHTMLFontMeasures.h"
+#include "graphics/html/KestHTMLKeptLayout.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
@@ -65,19 +67,29 @@ void Sizes(benchmark::internal::Benchmark* b)
     b->Arg(1 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 }
 
-void BM_HTMLMeasure(benchmark::State& state)
+// Measured with no layout kept; wordsKnown: laid out again (at another
+// width, say) with the words' sizes known, else for the first time.
+void MeasureMarkup(benchmark::State& state, bool wordsKnown)
 {
     std::unique_ptr<TKestGraphics> canvas = Canvas();
     TKestHTMLDrawInput input = Input(MixedMarkup(state.range(0)), 1e9f);
     input.MeasureOnly = true;
     for (auto _ : state) {
+        TKestHTMLKeptLayout::Clear();
+        if (!wordsKnown)
+            TKestHTMLMeasureStore::Clear();
         TKestHTMLDrawOutput output;
         TKestGraphicsHTMLEngine::DrawHTML(*canvas, input, output);
         benchmark::DoNotOptimize(output.Height);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
+
+void BM_HTMLMeasure(benchmark::State& state) { MeasureMarkup(state, false); }
 BENCHMARK(BM_HTMLMeasure)->Apply(Sizes);
+
+void BM_HTMLRelayout(benchmark::State& state) { MeasureMarkup(state, true); }
+BENCHMARK(BM_HTMLRelayout)->Apply(Sizes);
 
 void BM_QTextDocumentMeasure(benchmark::State& state)
 {

@@ -1,13 +1,21 @@
 #include "graphics/html/KestGraphicsHTMLEngine.h"
 
 #include "graphics/html/KestHTMLHilight.h"
+#include "graphics/html/KestHTMLKeptLayout.h"
 #include "graphics/html/KestHTMLLayout.h"
 
 bool TKestGraphicsHTMLEngine::DrawHTML(TKestGraphics& canvas, const TKestHTMLDrawInput& input,
                                        TKestHTMLDrawOutput& output)
 {
+    // Hit tests and measures come again and again for the same view: they
+    // are answered from its kept layout. A draw always draws.
+    if ((input.MeasureOnly || input.HotSpotCheck) && TKestHTMLKeptLayout::Answer(canvas, input, output))
+        return output.Hit;
     TKestHTMLLayout layout(canvas, input, output);
-    return layout.Run();
+    const bool hit = layout.Run();
+    if (layout.Keepable())
+        TKestHTMLKeptLayout::Keep(canvas, input, output, layout.TakeHitMap());
+    return hit;
 }
 
 TKestMarkupResult TKestGraphicsHTMLEngine::DrawHTML(TKestGraphics& graphics, const TKestMarkupRequest& request)

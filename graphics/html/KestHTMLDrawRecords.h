@@ -52,6 +52,8 @@ struct TKestHTMLDrawInput {
     TColor HighlightBackground = clYellow;
     TColor HighlightTextColor = clBlack;
     TFontStyles HighlightFontStyle;
+
+    bool operator==(const TKestHTMLDrawInput&) const = default;
 };
 
 struct TKestHTMLDrawOutput {
@@ -74,6 +76,8 @@ struct TKestHTMLDrawOutput {
     QString ControlValue;
     QString ControlType;
     int LineCount = 0;
+
+    bool operator==(const TKestHTMLDrawOutput&) const = default;
 };
 
 #pragma GCC visibility pop

@@ -17,21 +17,12 @@ namespace {
 
 const TRectF MeasureRect(0, 0, 10000, 10000);
 
-bool Within(float value, float low, float high) { return value >= low && value < high; }
-
-TRectF United(const TRectF& a, const TRectF& b)
-{
-    if (a.Right <= a.Left)
-        return b;
-    return TRectF(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-                  std::max(a.Bottom, b.Bottom));
-}
-
 }
 
 TKestHTMLLayout::TKestHTMLLayout(TKestGraphics& canvas, const TKestHTMLDrawInput& input,
                                  TKestHTMLDrawOutput& output)
     : FCanvas(canvas), FInput(input), FOutput(output), FFont(std::make_unique<TKestGraphicsFont>()),
+      FFontMeasures(TKestHTMLMeasureStore::For(canvas)),
       FPictures(std::make_unique<TKestHTMLPictures>(input.PictureContainer, input.ImageList))
 {
     TKestGraphicsFont* font = canvas.Font();
@@ -96,7 +87,7 @@ bool TKestHTMLLayout::Run()
         const float height = line.Height + FInput.LineSpacing + line.SuperscriptExtra + line.SubscriptExtra;
 
         if (FInput.MeasureOnly) {
-            HitTestLine(y, line, x - line.StartX);
+            PlaceHitItems(y, line, x - line.StartX);
         } else {
             FState = lineStart;
             FFinalPass = true;
@@ -104,7 +95,7 @@ bool TKestHTMLLayout::Run()
             TKestHTMLLineMetrics drawn = line;
             DrawHTMLLine(lineReader, x, y, FInput.HotSpotCheck ? TKestHTMLPass::HitTest : TKestHTMLPass::Draw,
                          drawn);
-            HitTestLine(y, line, 0);
+            PlaceHitItems(y, line, 0);
         }
         align = line.ParagraphClosed ? 0 : line.Align;
         indent = line.ParagraphClosed ? 0 : line.Indent;
@@ -117,10 +108,11 @@ bool TKestHTMLLayout::Run()
     total = std::max({total, FFloatLeft.Bottom - rect.Top, FFloatRight.Bottom - rect.Top});
     FOutput.Height = total > 0 ? total : TextLineHeight();
     FOutput.LinkCount = FState.LinkCount;
-    if (FOutput.HoveredLink > 0 && FOutput.HoveredLink < int(FLinkRects.size()))
-        FOutput.LinkRect = FLinkRects[FOutput.HoveredLink];
+    FHitMap.Answer(FInput.PointX, FInput.PointY, FInput.HotSpotCheck, FOutput);
     return FOutput.Hit;
 }
+
+bool TKestHTMLLayout::Keepable() const { return !FPictures->Consulted(); }
 
 TRectF TKestHTMLLayout::ControlBox(float left, float width, float height, bool centered, float lineTop,
                                    const TKestHTMLLineMetrics& line)
@@ -130,35 +122,22 @@ TRectF TKestHTMLLayout::ControlBox(float left, float width, float height, bool c
     return TRectF(left, top, left + width, top + height);
 }
 
-void TKestHTMLLayout::HitTestLine(float top, const TKestHTMLLineMetrics& line, float shift)
+void TKestHTMLLayout::PlaceHitItems(float top, const TKestHTMLLineMetrics& line, float shift)
 {
     const float bottom =
         top + line.Height + FInput.LineSpacing + line.SuperscriptExtra + line.SubscriptExtra;
-    const float px = float(FInput.PointX), py = float(FInput.PointY);
-    const bool inBand = Within(py, top, bottom);
     for (THitItem& item : FHitItems) {
-        if (item.Control) {
-            const TRectF box =
-                ControlBox(item.Left + shift, item.Right - item.Left, item.Height, item.Centered, top, line);
-            if (item.Forced || (Within(px, box.Left, box.Right) && Within(py, box.Top, box.Bottom))) {
-                FOutput.Hit = true;
-                FOutput.Anchor = QStringLiteral("ctrl");
-                FOutput.ControlRect = box;
-                FOutput.ControlID = item.ControlID;
-                FOutput.ControlValue = item.ControlValue;
-                FOutput.ControlType = item.ControlType;
-            }
+        if (!item.Control) {
+            FHitMap.AddLink(TRectF(item.Left + shift, top, item.Right + shift, bottom), item.Link, item.Target);
             continue;
         }
-        const TRectF box(item.Left + shift, top, item.Right + shift, bottom);
-        if (item.Link >= int(FLinkRects.size()))
-            FLinkRects.resize(item.Link + 1);
-        FLinkRects[item.Link] = United(FLinkRects[item.Link], box);
-        if (inBand && Within(px, box.Left, box.Right)) {
-            FOutput.Hit = true;
-            FOutput.Anchor = item.Target;
-            FOutput.HoveredLink = item.Link;
-        }
+        TKestHTMLHitTarget control;
+        control.Box = ControlBox(item.Left + shift, item.Right - item.Left, item.Height, item.Centered, top, line);
+        control.Named = item.Named;
+        control.ControlID = std::move(item.ControlID);
+        control.ControlValue = std::move(item.ControlValue);
+        control.ControlType = std::move(item.ControlType);
+        FHitMap.AddControl(std::move(control));
     }
     FHitItems.clear();
 }
@@ -188,7 +167,7 @@ TSizeF TKestHTMLLayout::Measure(const QString& text)
 {
     ApplyFont();
     // Words come back again and again: each is measured once per font.
-    TFontMeasures& measures = *FMeasures;
+    TKestHTMLFontMeasures& measures = *FMeasures;
     const auto known = measures.Sizes.constFind(text);
     if (known != measures.Sizes.constEnd())
         return *known;

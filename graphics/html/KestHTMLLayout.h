@@ -5,6 +5,8 @@
 // replays exactly that stretch of markup from the same starting state.
 
 #include "graphics/html/KestHTMLDrawRecords.h"
+#include "graphics/html/KestHTMLFontMeasures.h"
+#include "graphics/html/KestHTMLHitMap.h"
 #include "graphics/html/KestHTMLTextState.h"
 
 #include <QHash>
@@ -57,6 +59,10 @@ public:
     // Lays out (and unless measuring only, draws) the whole text.
     bool Run();
 
+    // What was laid out may be kept for later calls (it read no picture).
+    bool Keepable() const;
+    TKestHTMLHitMap TakeHitMap() { return std::move(FHitMap); }
+
     // Lays out one line from the reader's position at (x, y) and consumes
     // what it placed.
     void DrawHTMLLine(TKestHTMLReader& reader, float x, float y, TKestHTMLPass pass, TKestHTMLLineMetrics& line);
@@ -69,8 +75,9 @@ private:
         int Link = 0;
         QString Target;
         bool Control = false;
-        // A control counted as hit whatever the point (hot-spot check by ID).
-        bool Forced = false;
+        // A control whose ID the caller named (hit whatever the point when
+        // only hit-testing).
+        bool Named = false;
         // A control's height; check boxes and radio buttons sit in the
         // line's middle, other controls on its text bottom.
         float Height = 0;
@@ -115,7 +122,9 @@ private:
     void FlushRuns(TLineRun& run);
     void DrawErrorMark(const TRectF& rect);
     void FillArea(const TRectF& rect, TColor color);
-    void HitTestLine(float top, const TKestHTMLLineMetrics& line, float shift);
+    // Moves the line's items, shifted to where the line is drawn, into
+    // the hit map.
+    void PlaceHitItems(float top, const TKestHTMLLineMetrics& line, float shift);
     // A control's box on a line whose top is lineTop.
     static TRectF ControlBox(float left, float width, float height, bool centered, float lineTop,
                              const TKestHTMLLineMetrics& line);
@@ -140,21 +149,13 @@ private:
     TKestHTMLTextState FStart;
     std::unique_ptr<TKestGraphicsFont> FFont;
     bool FFontValid = false;
-    // What was measured in one font (name, height and style): run sizes,
-    // the space between words and the height of a text line.
-    struct TFontMeasures {
-        QHash<QString, TSizeF> Sizes;
-        float SpaceWidth = -1;
-        float LineHeight = -1;
-    };
-    std::map<QString, TFontMeasures> FFontMeasures;
+    TKestHTMLFontMeasureMap& FFontMeasures;
     // The current font's, or none until the next ApplyFont.
-    TFontMeasures* FMeasures = nullptr;
+    TKestHTMLFontMeasures* FMeasures = nullptr;
     std::vector<THitItem> FHitItems;
     std::unique_ptr<TKestHTMLPictures> FPictures;
     TFloatSide FFloatLeft, FFloatRight;
-    // Per link number (index 0 unused): its runs' rectangles united.
-    std::vector<TRectF> FLinkRects;
+    TKestHTMLHitMap FHitMap;
     bool FFinalPass = false;
     QString FText;
 };

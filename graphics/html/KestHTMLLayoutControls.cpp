@@ -80,7 +80,7 @@ bool TKestHTMLLayout::HandleControl(const TKestHTMLTag& tag, TLineRun& run)
         item.Right = run.X + control.Width;
         item.Height = control.Height;
         item.Centered = control.Centered;
-        item.Forced = FInput.HotSpotCheck && !control.ID.isEmpty() && control.ID == FInput.ControlID;
+        item.Named = !control.ID.isEmpty() && control.ID == FInput.ControlID;
         item.ControlID = control.ID;
         item.ControlValue = control.Value;
         item.ControlType = control.Type;

@@ -28,6 +28,9 @@ public:
     // zero size. indexAllowed: "IDX:" sources count (pictures, not
     // backgrounds).
     TPicture* Find(const QString& source, bool indexAllowed);
+    // Some source was looked up: what the call laid out depends on
+    // pictures that may change between calls.
+    bool Consulted() const { return !FLoaded.empty(); }
     // The source names an image-list entry.
     static bool IsIndex(const QString& source);
 

@@ -86,6 +86,85 @@ TEST_P(THTMLHitTest, FocusedLinkGivesItsTarget)
     EXPECT_EQ(out.FocusAnchor, QStringLiteral("b"));
 }
 
+// Hit tests of one view are answered from its kept layout; any change of
+// what the layout depends on must be seen by the next one.
+TEST_P(THTMLHitTest, HitTestAfterAChangeAnswersForTheNewView)
+{
+    const float go = Run(QStringLiteral("go")).Width + Space();
+    const float here = Run(QStringLiteral("here"), fsUnderline).Width;
+    const int middle = int(LineHeight() / 2);
+    struct {
+        const char* Name;
+        int X;
+        std::function<void(TKestHTMLDrawInput&)> Change;
+        bool Hit;
+        QString Anchor;
+    } cases[] = {
+        {"same length, other target", int(go + 2),
+         [](TKestHTMLDrawInput& input) { input.Text.replace(QStringLiteral("first"), QStringLiteral("other")); },
+         true, QStringLiteral("other")},
+        {"text edited in place", 2,
+         [](TKestHTMLDrawInput& input) { input.Text.replace(0, 3, QStringLiteral("<A href=\"pre\">go</A> ")); },
+         true, QStringLiteral("pre")},
+        {"link removed", int(go + 2),
+         [](TKestHTMLDrawInput& input) { input.Text = QStringLiteral("go here"); }, false, QString()},
+        {"rectangle moved", int(go + 2), [](TKestHTMLDrawInput& input) { input.Rect.Left += 100; }, false,
+         QString()},
+        {"rectangle narrowed, link wrapped", int(go + 2),
+         [&](TKestHTMLDrawInput& input) {
+             input.WordWrap = true;
+             input.Rect.Right = go;
+         },
+         false, QString()},
+        {"measuring", int(go + 2), [](TKestHTMLDrawInput& input) { input.MeasureOnly = true; }, true,
+         QStringLiteral("first")},
+        {"canvas font larger", int(go + here + 3), [this](TKestHTMLDrawInput&) { Canvas->SetFontSize(20); }, true,
+         QStringLiteral("first")},
+    };
+    const int height = Canvas->Font()->Height();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TKestHTMLDrawInput input;
+        input.Text = QStringLiteral("go <A href=\"first\">here</A> and on");
+        input.Rect = TRectF(0, 0, 300, 100);
+        input.HotSpotCheck = true;
+        input.PointX = int(go + here + 3);
+        input.PointY = middle;
+        TKestHTMLDrawOutput out;
+        EXPECT_FALSE(TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, out));
+        input.PointX = int(go + 2);
+        ASSERT_TRUE(TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, out));
+        c.Change(input);
+        input.PointX = c.X;
+        EXPECT_EQ(TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, out), c.Hit);
+        EXPECT_EQ(out.Anchor, c.Anchor);
+        TKestGraphicsFont font;
+        font.Assign(Canvas->Font());
+        font.SetHeight(height);
+        Canvas->SetFont(&font);
+    }
+}
+
+// Markup over the caller's own buffer may change in that buffer between calls.
+TEST_P(THTMLHitTest, HitTestSeesMarkupChangedInTheCallersBuffer)
+{
+    QString source = QStringLiteral("<A href=\"one\">link</A>");
+    std::vector<QChar> buffer(source.begin(), source.end());
+    TKestHTMLDrawInput input;
+    input.Text = QString::fromRawData(buffer.data(), qsizetype(buffer.size()));
+    input.Rect = TRectF(0, 0, 300, 100);
+    input.HotSpotCheck = true;
+    input.PointX = 2;
+    input.PointY = int(LineHeight() / 2);
+    TKestHTMLDrawOutput out;
+    ASSERT_TRUE(TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, out));
+    EXPECT_EQ(out.Anchor, QStringLiteral("one"));
+    const QString two = QStringLiteral("two");
+    std::copy(two.begin(), two.end(), buffer.begin() + 9);
+    ASSERT_TRUE(TKestGraphicsHTMLEngine::DrawHTML(*Canvas, input, out));
+    EXPECT_EQ(out.Anchor, QStringLiteral("two"));
+}
+
 TEST_P(THTMLHitTest, CanvasDrawsAndMeasuresMarkupThroughTheEngine)
 {
     const float line = LineHeight();
