@@ -5,7 +5,10 @@
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/KestGraphicsContext.h"
+#include "framework/Bitmap.h"
+#include "framework/Picture.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGGradient_p.h"
 #include "pictures/KestBitmap.h"
 #include "utils/KestUtils.h"
 
@@ -166,12 +169,38 @@ void TKestGraphicsSVGDrawing::DrawShape(const TKestGraphicsSVGElement& element, 
     TKestGraphicsPath path;
     if (!ShapePath(element, path))
         return;
+    const TRectF box = path.GetBounds();
     path.ApplyMatrix(transform);
-    FState.Apply(FGraphics, element, widthScale, path.GetBounds());
+    FState.Apply(FGraphics, element, widthScale, box);
     // A line encloses nothing; filling it would only mark its pixels.
     if (element.Type() == etLine)
         FGraphics.SetFillKind(gfkNone);
+    else if (const auto gradient = FState.FillGradient(element, box))
+        PaintGradient(*gradient, path, transform, box, FState.FillOpacity(element));
     FGraphics.DrawPath(&path, pdmPath);
+}
+
+void TKestGraphicsSVGDrawing::PaintGradient(const TKestGraphicsSVGGradient& gradient, TKestGraphicsPath& path,
+                                            const TKestGraphicsMatrix& transform, const TRectF& box, float opacity)
+{
+    // The device pixels the shape covers, within a bound that keeps a huge
+    // or far-off shape from allocating without end.
+    constexpr int Reach = 8192;
+    const TRectF bounds = path.GetBounds();
+    const QRect covered = QRectF(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()).toAlignedRect()
+                              .intersected(QRect(-Reach, -Reach, 3 * Reach, 3 * Reach));
+    if (covered.isEmpty() || qint64(covered.width()) * covered.height() > qint64(Reach) * Reach / 4)
+        return;
+    TBitmap bitmap;
+    bitmap.SetImage(gradient.Paint(covered, transform, box, opacity));
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    std::unique_ptr<TKestGraphicsSaveState> state = FGraphics.SaveState();
+    FGraphics.Context()->ClipPath(&path);
+    FGraphics.SetMatrix(MatrixIdentity());
+    FGraphics.DrawBitmap(TRectF(covered.left(), covered.top(), covered.right() + 1, covered.bottom() + 1), &picture,
+                         false, true, false);
+    FGraphics.RestoreState(std::move(state));
 }
 
 void TKestGraphicsSVGDrawing::DrawImage(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform)

@@ -11,6 +11,8 @@
 #pragma GCC visibility push(default)
 
 class TKestGraphics;
+class TKestGraphicsPath;
+class TKestGraphicsSVGGradient;
 
 class TKestGraphicsSVGDrawing {
 public:
@@ -32,6 +34,9 @@ private:
     // Draws what the element itself shows; its children come after.
     void DrawElement(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
     void DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform, float widthScale);
+    // Fills the device path with the gradient, pixel by pixel.
+    void PaintGradient(const TKestGraphicsSVGGradient& gradient, TKestGraphicsPath& path,
+                       const TKestGraphicsMatrix& transform, const TRectF& box, float opacity);
     void DrawImage(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
     void SetTextFont(const TKestGraphicsSVGElement& element);
     void DrawText(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);

@@ -11,6 +11,7 @@
 #include "graphics/GraphicsMatrix.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -108,6 +109,14 @@ public:
     bool HasCX() const { return FHasCX; }
     bool HasCY() const { return FHasCY; }
     const TKestGraphicsMatrix& GradientMatrix() const { return FGradientMatrix; }
+    // The "color" property as written ("default" when not given) and its
+    // colour; "currentColor" in a paint takes it from here.
+    const QString& ColorValue() const { return FColorValue; }
+    TColor CurrentColor() const { return FCurrentColor; }
+    float StopColorAlpha() const { return FStopColorAlpha; }
+    // A gradient's own geometry, units, spread and transform attributes as
+    // written, by name; a linked gradient inherits the ones it lacks.
+    const QHash<QString, QString>& PaintAttributes() const { return FPaintAttributes; }
 
 private:
     friend class TKestGraphicsSVGParser;
@@ -174,6 +183,10 @@ private:
     bool FHasCX = false;
     bool FHasCY = false;
     TKestGraphicsMatrix FGradientMatrix = MatrixIdentity();
+    QString FColorValue;
+    TColor FCurrentColor = 0;
+    float FStopColorAlpha = 1;
+    QHash<QString, QString> FPaintAttributes;
 };
 
 #pragma GCC visibility pop

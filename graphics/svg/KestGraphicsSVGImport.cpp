@@ -137,7 +137,8 @@ void TKestGraphicsSVGImport::Draw(TKestGraphics& graphics, const TRectF& rect, b
         TKestGraphicsSVGNativeSetUp::Begin(target, rect);
     const TKestGraphicsSVGOverrides overrides{GrayScale(), TintColor(), CustomFillColor(), CustomStrokeColor(),
                                               CustomOpacity()};
-    const TKestGraphicsSVGRenderState state(overrides);
+    TKestGraphicsSVGRenderState state(overrides);
+    state.SetViewport(view);
     TKestGraphicsSVGDrawing(target, state, FMatrix, FTextMatrix, sx).Draw(FElementList);
     if (setUp)
         TKestGraphicsSVGNativeSetUp::End(target);
