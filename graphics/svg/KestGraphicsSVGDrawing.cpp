@@ -12,7 +12,10 @@
 #include "pictures/KestBitmap.h"
 #include "utils/KestUtils.h"
 
+#include "graphics/svg/KestGraphicsSVGNativeSetUp.h"
+
 #include <QFontMetricsF>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -47,7 +50,7 @@ struct TFrame {
 
 }
 
-TKestGraphicsSVGDrawing::TKestGraphicsSVGDrawing(TKestGraphics& graphics, const TKestGraphicsSVGRenderState& state,
+TKestGraphicsSVGDrawing::TKestGraphicsSVGDrawing(TKestGraphics& graphics, TKestGraphicsSVGRenderState& state,
                                                  const TKestGraphicsMatrix& drawing,
                                                  const TKestGraphicsMatrix& textMatrix, float scale)
     : FGraphics(graphics), FState(state), FDrawing(drawing), FTextMatrix(textMatrix), FScale(scale)
@@ -97,10 +100,10 @@ bool TKestGraphicsSVGDrawing::ShapePath(const TKestGraphicsSVGElement& element, 
     }
 }
 
-void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
+void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements, const TKestGraphicsMatrix& ancestors)
 {
     std::vector<TFrame> stack;
-    stack.push_back(TFrame{&elements, 0, MatrixIdentity(), nullptr});
+    stack.push_back(TFrame{&elements, 0, ancestors, nullptr});
     while (!stack.empty()) {
         TFrame& frame = stack.back();
         if (frame.Index == frame.List->size()) {
@@ -116,6 +119,11 @@ void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
             FGraphics.RestoreState(std::move(state));
             continue;
         }
+        if (NeedsLayer(element)) {
+            DrawLayer(element, ancestors);
+            FGraphics.RestoreState(std::move(state));
+            continue;
+        }
         DrawElement(element, ancestors);
         const bool hasChildren = MovesContent(element.Type()) && !element.Elements().empty();
         if (!hasChildren) {
@@ -126,6 +134,65 @@ void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
         // when their list is done. (frame may move with the stack.)
         stack.push_back(TFrame{&element.Elements(), 0, element.Matrix() * ancestors, std::move(state)});
     }
+}
+
+bool TKestGraphicsSVGDrawing::NeedsLayer(const TKestGraphicsSVGElement& element) const
+{
+    constexpr int MaxLayerDepth = 8;
+    constexpr qint64 MaxLayerPixels = qint64(4096) * 4096;
+    if (FLayerSize.isEmpty() || qint64(FLayerSize.width()) * FLayerSize.height() > MaxLayerPixels
+        || FLayerDepth >= MaxLayerDepth || !(FState.OwnOpacity(element) < 1))
+        return false;
+    // One shape without a stroke, or a group of one such shape, looks the
+    // same with its opacity multiplied in.
+    const TKestGraphicsSVGElement* single = &element;
+    while (MovesContent(single->Type()) && single->Elements().size() == 1)
+        single = single->Elements().front().get();
+    if (MovesContent(single->Type()))
+        return !single->Elements().empty();
+    return FState.HasStroke(*single);
+}
+
+void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors)
+{
+    const float opacity = FState.OwnOpacity(element);
+    std::unique_ptr<TKestGraphics> layer =
+        TKestGraphics::CreateBitmapCanvas(FLayerSize.width(), FLayerSize.height(), FGraphics.Native());
+    const TRectF area(0, 0, float(FLayerSize.width()), float(FLayerSize.height()));
+    if (layer->Native())
+        TKestGraphicsSVGNativeSetUp::Begin(*layer, area);
+    else
+        layer->BeginScene();
+    {
+        TKestGraphicsSVGDrawing inner(*layer, FState, FDrawing, FTextMatrix, FScale);
+        inner.FLayerSize = FLayerSize;
+        inner.FLayerDepth = FLayerDepth + 1;
+        inner.FTextCursor = FTextCursor;
+        // The layer takes the element's opacity; what it holds draws without.
+        FState.SetComposited(element, true);
+        inner.DrawElement(element, ancestors);
+        if (MovesContent(element.Type()))
+            inner.Draw(element.Elements(), element.Matrix() * ancestors);
+        FState.SetComposited(element, false);
+        FTextCursor = inner.FTextCursor;
+    }
+    if (layer->Native())
+        TKestGraphicsSVGNativeSetUp::End(*layer);
+    QImage faded(FLayerSize, QImage::Format_ARGB32_Premultiplied);
+    faded.fill(Qt::transparent);
+    {
+        QPainter painter(&faded);
+        painter.setOpacity(opacity);
+        painter.drawImage(0, 0, layer->Bitmap()->Image());
+    }
+    if (!layer->Native())
+        layer->EndScene();
+    TBitmap bitmap;
+    bitmap.SetImage(faded);
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    FGraphics.SetMatrix(MatrixIdentity());
+    FGraphics.DrawBitmap(area, &picture, false, true, false);
 }
 
 void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element,

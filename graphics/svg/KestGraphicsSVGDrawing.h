@@ -8,6 +8,8 @@
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QSize>
+
 #pragma GCC visibility push(default)
 
 class TKestGraphics;
@@ -18,10 +20,14 @@ class TKestGraphicsSVGDrawing {
 public:
     // drawing maps the document's view onto the target; scale turns user
     // units into pixels for stroke widths; textMatrix is added to text.
-    TKestGraphicsSVGDrawing(TKestGraphics& graphics, const TKestGraphicsSVGRenderState& state,
+    TKestGraphicsSVGDrawing(TKestGraphics& graphics, TKestGraphicsSVGRenderState& state,
                             const TKestGraphicsMatrix& drawing, const TKestGraphicsMatrix& textMatrix, float scale);
 
-    void Draw(const TKestGraphicsSVGElementList& elements);
+    // The device pixels the target covers, from the origin: an element with
+    // an opacity is drawn on a layer of this size and composited once. Empty
+    // (the default) multiplies the opacities down the tree instead.
+    void SetLayerSize(const QSize& value) { FLayerSize = value; }
+    void Draw(const TKestGraphicsSVGElementList& elements, const TKestGraphicsMatrix& ancestors = MatrixIdentity());
 
     // The element's geometry in its own user space (none for elements
     // without one), as drawn and as clipped with.
@@ -31,6 +37,11 @@ public:
     static TKestGraphicsMatrix OwnMatrix(const TKestGraphicsSVGElement& element);
 
 private:
+    // The element's opacity is kept for compositing it as a whole.
+    bool NeedsLayer(const TKestGraphicsSVGElement& element) const;
+    // Draws the element and its children on a layer and composites that
+    // with the element's opacity.
+    void DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
     // Draws what the element itself shows; its children come after.
     void DrawElement(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
     void DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform, float widthScale);
@@ -43,12 +54,16 @@ private:
     void Clip(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform);
 
     TKestGraphics& FGraphics;
-    const TKestGraphicsSVGRenderState& FState;
+    TKestGraphicsSVGRenderState& FState;
     TKestGraphicsMatrix FDrawing;
     TKestGraphicsMatrix FTextMatrix;
     float FScale;
     // Where the next run of text starts.
     TPointF FTextCursor;
+    QSize FLayerSize;
+    // Layers inside layers, bounded so deep nesting does not hold a bitmap
+    // per level.
+    int FLayerDepth = 0;
 };
 
 #pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #include "graphics/svg/KestGraphicsSVGGradient_p.h"
 
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGRenderState.h"
 #include "graphics/svg/KestGraphicsSVGTransform.h"
 #include "graphics/svg/KestGraphicsSVGValues.h"
 
@@ -98,13 +99,6 @@ void TKestGraphicsSVGGradient::ReadGeometry(const TKestGraphicsSVGElement& gradi
     FFX = fx.isNull() ? FCX : Length("fx", QString(), width);
     FFY = fy.isNull() ? FCY : Length("fy", QString(), height);
     FFR = std::max(0.0f, Length("fr", QStringLiteral("0%"), diagonal));
-    // A focal point outside the end circle is moved onto it.
-    const double dx = FFX - FCX, dy = FFY - FCY, distance = std::hypot(dx, dy);
-    if (FR > 0 && distance > FR) {
-        const double onCircle = FR * 0.999 / distance;
-        FFX = FCX + dx * onCircle;
-        FFY = FCY + dy * onCircle;
-    }
 }
 
 void TKestGraphicsSVGGradient::ReadStops(const TKestGraphicsSVGElement& gradient,
@@ -125,7 +119,7 @@ void TKestGraphicsSVGGradient::ReadStops(const TKestGraphicsSVGElement& gradient
         TColor color = child->HasStopColor() ? child->StopColor() : TColor(0);
         float alpha = child->HasStopColor() ? child->StopColorAlpha() : 1.0f;
         if (child->StopColorValue() == QLatin1String("currentColor"))
-            color = child->CurrentColor();
+            color = TKestGraphicsSVGRenderState::CurrentColor(*child);
         if (color == TColor(-1)) {
             color = 0;
             alpha = 1;
@@ -138,14 +132,19 @@ void TKestGraphicsSVGGradient::ReadStops(const TKestGraphicsSVGElement& gradient
 
 bool TKestGraphicsSVGGradient::PaintsNothing(const TRectF& box) const
 {
-    if (FStops.empty() || (FRadial && FR < 0))
+    if (FStops.empty())
         return true;
-    return FBoundingBoxUnits && !(box.Width() > 0 && box.Height() > 0);
+    // Path bounds never come out narrower than this, even for a straight
+    // line; a box that thin has no area to stretch the gradient over.
+    constexpr float NoExtent = 0.002f;
+    return FBoundingBoxUnits && !(box.Width() > NoExtent && box.Height() > NoExtent);
 }
 
 bool TKestGraphicsSVGGradient::IsSolid(TColor& color, int& alpha) const
 {
-    const bool degenerate = FRadial ? FR == 0 : (FX1 == FX2 && FY1 == FY2);
+    // A radius of 0 (or, taken the same way, below 0) or a vector of length
+    // 0 leaves the last stop's colour everywhere.
+    const bool degenerate = FRadial ? !(FR > 0) : (FX1 == FX2 && FY1 == FY2);
     if (FStops.empty() || (FStops.size() > 1 && !degenerate))
         return false;
     color = FStops.back().Color;

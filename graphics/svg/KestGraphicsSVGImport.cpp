@@ -139,7 +139,10 @@ void TKestGraphicsSVGImport::Draw(TKestGraphics& graphics, const TRectF& rect, b
                                               CustomOpacity()};
     TKestGraphicsSVGRenderState state(overrides);
     state.SetViewport(view);
-    TKestGraphicsSVGDrawing(target, state, FMatrix, FTextMatrix, sx).Draw(FElementList);
+    TKestGraphicsSVGDrawing drawing(target, state, FMatrix, FTextMatrix, sx);
+    if (recreateGraphics)
+        drawing.SetLayerSize(QSize(int(std::ceil(std::max(rect.Right, 0.0f))), int(std::ceil(std::max(rect.Bottom, 0.0f)))));
+    drawing.Draw(FElementList);
     if (setUp)
         TKestGraphicsSVGNativeSetUp::End(target);
 }

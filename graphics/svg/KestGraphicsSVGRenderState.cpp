@@ -67,14 +67,6 @@ TColor FirstStopColor(const TKestGraphicsSVGElement& gradient)
     return -1;
 }
 
-// The "color" property the element inherits; black when none is given.
-TColor CurrentColor(const TKestGraphicsSVGElement& element)
-{
-    const TKestGraphicsSVGElement* source =
-        Inherited(element, [](const TKestGraphicsSVGElement& e) { return e.ColorValue() != DefaultValue; });
-    return source ? source->CurrentColor() : TColor(0);
-}
-
 }
 
 TKestGraphicsSVGRenderState::TKestGraphicsSVGRenderState(const TKestGraphicsSVGOverrides& overrides)
@@ -100,6 +92,13 @@ void TKestGraphicsSVGRenderState::Apply(TKestGraphics& graphics, const TKestGrap
                     * PaintOpacity(element, &TKestGraphicsSVGElement::HasStrokeOpacity,
                                    &TKestGraphicsSVGElement::StrokeOpacity),
                 widthScale, box);
+}
+
+TColor TKestGraphicsSVGRenderState::CurrentColor(const TKestGraphicsSVGElement& element)
+{
+    const TKestGraphicsSVGElement* source =
+        Inherited(element, [](const TKestGraphicsSVGElement& e) { return e.ColorValue() != DefaultValue; });
+    return source ? source->CurrentColor() : TColor(0);
 }
 
 float TKestGraphicsSVGRenderState::FillOpacity(const TKestGraphicsSVGElement& element) const
@@ -170,10 +169,32 @@ float TKestGraphicsSVGRenderState::Opacity(const TKestGraphicsSVGElement& elemen
     float opacity = 1;
     for (const TKestGraphicsSVGElement* level = &element; level; level = level->Parent()) {
         const TKestGraphicsSVGElement& source = StyleSource(*level);
-        if (source.HasOpacity())
+        if (source.HasOpacity() && !FComposited.contains(level))
             opacity *= std::clamp(source.Opacity(), 0.0f, 1.0f);
     }
     return opacity;
+}
+
+float TKestGraphicsSVGRenderState::OwnOpacity(const TKestGraphicsSVGElement& element) const
+{
+    const TKestGraphicsSVGElement& source = StyleSource(element);
+    if (FOverrides.CustomOpacity != -1 || !source.HasOpacity())
+        return 1;
+    return std::clamp(source.Opacity(), 0.0f, 1.0f);
+}
+
+bool TKestGraphicsSVGRenderState::HasStroke(const TKestGraphicsSVGElement& element) const
+{
+    const TKestGraphicsSVGElement* source = StrokeSource(element);
+    return source && (source->HasStrokeColor() || IsURL(source->StrokeColorValue()));
+}
+
+void TKestGraphicsSVGRenderState::SetComposited(const TKestGraphicsSVGElement& element, bool composited)
+{
+    if (composited)
+        FComposited.insert(&element);
+    else
+        FComposited.remove(&element);
 }
 
 float TKestGraphicsSVGRenderState::PaintOpacity(const TKestGraphicsSVGElement& element, TGivenOpacity given,

@@ -8,6 +8,7 @@
 #include "framework/Color.h"
 #include "framework/FloatGeometry.h"
 
+#include <QSet>
 #include <memory>
 
 #pragma GCC visibility push(default)
@@ -49,9 +50,19 @@ public:
     // The opacity the fill is painted with: the element's, the fill's own
     // and its colour's alpha.
     float FillOpacity(const TKestGraphicsSVGElement& element) const;
+    // The "color" property the element inherits ("currentColor" paints
+    // with it); black when none is given.
+    static TColor CurrentColor(const TKestGraphicsSVGElement& element);
     // The colour text is drawn in: the inherited fill colour (black when none).
     TColor TextColor(const TKestGraphicsSVGElement& element) const;
     float Opacity(const TKestGraphicsSVGElement& element) const;
+    // The opacity the element itself gives (1 under a custom opacity).
+    float OwnOpacity(const TKestGraphicsSVGElement& element) const;
+    // Whether a stroke is given for the element (itself or inherited).
+    bool HasStroke(const TKestGraphicsSVGElement& element) const;
+    // A composited element's opacity is applied to its layer as a whole, so
+    // Opacity leaves it out for what the layer holds.
+    void SetComposited(const TKestGraphicsSVGElement& element, bool composited);
 
     // 0.3 red + 0.6 green + 0.1 blue in every channel.
     static TColor GrayValue(TColor color);
@@ -83,6 +94,7 @@ private:
 
     TKestGraphicsSVGOverrides FOverrides;
     TRectF FViewport;
+    QSet<const TKestGraphicsSVGElement*> FComposited;
 };
 
 #pragma GCC visibility pop
