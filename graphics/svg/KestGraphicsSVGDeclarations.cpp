@@ -182,6 +182,9 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
         e.FID = value.toString();
     } else if (name == u"clip-path") {
         e.FClipPathRefID = ReferenceName(value);
+    } else if (name == u"clip-rule") {
+        if (value == u"nonzero" || value == u"evenodd")
+            e.FClipRuleValue = value.toString();
     } else if (name == u"color") {
         int alpha = 255;
         const TColor color = TKestGraphicsSVGColor::Parse(value, alpha);
@@ -189,7 +192,7 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
             e.FColorValue = IsCurrentColor(value) ? QStringLiteral("default") : value.toString();
             e.FCurrentColor = color;
         }
-    } else if (IsGradient(e) && IsGradientAttribute(name)) {
+    } else if ((IsGradient(e) && IsGradientAttribute(name)) || (e.Type() == etClipPath && name == u"clipPathUnits")) {
         e.FPaintAttributes.insert(name.toString(), value.toString());
     } else if (name == u"class") {
         e.FClassRefID = value.toString();

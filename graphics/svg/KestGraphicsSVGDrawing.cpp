@@ -7,6 +7,7 @@
 #include "graphics/KestGraphicsContext.h"
 #include "framework/Bitmap.h"
 #include "framework/Picture.h"
+#include "graphics/svg/KestGraphicsSVGClipMask_p.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
 #include "graphics/svg/KestGraphicsSVGGradient_p.h"
 #include "pictures/KestBitmap.h"
@@ -141,7 +142,11 @@ bool TKestGraphicsSVGDrawing::NeedsLayer(const TKestGraphicsSVGElement& element)
     constexpr int MaxLayerDepth = 8;
     constexpr qint64 MaxLayerPixels = qint64(4096) * 4096;
     if (FLayerSize.isEmpty() || qint64(FLayerSize.width()) * FLayerSize.height() > MaxLayerPixels
-        || FLayerDepth >= MaxLayerDepth || !(FState.OwnOpacity(element) < 1))
+        || FLayerDepth >= MaxLayerDepth)
+        return false;
+    if (element.ClipPathRef())
+        return true;
+    if (!(FState.OwnOpacity(element) < 1))
         return false;
     // One shape without a stroke, or a group of one such shape, looks the
     // same with its opacity multiplied in.
@@ -168,6 +173,7 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
         inner.FLayerSize = FLayerSize;
         inner.FLayerDepth = FLayerDepth + 1;
         inner.FTextCursor = FTextCursor;
+        inner.FMasked = &element;
         // The layer takes the element's opacity; what it holds draws without.
         FState.SetComposited(element, true);
         inner.DrawElement(element, ancestors);
@@ -178,12 +184,24 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
     }
     if (layer->Native())
         TKestGraphicsSVGNativeSetUp::End(*layer);
+    QImage content = layer->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef()) {
+        // The clip path's content lives in the element's user space, its
+        // own transform included.
+        TRectF box(0, 0, 0, 0);
+        TKestGraphicsSVGClipMask::Bounds(element, box);
+        const QImage mask =
+            TKestGraphicsSVGClipMask(FLayerSize).Build(*clip, element.Matrix() * ancestors * FDrawing, box);
+        QPainter painter(&content);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.drawImage(0, 0, mask);
+    }
     QImage faded(FLayerSize, QImage::Format_ARGB32_Premultiplied);
     faded.fill(Qt::transparent);
     {
         QPainter painter(&faded);
         painter.setOpacity(opacity);
-        painter.drawImage(0, 0, layer->Bitmap()->Image());
+        painter.drawImage(0, 0, content);
     }
     if (!layer->Native())
         layer->EndScene();
@@ -200,7 +218,7 @@ void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element
 {
     const TKestGraphicsMatrix user = OwnMatrix(element) * ancestors;
     const TKestGraphicsMatrix transform = user * FDrawing;
-    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef())
+    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef(); clip && &element != FMasked)
         Clip(*clip, transform);
     switch (element.Type()) {
     case etRect:

@@ -37,10 +37,11 @@ public:
     static TKestGraphicsMatrix OwnMatrix(const TKestGraphicsSVGElement& element);
 
 private:
-    // The element's opacity is kept for compositing it as a whole.
+    // The element is drawn on a layer: it has a clip path, or an opacity
+    // that must apply to it as a whole.
     bool NeedsLayer(const TKestGraphicsSVGElement& element) const;
     // Draws the element and its children on a layer and composites that
-    // with the element's opacity.
+    // through its clip path with its opacity.
     void DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
     // Draws what the element itself shows; its children come after.
     void DrawElement(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
@@ -64,6 +65,9 @@ private:
     // Layers inside layers, bounded so deep nesting does not hold a bitmap
     // per level.
     int FLayerDepth = 0;
+    // The element this drawing's layer is masked for; its clip is not set
+    // on the canvas again.
+    const TKestGraphicsSVGElement* FMasked = nullptr;
 };
 
 #pragma GCC visibility pop

@@ -17,7 +17,8 @@ TKestGraphicsSVGElement::TKestGraphicsSVGElement()
     : FFillColorValue(DefaultValue), FStrokeColorValue(DefaultValue), FStrokeWidthValue(DefaultValue),
       FOpacityValue(DefaultValue), FOffsetValue(DefaultValue), FStopColorValue(DefaultValue),
       FStopOpacityValue(DefaultValue), FFillOpacityValue(DefaultValue), FStrokeOpacityValue(DefaultValue),
-      FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue), FColorValue(DefaultValue)
+      FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue), FColorValue(DefaultValue),
+      FClipRuleValue(DefaultValue)
 {
 }
 

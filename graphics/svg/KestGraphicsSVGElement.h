@@ -114,8 +114,11 @@ public:
     const QString& ColorValue() const { return FColorValue; }
     TColor CurrentColor() const { return FCurrentColor; }
     float StopColorAlpha() const { return FStopColorAlpha; }
-    // A gradient's own geometry, units, spread and transform attributes as
-    // written, by name; a linked gradient inherits the ones it lacks.
+    // "nonzero", "evenodd", or "default" when not given (inherited).
+    const QString& ClipRuleValue() const { return FClipRuleValue; }
+    // A gradient's own geometry, units, spread and transform attributes (and
+    // a clip path's units) as written, by name; a linked gradient inherits
+    // the ones it lacks.
     const QHash<QString, QString>& PaintAttributes() const { return FPaintAttributes; }
 
 private:
@@ -186,6 +189,7 @@ private:
     QString FColorValue;
     TColor FCurrentColor = 0;
     float FStopColorAlpha = 1;
+    QString FClipRuleValue;
     QHash<QString, QString> FPaintAttributes;
 };
 
