@@ -22,6 +22,7 @@
 #include "pathbar/AutoCompleteList.h"
 #include "pathbar/ExpTreeviewAppearance.h"
 #include "pathbar/ExplorerTreeviewTypes.h"
+#include "pathbar/InternalVisibility.h"
 #include "pathbar/KestTreeNodes.h"
 #include "styles/StyleInterfaces.h"
 
@@ -30,7 +31,7 @@
 #pragma GCC visibility push(default)
 
 class TBitmap;
-class Q_DECL_HIDDEN TCustomExplorerTreeviewPrivate; // not exported: the bar's inside
+class KEST_INTERNAL TCustomExplorerTreeviewPrivate; // not exported: the bar's inside
 class TCustomForm;
 class TCustomImageList;
 

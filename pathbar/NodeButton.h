@@ -5,6 +5,7 @@
 
 #include "framework/Bitmap.h"
 #include "pathbar/ExplorerTreeviewChild.h"
+#include "pathbar/InternalVisibility.h"
 
 #include <memory>
 
@@ -12,7 +13,7 @@
 
 class TButtonAppearance;
 class TKestTreeNode;
-class Q_DECL_HIDDEN TTextWidthCache; // not exported: the button row's
+class KEST_INTERNAL TTextWidthCache; // not exported: the button row's
 
 // What a node button is given by the row that places it.
 struct TNodeButtonPlace {

@@ -103,7 +103,7 @@ bool TextToInt(const QString& text, Int& value)
 {
     if (text.isEmpty() || text.size() > 40)
         return false;
-    char bytes[41];
+    char bytes[41] = {};
     qsizetype n = 0;
     for (QChar c : text) {
         if (c.unicode() >= 0x80)

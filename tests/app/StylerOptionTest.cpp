@@ -34,8 +34,9 @@ TEST(StylerOption, EveryOfferedStyleRestylesBarAndWindow)
         ASSERT_EQ(combo->ItemIndex(), i);
         const TZPXStyle style = TKestFormStyler::StyleOfItem(combo->ItemObject(i));
         EXPECT_EQ(styler->Style(), style) << combo->Text().toStdString();
-        if (style != tsCustom) // custom leaves the bar as it was
+        if (style != tsCustom) { // custom leaves the bar as it was
             EXPECT_EQ(form->kestTree->UIStyle(), style) << combo->Text().toStdString();
+        }
         QTest::keyClick(combo, Qt::Key_Down);
     }
     // "Custom", last, pushes nothing: the window keeps the black of the

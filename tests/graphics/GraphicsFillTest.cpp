@@ -66,8 +66,9 @@ TEST_F(TFillFixture, StartsWithTheDocumentedValues)
 TEST_F(TFillFixture, PublishedValuesAtTheirDefaultsAreNotStored)
 {
     for (const QMetaProperty& p : TypeInfo::PublishedProperties(fill.metaObject()))
-        if (!TypeInfo::IsObjectProperty(p))
+        if (!TypeInfo::IsObjectProperty(p)) {
             EXPECT_FALSE(TypeInfo::IsStored(&fill, p)) << p.name();
+        }
     fill.SetColorMirror(0x0000FF);
     auto mirror = TypeInfo::FindPublishedProperty(fill.metaObject(), QStringLiteral("ColorMirror"));
     ASSERT_TRUE(mirror);

@@ -198,6 +198,7 @@ TEST(PathBarScreenRatio, IconsAndButtonsFollowTheScreen)
     ASSERT_FALSE(Inside(bar).NodeButtons().empty());
     const QImage grabbed = Inside(bar).NodeButtons().front()->grab().toImage();
     EXPECT_EQ(grabbed.devicePixelRatio(), ratio);
-    if (ratio >= 2)
+    if (ratio >= 2) {
         EXPECT_GT(MixedBlocks(grabbed, grabbed.rect()), 0);
+    }
 }

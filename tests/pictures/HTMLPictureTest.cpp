@@ -58,8 +58,9 @@ TEST(HTMLPicture, StoredDataIsRawRasterOrCountPrefixedSvgAndReadsBackTheSame)
         StoredData::Read(copy, stored);
         EXPECT_EQ(StoredData::Write(copy), stored) << c.what.toStdString();
         EXPECT_EQ(copy.HasSVG(), c.svg) << c.what.toStdString();
-        if (c.width >= 0)
+        if (c.width >= 0) {
             EXPECT_EQ(copy.Width(), c.width) << c.what.toStdString();
+        }
         EXPECT_FALSE(copy.Empty()) << c.what.toStdString();
     }
 }

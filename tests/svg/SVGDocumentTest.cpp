@@ -329,8 +329,9 @@ TEST(SVGDocument, ImagesFromDataAndFiles)
         ASSERT_EQ(svg->ElementCount(), 2);
         const TKestGraphicsSVGElement& image = First(*svg);
         EXPECT_EQ(image.HasBitmap(), c.Loads);
-        if (c.Loads)
+        if (c.Loads) {
             EXPECT_EQ(const_cast<TKestGraphicsSVGElement&>(image).Bitmap()->Width(), 4);
+        }
     }
 }
 

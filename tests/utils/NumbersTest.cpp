@@ -129,8 +129,9 @@ TEST(UtilsDates, IsDateFollowsTheShortDateFormat)
         TScopedFormatSettings scope(fs);
         QDateTime date;
         EXPECT_EQ(U::IsDate(c.text, date), c.ok) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(date, c.date) << c.text;
+        }
     }
 }
 
