@@ -57,6 +57,22 @@ QImage TKestGraphicsSVGClipMask::Empty() const
     return mask;
 }
 
+QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask)
+{
+    int left = mask.width(), top = mask.height(), right = -1, bottom = -1;
+    for (int y = 0; y < mask.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 QPainterPath TKestGraphicsSVGClipMask::ToPainterPath(const TKestGraphicsPath& path, bool evenOdd)
 {
     QPainterPath result;

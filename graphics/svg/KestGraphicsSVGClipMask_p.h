@@ -11,6 +11,7 @@
 #include "graphics/GraphicsMatrix.h"
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QTransform>
 #include <vector>
@@ -33,6 +34,8 @@ public:
     // The bounding box of the element and its content in its own user
     // space; false when it has no geometry.
     static bool Bounds(const TKestGraphicsSVGElement& element, TRectF& box);
+    // The smallest rectangle holding every pixel the mask lets through.
+    static QRect Covered(const QImage& mask);
     static QPainterPath ToPainterPath(const TKestGraphicsPath& path, bool evenOdd);
 
 private:

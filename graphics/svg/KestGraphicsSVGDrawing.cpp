@@ -160,17 +160,32 @@ bool TKestGraphicsSVGDrawing::NeedsLayer(const TKestGraphicsSVGElement& element)
 
 void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors)
 {
-    const float opacity = FState.OwnOpacity(element);
+    // A clipped element's layer covers only what its clip leaves; nothing
+    // is drawn when that is nothing.
+    QRect region(QPoint(0, 0), FLayerSize);
+    QImage mask;
+    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef()) {
+        // The clip path's content lives in the element's user space, its
+        // own transform included.
+        TRectF box(0, 0, 0, 0);
+        TKestGraphicsSVGClipMask::Bounds(element, box);
+        mask = TKestGraphicsSVGClipMask(FLayerSize).Build(*clip, element.Matrix() * ancestors * FDrawing, box);
+        region = TKestGraphicsSVGClipMask::Covered(mask);
+        if (region.isEmpty())
+            return;
+        mask = mask.copy(region);
+    }
     std::unique_ptr<TKestGraphics> layer =
-        TKestGraphics::CreateBitmapCanvas(FLayerSize.width(), FLayerSize.height(), FGraphics.Native());
-    const TRectF area(0, 0, float(FLayerSize.width()), float(FLayerSize.height()));
+        TKestGraphics::CreateBitmapCanvas(region.width(), region.height(), FGraphics.Native());
+    const TRectF area(0, 0, float(region.width()), float(region.height()));
     if (layer->Native())
         TKestGraphicsSVGNativeSetUp::Begin(*layer, area);
     else
         layer->BeginScene();
     {
-        TKestGraphicsSVGDrawing inner(*layer, FState, FDrawing, FTextMatrix, FScale);
-        inner.FLayerSize = FLayerSize;
+        const TKestGraphicsMatrix shift = MatrixCreateTranslation(-region.left(), -region.top());
+        TKestGraphicsSVGDrawing inner(*layer, FState, FDrawing * shift, FTextMatrix, FScale);
+        inner.FLayerSize = region.size();
         inner.FLayerDepth = FLayerDepth + 1;
         inner.FTextCursor = FTextCursor;
         inner.FMasked = &element;
@@ -185,32 +200,27 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
     if (layer->Native())
         TKestGraphicsSVGNativeSetUp::End(*layer);
     QImage content = layer->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef()) {
-        // The clip path's content lives in the element's user space, its
-        // own transform included.
-        TRectF box(0, 0, 0, 0);
-        TKestGraphicsSVGClipMask::Bounds(element, box);
-        const QImage mask =
-            TKestGraphicsSVGClipMask(FLayerSize).Build(*clip, element.Matrix() * ancestors * FDrawing, box);
-        QPainter painter(&content);
-        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        painter.drawImage(0, 0, mask);
-    }
-    QImage faded(FLayerSize, QImage::Format_ARGB32_Premultiplied);
-    faded.fill(Qt::transparent);
-    {
-        QPainter painter(&faded);
-        painter.setOpacity(opacity);
-        painter.drawImage(0, 0, content);
-    }
     if (!layer->Native())
         layer->EndScene();
+    {
+        QPainter painter(&content);
+        if (!mask.isNull()) {
+            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            painter.drawImage(0, 0, mask);
+        }
+        // Scaling every premultiplied channel fades the layer as a whole.
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.setOpacity(FState.OwnOpacity(element));
+        painter.fillRect(content.rect(), Qt::black);
+    }
     TBitmap bitmap;
-    bitmap.SetImage(faded);
+    bitmap.SetImage(content);
     TPicture picture;
     picture.SetGraphic(&bitmap);
     FGraphics.SetMatrix(MatrixIdentity());
-    FGraphics.DrawBitmap(area, &picture, false, true, false);
+    FGraphics.DrawBitmap(TRectF(float(region.left()), float(region.top()), float(region.right() + 1),
+                                float(region.bottom() + 1)),
+                         &picture, false, true, false);
 }
 
 void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element,
