@@ -247,12 +247,13 @@ QImage TKestGraphicsSVGGradient::Paint(const QRect& deviceRect, const TKestGraph
     const std::vector<QRgb> table = ColorTable(opacity);
     for (int row = 0; row < image.height(); ++row) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        for (int column = 0; column < image.width(); ++column) {
-            const QPointF point = fromDevice.map(QPointF(deviceRect.left() + column + 0.5, deviceRect.top() + row + 0.5));
+        // The map is affine: one step right moves the point by a fixed amount.
+        const QPointF start = fromDevice.map(QPointF(deviceRect.left() + 0.5, deviceRect.top() + row + 0.5));
+        double x = start.x(), y = start.y();
+        for (int column = 0; column < image.width(); ++column, x += fromDevice.m11(), y += fromDevice.m12()) {
             double t = 0;
-            if (!Position(point.x(), point.y(), t))
-                continue;
-            line[column] = table[size_t(std::lround(Spread(t) * (TableSize - 1)))];
+            if (Position(x, y, t))
+                line[column] = table[size_t(std::lround(Spread(t) * (TableSize - 1)))];
         }
     }
     return image;
