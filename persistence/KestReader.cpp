@@ -99,24 +99,6 @@ TKestReader::TKestReader(TStream& stream) : FReader(std::make_unique<TKestJSONRe
 
 TKestReader::~TKestReader() = default;
 
-void TKestReader::SetIOReference(QObject* value)
-{
-    FIOReference = value;
-    TKestPersistence::SetIOReference(value);
-}
-
-void TKestReader::SetRootObject(QObject* value)
-{
-    FRootObject = value;
-    TKestPersistence::SetRootObject(value);
-}
-
-void TKestReader::SetExcludeProperties(const TKestExcludePropertyListArray& value)
-{
-    FExcludeProperties = value;
-    TKestPersistence::SetExcludeProperties(value);
-}
-
 std::unique_ptr<QObject> TKestReader::Read(const QMetaObject* classType) { return ReadNewObject(classType); }
 
 void TKestReader::Read(QObject* object)
@@ -172,7 +154,7 @@ TKestObjectArray TKestReader::ReadArray(const QString& name)
 
 void TKestReader::SolveReferences()
 {
-    auto* resolver = dynamic_cast<IKestObjectResolver*>(FIOReference.data());
+    auto* resolver = dynamic_cast<IKestObjectResolver*>(IOReference());
     if (!resolver)
         return;
     for (const auto& reference : FReferences) {
@@ -211,9 +193,9 @@ std::unique_ptr<QObject> TKestReader::ReadNewObject(const QMetaObject* baseClass
 
 std::unique_ptr<QObject> TKestReader::NewInstance(const QString& className, const QMetaObject* baseClass)
 {
-    if (auto* factory = dynamic_cast<IKestObjectFactory*>(FIOReference.data()))
+    if (auto* factory = dynamic_cast<IKestObjectFactory*>(IOReference()))
         return factory->CreateInstance(className, baseClass);
-    if (auto* resolver = dynamic_cast<IKestObjectResolver*>(FIOReference.data()))
+    if (auto* resolver = dynamic_cast<IKestObjectResolver*>(IOReference()))
         return resolver->CreateInstance(className, baseClass);
     // An IO reference that makes no objects (the object itself, in
     // FromJSON) leaves the making to the class registry, so that lists and
@@ -363,7 +345,7 @@ void TKestReader::ReadClassProperty(QObject* object, const TKestPropInfo& info)
             FReader->SkipValue();
         return;
     }
-    if (auto* resolver = dynamic_cast<IKestObjectResolver*>(FIOReference.data());
+    if (auto* resolver = dynamic_cast<IKestObjectResolver*>(IOReference());
         resolver && resolver->IsReferenceClass(info.ClassType)) {
         if (FReader->IsNull()) {
             FReader->ReadNull();
@@ -377,12 +359,10 @@ void TKestReader::ReadClassProperty(QObject* object, const TKestPropInfo& info)
         FReader->ReadNull();
         return;
     }
-    bool assignable = TKestPersistence::Classifier().IsAssignableProperty(object, info);
-    if (FOnCustomIsAssignableProperty)
-        FOnCustomIsAssignableProperty(object, info.Name, assignable);
+    const bool assignable = IsAssignableProperty(object, info);
     if (assignable) {
         const QString name = FReader->ReadString();
-        TComponent* root = FRootObject ? AsComponent(FRootObject.data()) : nullptr;
+        TComponent* root = RootObject() ? AsComponent(RootObject()) : nullptr;
         if (!root)
             return;
         TComponent* found = root->FindComponent(name);
@@ -492,7 +472,7 @@ bool TKestReader::FillContainer(QObject* container, TKestClassForm form)
 void TKestReader::FillObjects(QObject* container, const QMetaObject* itemClass,
                               const std::function<void(std::unique_ptr<QObject>)>& add)
 {
-    auto* resolver = dynamic_cast<IKestObjectResolver*>(FIOReference.data());
+    auto* resolver = dynamic_cast<IKestObjectResolver*>(IOReference());
     FReader->ReadBeginArray();
     while (FReader->HasNext()) {
         if (FReader->IsNull()) {

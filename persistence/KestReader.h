@@ -5,6 +5,7 @@
 #include "persistence/KestJSONMethods.h"
 #include "persistence/KestJSONReader.h"
 #include "persistence/KestObjectReference.h"
+#include "persistence/KestObjectIOSettings.h"
 #include "persistence/KestPersistence.h"
 
 #include <QObject>
@@ -14,7 +15,7 @@
 
 #pragma GCC visibility push(default)
 
-class TKestReader : public QObject, public TKestJSONMethods {
+class TKestReader : public QObject, public TKestJSONMethods, public TKestObjectIOSettings {
     Q_OBJECT
 public:
     explicit TKestReader(TStream& stream);
@@ -34,17 +35,7 @@ public:
     void SolveReferences();
 
     TKestJSONReader& JSONReader() { return *FReader; }
-    QObject* IOReference() const { return FIOReference.data(); }
-    void SetIOReference(QObject* value);
-    QObject* RootObject() const { return FRootObject.data(); }
-    void SetRootObject(QObject* value);
-    const TKestExcludePropertyListArray& ExcludeProperties() const { return FExcludeProperties; }
-    void SetExcludeProperties(const TKestExcludePropertyListArray& value);
     void SetOnCustomReadProperty(TKestReaderCustomReadPropertyEvent value) { FOnCustomReadProperty = std::move(value); }
-    void SetOnCustomIsAssignableProperty(TKestWriterCustomIsAssignablePropertyEvent value)
-    {
-        FOnCustomIsAssignableProperty = std::move(value);
-    }
     const std::vector<std::unique_ptr<TKestObjectReference>>& References() const { return FReferences; }
 
 private:
@@ -66,11 +57,7 @@ private:
 
     std::vector<std::unique_ptr<TKestObjectReference>> FReferences;
     std::unique_ptr<TKestJSONReader> FReader;
-    QPointer<QObject> FIOReference;
     TKestReaderCustomReadPropertyEvent FOnCustomReadProperty;
-    QPointer<QObject> FRootObject;
-    TKestExcludePropertyListArray FExcludeProperties;
-    TKestWriterCustomIsAssignablePropertyEvent FOnCustomIsAssignableProperty;
 };
 
 #pragma GCC visibility pop

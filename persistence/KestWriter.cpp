@@ -68,24 +68,6 @@ TKestWriter::TKestWriter(TStream& stream) : FWriter(std::make_unique<TKestJSONWr
 
 TKestWriter::~TKestWriter() = default;
 
-void TKestWriter::SetIOReference(QObject* value)
-{
-    FIOReference = value;
-    TKestPersistence::SetIOReference(value);
-}
-
-void TKestWriter::SetRootObject(QObject* value)
-{
-    FRootObject = value;
-    TKestPersistence::SetRootObject(value);
-}
-
-void TKestWriter::SetExcludeProperties(const TKestExcludePropertyListArray& value)
-{
-    FExcludeProperties = value;
-    TKestPersistence::SetExcludeProperties(value);
-}
-
 void TKestWriter::Write(QObject* object)
 {
     if (!object) {
@@ -98,7 +80,7 @@ void TKestWriter::Write(QObject* object)
             FWriter->WriteNull();
         return;
     }
-    if (auto* resolver = dynamic_cast<IKestObjectResolver*>(FIOReference.data());
+    if (auto* resolver = dynamic_cast<IKestObjectResolver*>(IOReference());
         resolver && resolver->IsReferenceClass(object->metaObject())) {
         FWriter->WriteString(resolver->GetReferenceId(object));
         return;
@@ -312,9 +294,7 @@ void TKestWriter::WriteProperty(QObject* object, const TKestPropInfo& info)
 void TKestWriter::WriteClassProperty(QObject* object, const TKestPropInfo& info)
 {
     QObject* value = TypeInfo::ReadObject(object, info.Property);
-    bool assignable = TKestPersistence::Classifier().IsAssignableProperty(object, info);
-    if (FOnCustomIsAssignableProperty)
-        FOnCustomIsAssignableProperty(object, info.Name, assignable);
+    const bool assignable = IsAssignableProperty(object, info);
     if (!assignable) {
         Write(value);
         return;

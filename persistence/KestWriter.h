@@ -4,6 +4,7 @@
 
 #include "persistence/KestJSONMethods.h"
 #include "persistence/KestJSONWriter.h"
+#include "persistence/KestObjectIOSettings.h"
 #include "persistence/KestPersistence.h"
 
 #include <QObject>
@@ -12,7 +13,7 @@
 
 #pragma GCC visibility push(default)
 
-class TKestWriter : public QObject, public TKestJSONMethods {
+class TKestWriter : public QObject, public TKestJSONMethods, public TKestObjectIOSettings {
     Q_OBJECT
 public:
     // The JSON writer on the stream (indentation off); its text reaches the
@@ -27,18 +28,7 @@ public:
     void WriteArray(const QString& name, const std::vector<QObject*>& array);
 
     TKestJSONWriter& JSONWriter() { return *FWriter; }
-    // The setters also set the process-wide setting of the same name.
-    QObject* IOReference() const { return FIOReference.data(); }
-    void SetIOReference(QObject* value);
-    QObject* RootObject() const { return FRootObject.data(); }
-    void SetRootObject(QObject* value);
-    const TKestExcludePropertyListArray& ExcludeProperties() const { return FExcludeProperties; }
-    void SetExcludeProperties(const TKestExcludePropertyListArray& value);
     void SetOnCustomWriteProperty(TKestWriterCustomWritePropertyEvent value) { FOnCustomWriteProperty = std::move(value); }
-    void SetOnCustomIsAssignableProperty(TKestWriterCustomIsAssignablePropertyEvent value)
-    {
-        FOnCustomIsAssignableProperty = std::move(value);
-    }
 
 private:
     void WriteObject(QObject* object);
@@ -50,11 +40,7 @@ private:
     bool WriteContainer(QObject* value, TKestClassForm form);
 
     std::unique_ptr<TKestJSONWriter> FWriter;
-    QPointer<QObject> FIOReference;
     TKestWriterCustomWritePropertyEvent FOnCustomWriteProperty;
-    QPointer<QObject> FRootObject;
-    TKestExcludePropertyListArray FExcludeProperties;
-    TKestWriterCustomIsAssignablePropertyEvent FOnCustomIsAssignableProperty;
 };
 
 #pragma GCC visibility pop

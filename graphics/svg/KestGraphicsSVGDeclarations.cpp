@@ -12,10 +12,15 @@ bool IsNoColor(QStringView value)
     return value == u"none" || value == u"transparent" || value == u"default";
 }
 
+// "url(#name)", the name quoted or not, white space allowed inside the brackets.
 bool IsURL(QStringView value)
 {
-    return value.startsWith(QLatin1String("url(#")) || value.startsWith(QLatin1String("url('#"))
-           || value.startsWith(QLatin1String("url(\"#"));
+    if (!value.startsWith(QLatin1String("url(")))
+        return false;
+    QStringView inside = value.mid(4).trimmed();
+    if (inside.startsWith(u'\'') || inside.startsWith(u'"'))
+        inside = inside.mid(1);
+    return inside.startsWith(u'#');
 }
 
 bool IsCurrentColor(QStringView value) { return value.compare(u"currentColor", Qt::CaseInsensitive) == 0; }

@@ -5,6 +5,7 @@
 #include "graphics/svg/KestGraphicsSVGParser.h"
 #include "graphics/svg/KestGraphicsSVGReferences.h"
 #include "graphics/svg/KestGraphicsSVGValues.h"
+#include "graphics/svg/KestGraphicsSVGViewport_p.h"
 #include "graphics/svg/KestGraphicsSVGXmlNode.h"
 #include "pictures/KestBitmap.h"
 
@@ -24,24 +25,6 @@ bool IsDrawableView(const TRectF& view)
 {
     return view.Width() > 0 && view.Height() > 0 && std::isfinite(view.Width()) && std::isfinite(view.Height())
            && !(view == TKestGraphicsSVGImport::EmptyViewRect);
-}
-
-// "min-x min-y width height", separated by white space, commas or both.
-bool ReadViewBox(const QString& text, TRectF& rect)
-{
-    QStringView view(text);
-    QVarLengthArray<float, 4> numbers;
-    for (QStringView part : view.split(u' ', Qt::SkipEmptyParts)) {
-        for (QStringView piece : part.split(u',', Qt::SkipEmptyParts)) {
-            if (numbers.size() == 4)
-                return false;
-            numbers.append(TKestGraphicsSVGValues::Number(piece));
-        }
-    }
-    if (numbers.size() != 4)
-        return false;
-    rect = TRectF(numbers[0], numbers[1], numbers[0] + numbers[2], numbers[1] + numbers[3]);
-    return true;
 }
 
 bool ReadSize(const TKestGraphicsSVGXmlNode& root, TRectF& rect)
@@ -187,7 +170,7 @@ void TKestGraphicsSVGImport::Load(const QString& text, const QString& baseFolder
         return;
     TRectF stated;
     const bool hasViewBox = root->HasAttribute(QStringLiteral("viewBox"));
-    const bool hasStated = hasViewBox ? ReadViewBox(root->Attribute(QStringLiteral("viewBox")), stated)
+    const bool hasStated = hasViewBox ? TKestGraphicsSVGViewport::ReadViewBox(root->Attribute(QStringLiteral("viewBox")), stated)
                                       : ReadSize(*root, stated);
     const TKestGraphicsSVGDocumentLists lists{FElementClassList, FElementPatternList, FElementClipPathList, FElementList,
                                               FDefsList};
@@ -200,7 +183,10 @@ void TKestGraphicsSVGImport::Load(const QString& text, const QString& baseFolder
         throw;
     }
     TRectF bounds(0, 0, 0, 0);
-    if (hasStated)
+    TRectF viewBox, size;
+    if (TKestGraphicsSVGViewport::FitsViewBox(*root, viewBox, size))
+        bounds = size;
+    else if (hasStated)
         bounds = stated;
     else
         parser.Bounds(bounds);

@@ -7,9 +7,12 @@
 // states none.
 
 #include "graphics/GraphicsMatrix.h"
+#include "graphics/svg/KestGraphicsSVGSelector_p.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QHash>
 #include <QString>
+#include <vector>
 
 #pragma GCC visibility push(default)
 
@@ -44,12 +47,38 @@ private:
         // The matrices of the ancestors that move their content, nearest
         // first, as one matrix.
         TKestGraphicsMatrix Ancestors = MatrixIdentity();
+        // The size percentages of the nearest viewport refer to.
+        float ViewWidth = 100;
+        float ViewHeight = 100;
     };
+    // Copies a use makes in the whole document, so nested uses that multiply
+    // (each drawing the one before ten times) stay bounded.
+    static constexpr int MaxUseCopies = 100000;
+    // Uses drawn inside uses at most; deeper ones draw nothing, so parsing
+    // never recurses without bound.
+    static constexpr size_t MaxUseDepth = 64;
 
     void ParseChildren(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
+    void ParseNode(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context,
+                   bool first = false);
+    void ParseKind(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
+    void ApplySelectorRules(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element);
+    void ParseUse(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementList& list, const TContext& context);
+    // A nested svg (or a symbol or svg a use draws, with the use's size).
+    void ParseViewport(const TKestGraphicsSVGXmlNode& node, const TKestGraphicsSVGXmlNode* use,
+                       TKestGraphicsSVGElementList& list, const TContext& context);
+    void ClipToViewport(TKestGraphicsSVGElement& group, const TKestGraphicsMatrix& fit, float width, float height);
+    // The use draws, directly or through other uses, an element it stands in.
+    bool IsCyclic(const TKestGraphicsSVGXmlNode& use);
+    bool DrawsCycle(const TKestGraphicsSVGXmlNode& target, size_t depth);
+    static bool NeedsRootGroup(const TKestGraphicsSVGXmlNode& root);
+    void ParseRootGroup(const TKestGraphicsSVGXmlNode& root, const TContext& context);
+    void IndexIDs(const TKestGraphicsSVGXmlNode& root);
+    TKestGraphicsSVGElement& AddContainer(TKestGraphicsSVGElementList& list, const TContext& context);
     void ParseElement(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElementType kind,
                       TKestGraphicsSVGElementList& list, const TContext& context);
-    void ReadGeometry(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element);
+    void ReadGeometry(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
+    static void ReadEllipseRadii(bool hasRx, bool hasRy, TKestGraphicsSVGElement& element);
     void ReadPresentation(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element);
     void ReadContent(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
     void ReadPoints(const TKestGraphicsSVGXmlNode& node, TKestGraphicsSVGElement& element, const TContext& context);
@@ -63,6 +92,17 @@ private:
     QString FBaseFolder;
     bool FHasBounds = false;
     TRectF FBounds;
+    // Elements by id, first in document order; a use finds what it draws here.
+    QHash<QString, const TKestGraphicsSVGXmlNode*> FByID;
+    // The elements uses are drawing now, outermost first: one met again is a cycle.
+    std::vector<const TKestGraphicsSVGXmlNode*> FUsed;
+    int FUseCopies = 0;
+    // The rules of every style sheet that select by more than a class.
+    std::vector<TKestGraphicsSVGSelector::TRule> FSelectorRules;
+    // The element being parsed and its ancestors, outermost first.
+    std::vector<TKestGraphicsSVGSelector::TPlace> FPath;
+    // Per element a use draws: 1 while it is being checked, 2 without cycle, 3 with one.
+    QHash<const TKestGraphicsSVGXmlNode*, int> FCycleState;
 };
 
 #pragma GCC visibility pop

@@ -91,6 +91,65 @@ void ReadNumbers(QStringView text, TNumbers& numbers)
     flush();
 }
 
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The length of the number that starts at pos: sign, digits with one ".",
+// exponent; 0 when no digit is there.
+qsizetype NumberLength(QStringView text, qsizetype pos)
+{
+    const qsizetype start = pos;
+    bool digits = false;
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
+        ++pos;
+    for (; pos < text.size() && IsDigit(text[pos]); ++pos)
+        digits = true;
+    if (pos < text.size() && text[pos] == u'.')
+        for (++pos; pos < text.size() && IsDigit(text[pos]); ++pos)
+            digits = true;
+    if (!digits)
+        return 0;
+    if (pos < text.size() && (text[pos] == u'e' || text[pos] == u'E')) {
+        qsizetype exponent = pos + 1;
+        if (exponent < text.size() && (text[exponent] == u'+' || text[exponent] == u'-'))
+            ++exponent;
+        if (exponent < text.size() && IsDigit(text[exponent])) {
+            pos = exponent;
+            while (pos < text.size() && IsDigit(text[pos]))
+                ++pos;
+        }
+    }
+    return pos - start;
+}
+
+// The arguments of an arc: its two flags are one character each, "0" or
+// "1", so "0 1125 25" reads as 0, 1, 1, 25, 25. False at anything else: the
+// path data is in error there and ends after the whole arcs before it.
+bool ReadArcNumbers(QStringView text, TNumbers& numbers)
+{
+    numbers.clear();
+    qsizetype pos = 0;
+    while (true) {
+        while (pos < text.size() && (text[pos].isSpace() || text[pos] == u','))
+            ++pos;
+        if (pos == text.size())
+            return true;
+        const qsizetype index = numbers.size() % 7;
+        if (index == 3 || index == 4) {
+            if (text[pos] != u'0' && text[pos] != u'1')
+                break;
+            numbers.append(text[pos++] == u'1' ? 1.0f : 0.0f);
+            continue;
+        }
+        const qsizetype length = NumberLength(text, pos);
+        if (length == 0)
+            break;
+        numbers.append(TKestGraphicsSVGValues::Number(text.mid(pos, length)));
+        pos += length;
+    }
+    numbers.resize(numbers.size() - numbers.size() % 7);
+    return false;
+}
+
 TPointF Reflect(const TPointF& control, const TPointF& about)
 {
     return TPointF(2 * about.X - control.X, 2 * about.Y - control.Y);
@@ -135,7 +194,17 @@ private:
         if (TKestGraphicsPath* path = Active(); path && path->Count() > 0) {
             path->ClosePath();
             FCurrent = path->LastPoint();
+            FClosed = true;
         }
+    }
+
+    // A drawing command right after a close starts a new subpath where the
+    // closed one began.
+    void StartSubpath(const TPointF& at)
+    {
+        FPaths.push_back(std::make_unique<TKestGraphicsPath>());
+        FCurrent = at;
+        FPaths.back()->MoveTo(at);
     }
 
     // False when a relative step leaves what a float holds.
@@ -150,11 +219,12 @@ private:
                     return false;
         }
         auto point = [&](int i) { return TPointF(origin.X + v[i], origin.Y + v[i + 1]); };
+        if (FClosed && QChar::toUpper(letter) != u'M')
+            StartSubpath(FCurrent);
+        FClosed = false;
         switch (QChar::toUpper(letter)) {
         case u'M':
-            FPaths.push_back(std::make_unique<TKestGraphicsPath>());
-            FCurrent = point(0);
-            FPaths.back()->MoveTo(FCurrent);
+            StartSubpath(point(0));
             break;
         case u'L':
             LineTo(point(0));
@@ -223,6 +293,7 @@ private:
     TPointF FLastCubicControl;
     TPointF FLastQuadControl;
     char16_t FPrevious = 0;
+    bool FClosed = false;
 };
 
 }
@@ -246,8 +317,13 @@ void TKestGraphicsSVGPathData::Parse(QStringView data, TKestGraphicsSVGElementPa
         qsizetype end = pos + 1;
         while (end < data.size() && !IsCommand(data[end].unicode()))
             ++end;
-        ReadNumbers(data.mid(pos + 1, end - pos - 1), numbers);
-        if (!builder.Command(command, numbers))
+        const QStringView arguments = data.mid(pos + 1, end - pos - 1);
+        bool valid = true;
+        if (command == u'A' || command == u'a')
+            valid = ReadArcNumbers(arguments, numbers);
+        else
+            ReadNumbers(arguments, numbers);
+        if (!builder.Command(command, numbers) || !valid)
             return;
         pos = end;
     }

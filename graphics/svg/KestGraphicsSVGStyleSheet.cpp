@@ -25,8 +25,9 @@ QString WithoutComments(QStringView text)
     return out;
 }
 
-// The class a simple selector names: the text after its last ".".
-QString ClassOf(QStringView selector)
+}
+
+QString TKestGraphicsSVGStyleSheet::ClassOf(QStringView selector)
 {
     selector = selector.trimmed();
     const qsizetype dot = selector.lastIndexOf(u'.');
@@ -35,11 +36,9 @@ QString ClassOf(QStringView selector)
     return selector.mid(dot + 1).trimmed().toString();
 }
 
-}
-
-TKestGraphicsSVGElementList TKestGraphicsSVGStyleSheet::Parse(QStringView source)
+std::vector<std::pair<QString, QString>> TKestGraphicsSVGStyleSheet::Blocks(QStringView source)
 {
-    TKestGraphicsSVGElementList rules;
+    std::vector<std::pair<QString, QString>> blocks;
     const QString text = WithoutComments(source);
     qsizetype pos = 0;
     while (pos < text.size()) {
@@ -49,9 +48,17 @@ TKestGraphicsSVGElementList TKestGraphicsSVGStyleSheet::Parse(QStringView source
         const qsizetype close = text.indexOf(u'}', open + 1);
         if (close < 0)
             break;
-        const QStringView selectors = QStringView(text).mid(pos, open - pos);
-        const QStringView declarations = QStringView(text).mid(open + 1, close - open - 1);
-        for (QStringView selector : selectors.split(u',')) {
+        blocks.emplace_back(text.mid(pos, open - pos), text.mid(open + 1, close - open - 1));
+        pos = close + 1;
+    }
+    return blocks;
+}
+
+TKestGraphicsSVGElementList TKestGraphicsSVGStyleSheet::Parse(QStringView source)
+{
+    TKestGraphicsSVGElementList rules;
+    for (const auto& [selectors, declarations] : Blocks(source)) {
+        for (QStringView selector : QStringView(selectors).split(u',')) {
             const QString name = ClassOf(selector);
             if (name.isEmpty())
                 continue;
@@ -63,7 +70,6 @@ TKestGraphicsSVGElementList TKestGraphicsSVGStyleSheet::Parse(QStringView source
             rule->FClassRefID = name;
             rules.push_back(std::move(rule));
         }
-        pos = close + 1;
     }
     return rules;
 }

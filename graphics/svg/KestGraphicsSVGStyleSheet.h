@@ -6,13 +6,20 @@
 
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QString>
 #include <QStringView>
+#include <utility>
+#include <vector>
 
 #pragma GCC visibility push(default)
 
 class TKestGraphicsSVGStyleSheet {
 public:
     static TKestGraphicsSVGElementList Parse(QStringView text);
+    // The "selectors { declarations }" blocks of a sheet, comments removed.
+    static std::vector<std::pair<QString, QString>> Blocks(QStringView text);
+    // The class a selector names: the text after its last "."; empty for none.
+    static QString ClassOf(QStringView selector);
 };
 
 #pragma GCC visibility pop

@@ -4,6 +4,53 @@
 
 namespace {
 
+const QLatin1String SVGNamespace("http://www.w3.org/2000/svg");
+
+// The namespace prefixes the open elements declare, innermost last. An
+// element of the SVG namespace, or of none, is named by its local name; one
+// of another namespace by "{namespace}name", which no SVG kind matches.
+class TNamespaces {
+public:
+    void Open(const QXmlStreamAttributes& attributes, int depth)
+    {
+        for (const QXmlStreamAttribute& attribute : attributes) {
+            const QStringView name = attribute.qualifiedName();
+            if (name == QLatin1String("xmlns"))
+                FDeclared.push_back({depth, QString(), attribute.value().toString()});
+            else if (name.startsWith(QLatin1String("xmlns:")))
+                FDeclared.push_back({depth, name.mid(6).toString(), attribute.value().toString()});
+        }
+    }
+    void Close(int depth)
+    {
+        while (!FDeclared.empty() && FDeclared.back().Depth >= depth)
+            FDeclared.pop_back();
+    }
+    QString ElementName(QStringView qualified) const
+    {
+        const qsizetype colon = qualified.indexOf(u':');
+        const QStringView prefix = colon < 0 ? QStringView() : qualified.left(colon);
+        const QStringView local = qualified.mid(colon + 1);
+        for (auto it = FDeclared.rbegin(); it != FDeclared.rend(); ++it) {
+            if (it->Prefix != prefix)
+                continue;
+            if (it->URI.isEmpty() || it->URI == SVGNamespace)
+                return local.toString();
+            return u'{' + it->URI + u'}' + local.toString();
+        }
+        // An undeclared prefix keeps the name as written; no prefix means no namespace.
+        return colon < 0 ? local.toString() : qualified.toString();
+    }
+
+private:
+    struct TDeclaration {
+        int Depth;
+        QString Prefix;
+        QString URI;
+    };
+    std::vector<TDeclaration> FDeclared;
+};
+
 [[noreturn]] void Refuse(const QXmlStreamReader& reader, const QString& why)
 {
     throw EKestGraphicsSVGError(Exception::Format(QString::fromLatin1(KestSVGMessages::XmlError),
@@ -56,6 +103,7 @@ std::unique_ptr<TKestGraphicsSVGXmlNode> TKestGraphicsSVGXmlNode::Read(const QSt
     std::unique_ptr<TKestGraphicsSVGXmlNode> root;
     // The open elements, innermost last; they are owned by root.
     std::vector<TKestGraphicsSVGXmlNode*> open;
+    TNamespaces namespaces;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::DTD:
@@ -65,8 +113,9 @@ std::unique_ptr<TKestGraphicsSVGXmlNode> TKestGraphicsSVGXmlNode::Read(const QSt
             if (int(open.size()) >= MaxDepth)
                 throw EKestGraphicsSVGError(Exception::Format(QString::fromLatin1(KestSVGMessages::TooDeep), MaxDepth));
             auto node = std::make_unique<TKestGraphicsSVGXmlNode>();
-            node->FName = reader.qualifiedName().toString();
             const QXmlStreamAttributes attributes = reader.attributes();
+            namespaces.Open(attributes, int(open.size()));
+            node->FName = namespaces.ElementName(reader.qualifiedName());
             node->FAttributes.reserve(size_t(attributes.size()));
             for (const QXmlStreamAttribute& attribute : attributes)
                 node->FAttributes.emplace_back(attribute.qualifiedName().toString(), attribute.value().toString());
@@ -81,6 +130,7 @@ std::unique_ptr<TKestGraphicsSVGXmlNode> TKestGraphicsSVGXmlNode::Read(const QSt
         case QXmlStreamReader::EndElement:
             if (!open.empty())
                 open.pop_back();
+            namespaces.Close(int(open.size()));
             break;
         case QXmlStreamReader::Characters: {
             if (open.empty())

@@ -188,6 +188,7 @@ TEST(SVGDocument, Presentation)
         {"preserveAspectRatio='none'", [](auto& e) { EXPECT_EQ(e.PreserveAspectRatio(), parNone); EXPECT_TRUE(e.HasPreserveAspectRatio()); }},
         {"offset='50%' stop-color='#FF0000' stop-opacity='0.25'", [](auto& e) { EXPECT_FLOAT_EQ(e.Offset(), 0.5f); EXPECT_EQ(e.StopColor(), 0x0000FF); EXPECT_FLOAT_EQ(e.StopOpacity(), 0.25f); }},
         {"stop-color='url(#g)'", [](auto& e) { EXPECT_TRUE(e.URLRefID().isEmpty()); }},
+        {"fill='  url(  #g1 )  ' stroke=\"url( '#g2')\"", [](auto& e) { EXPECT_EQ(e.URLRefID(), "g2"); EXPECT_EQ(e.FillColorValue(), "url(  #g1 )"); }},
         {"clip-path=\"url('#c1')\" id='me' class='k'", [](auto& e) { EXPECT_EQ(e.ClipPathRefID(), "c1"); EXPECT_EQ(e.ID(), "me"); EXPECT_EQ(e.ClassRefID(), "k"); }},
         {"xlink:href='#other'", [](auto& e) { EXPECT_EQ(e.HRefID(), "other"); }},
         {"transform='translate(5)' gradientTransform='scale(2)'", [](auto& e) { EXPECT_FLOAT_EQ(e.Matrix().m31(), 5); EXPECT_FLOAT_EQ(e.GradientMatrix().m11(), 2); }},
@@ -268,7 +269,7 @@ TEST(SVGDocument, ShapesAsPaths)
     const auto svg = Load(QStringLiteral("<path d='M0 0 L10 0 M5 5 L6 6' transform='translate(1 2)'/>"
                                          "<polyline points='0,0 10,0 10-10'/>"
                                          "<polygon points='0 0 10 0 10 10'/>"
-                                         "<polygon points='0 0 10'/>"));
+                                         "<polygon points='0 0 10 0 10'/>"));
     const auto& e = svg->ElementList();
     ASSERT_EQ(e[0]->Paths().size(), 2u);
     EXPECT_EQ(e[0]->ActivePath(), e[0]->Paths().back().get());
@@ -278,7 +279,9 @@ TEST(SVGDocument, ShapesAsPaths)
     EXPECT_EQ(e[1]->Paths()[0]->Count(), 3);
     EXPECT_EQ(e[1]->Paths()[0]->PathData()[2].Point, TPointF(10, -10));
     EXPECT_EQ(e[2]->Paths()[0]->PathData().back().Kind, gppClose);
-    EXPECT_FALSE(e[3]->HasActivePath());
+    // An odd last coordinate is passed over.
+    ASSERT_TRUE(e[3]->HasActivePath());
+    EXPECT_EQ(e[3]->ActivePath()->PathData()[1].Point, TPointF(10, 0));
 }
 
 TEST(SVGDocument, Text)

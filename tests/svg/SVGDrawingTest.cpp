@@ -81,6 +81,89 @@ TEST_P(SVGDrawing, PaintsWhatTheDocumentSays)
     }
 }
 
+// Use, nested viewports, style rules and namespaces, each judged where the
+// shape must and must not land (documents of 24 x 24 drawn at 48 x 48).
+TEST_P(SVGDrawing, StructureDrawsWhereSVGPutsIt)
+{
+    const TDrawCase cases[] = {
+        {"a use moves its copy by x and y",
+         "<rect id='r' width='8' height='8' fill='red'/><use href='#r' x='12' y='12'/>",
+         {{8, 8, Red}, {32, 32, Red}, {32, 8, Clear}}},
+        {"href wins over xlink:href; the target may come later",
+         "<use href='#b' xlink:href='#r' transform='translate(12 0)'/>"
+         "<defs><rect id='r' width='8' height='8' fill='red'/><rect id='b' width='8' height='8' fill='blue'/></defs>",
+         {{32, 8, Blue}, {8, 8, Clear}}},
+        {"transform then x and y", "<defs><rect id='r' width='4' height='4' fill='red'/></defs>"
+                                   "<use href='#r' x='2' transform='scale(2)'/>",
+         {{12, 4, Red}, {4, 4, Clear}}},
+        {"the use's style reaches the copy, its own style stays",
+         "<defs><rect id='r' width='8' height='8'/><rect id='s' width='8' height='8' fill='red'/></defs>"
+         "<use href='#r' fill='blue'/><use href='#s' y='12' fill='blue'/>",
+         {{8, 8, Blue}, {8, 32, Red}}},
+        {"a use of a symbol fits its view box into the use's size",
+         "<symbol id='s' viewBox='0 0 2 2'><rect width='1' height='1' fill='red'/></symbol>"
+         "<use href='#s' x='12' width='12' height='12'/>",
+         {{28, 4, Red}, {40, 4, Clear}, {28, 16, Clear}}},
+        {"a use drawing its own group draws nothing more",
+         "<g id='g'><rect width='8' height='8' fill='red'/><use href='#g' x='12'/></g>",
+         {{8, 8, Red}, {32, 8, Clear}}},
+        {"a nested svg is moved, fitted and clipped",
+         "<svg x='12' width='12' height='12' viewBox='0 0 6 6'><rect width='12' height='12' fill='blue'/></svg>",
+         {{36, 12, Blue}, {8, 8, Clear}, {36, 36, Clear}}},
+        {"a nested svg with overflow visible is not clipped",
+         "<svg width='12' height='12' overflow='visible'><rect width='24' height='24' fill='red'/></svg>",
+         {{36, 36, Red}}},
+        {"percentages refer to the nearest viewport",
+         "<svg width='50%' height='50%' viewBox='0 0 100 100'><rect width='50%' height='100%' fill='red'/></svg>",
+         {{4, 20, Red}, {16, 20, Clear}}},
+        {"preserveAspectRatio places the view box",
+         "<svg width='24' height='12' viewBox='0 0 2 2' preserveAspectRatio='xMaxYMin'>"
+         "<rect width='2' height='2' fill='blue'/></svg>",
+         {{40, 8, Blue}, {8, 8, Clear}, {20, 8, Clear}}},
+        {"rules by id, type, attribute, universal and child, by specificity",
+         "<style>* {fill:red} rect {fill:blue} #a, [data-x='1'] {fill:red} g > circle {fill:blue}"
+         " g circle:first-child {fill:red}</style>"
+         "<rect width='4' height='4'/><rect id='a' x='12' width='4' height='4' fill='blue'/>"
+         "<rect data-x='1' y='12' width='4' height='4'/><g><path d='M0 0'/><circle cx='14' cy='14' r='2'/></g>",
+         {{4, 4, Blue}, {28, 4, Red}, {4, 28, Red}, {28, 28, Blue}}},
+        {"a style attribute beats a rule, a rule beats an attribute",
+         "<style>rect {fill:red}</style><rect width='4' height='4' style='fill:blue'/>"
+         "<rect x='12' width='4' height='4' fill='blue'/>",
+         {{4, 4, Blue}, {28, 4, Red}}},
+        {"a sheet of another type is not read",
+         "<style type='text/plain'>rect {fill:red}</style><rect width='4' height='4' fill='blue'/>", {{4, 4, Blue}}},
+        {"elements of another namespace are not drawn",
+         "<s:g xmlns='urn:other' xmlns:s='http://www.w3.org/2000/svg'><rect width='4' height='4' fill='red'/>"
+         "<s:rect x='12' width='4' height='4' fill='blue'/></s:g>",
+         {{4, 4, Clear}, {28, 4, Blue}}},
+    };
+    for (const TDrawCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto svg = std::make_unique<TKestGraphicsSVGImport>();
+        svg->LoadFromText(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' "
+                                         "xmlns:xlink='http://www.w3.org/1999/xlink' viewBox='0 0 24 24'>%1</svg>")
+                              .arg(QString::fromUtf8(c.Body)));
+        const QImage image = Render(*svg, 48, 48, GetParam());
+        ASSERT_EQ(image.size(), QSize(48, 48));
+        for (const TProbe& probe : c.Probes)
+            EXPECT_EQ(image.pixel(probe.X, probe.Y), probe.Expected) << "at " << probe.X << ", " << probe.Y;
+    }
+}
+
+TEST_P(SVGDrawing, DocumentElementActsAsAGroup)
+{
+    // A size shaped unlike the view box fits it in the middle; the root's
+    // own fill reaches its content.
+    auto svg = std::make_unique<TKestGraphicsSVGImport>();
+    svg->LoadFromText(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='48' height='24' "
+                                     "viewBox='0 0 24 24' fill='blue'><rect width='24' height='24'/></svg>"));
+    EXPECT_EQ(svg->ViewRect(), TRectF(0, 0, 48, 24));
+    const QImage image = Render(*svg, 48, 24, GetParam());
+    EXPECT_EQ(image.pixel(24, 12), Blue);
+    EXPECT_EQ(qAlpha(image.pixel(4, 12)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(44, 12)), 0);
+}
+
 TEST_P(SVGDrawing, ViewIsStretchedToTheTarget)
 {
     // (0, 0, 24, 24) into 48 x 96: twice as wide, four times as high.

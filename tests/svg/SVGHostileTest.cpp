@@ -83,6 +83,46 @@ TEST(SVGHostile, AcceptedDocuments)
     EXPECT_EQ(svg.ElementCount(), 4);
 }
 
+TEST(SVGHostile, UsesStayBounded)
+{
+    // Cycles of every length, and uses that multiply (each level drawing the
+    // one before ten times: 10^12 copies if nothing stopped them).
+    const char* const cycles[] = {
+        "<use id='u' href='#u'/>",
+        "<g id='a'><use href='#b'/></g><g id='b'><use href='#a'/></g>",
+        "<g id='g'><use href='#g'/><use href='#g'/></g>",
+        "<svg id='s'><use href='#s'/></svg>",
+    };
+    for (const char* body : cycles) {
+        SCOPED_TRACE(body);
+        TKestGraphicsSVGImport svg;
+        svg.LoadFromText(QStringLiteral("<svg viewBox='0 0 8 8'>%1</svg>").arg(QString::fromLatin1(body)));
+        svg.GenerateBitmap(8, 8);
+    }
+    QString body = QStringLiteral("<rect id='l0' width='1' height='1'/>");
+    for (int level = 1; level <= 12; ++level) {
+        body += QStringLiteral("<g id='l%1'>").arg(level);
+        for (int copy = 0; copy < 10; ++copy)
+            body += QStringLiteral("<use href='#l%1'/>").arg(level - 1);
+        body += QStringLiteral("</g>");
+    }
+    TKestGraphicsSVGImport svg;
+    svg.LoadFromText(QStringLiteral("<svg viewBox='0 0 8 8'>%1</svg>").arg(body));
+    size_t count = 0;
+    std::vector<const TKestGraphicsSVGElement*> stack;
+    for (const auto& element : svg.ElementList())
+        stack.push_back(element.get());
+    while (!stack.empty()) {
+        const TKestGraphicsSVGElement* element = stack.back();
+        stack.pop_back();
+        ++count;
+        for (const auto& child : element->Elements())
+            stack.push_back(child.get());
+    }
+    EXPECT_LE(count, 200000u);
+    svg.GenerateBitmap(8, 8);
+}
+
 TEST(SVGHostile, LargeCountsStayBounded)
 {
     // Many siblings and a path of many segments load whole.

@@ -50,9 +50,10 @@ TEST(SVGPathData, Commands)
         {"m 10 10 5 0 0 5", "M10,10 L15,10 L15,15"},
         {"M0,0 L10,0 H 20 V 5 h -5 v -5 Z", "M0,0 L10,0 L20,0 L20,5 L15,5 L15,0 Z0,0"},
         // Every move-to starts a path of its own; after Z the current point
-        // is the start of the closed figure.
+        // is the start of the closed figure, and drawing on starts a new
+        // subpath there.
         {"M0 0 L1 1 M5 5 L6 6", "M0,0 L1,1 | M5,5 L6,6"},
-        {"M1 1 L5 1 Z l 0 2", "M1,1 L5,1 Z1,1 L1,3"},
+        {"M1 1 L5 1 Z l 0 2", "M1,1 L5,1 Z1,1 | M1,1 L1,3"},
         // A minus sign after a digit and a second "." start new numbers.
         {"M10-5L.5.5", "M10,-5 L0.5,0.5"},
         {"M1e1-1e-1", "M10,-0.1"},
@@ -111,6 +112,13 @@ TEST(SVGPathData, Arcs)
         {"M 0 0 A 1 1 0 0 1 10 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
         // Negative radii are made positive.
         {"M 0 0 a -5 -5 0 0 1 10 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
+        // Flags are one character each: no separator needed after them.
+        {"M 0 0 A 5 5 0 0110 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
+        {"M 0 0 A 5,5,0,0,1,10,0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
+        // A flag other than 0 or 1 ends the data; what came before stays.
+        {"M 0 0 L 1 0 A 5 5 0 -1 0 10 0 L 9 9", "M0,0 L1,0"},
+        {"M 0 0 A 5 5 0 0 7 10 0 L 9 9", "M0,0"},
+        {"M 0 0 A 5 5 0 0 1 10 0 5 5 0 0 2 0 0", "M0,0 L0,0 C0,-2.76 C2.24,-5 C5,-5 C7.76,-5 C10,-2.76 C10,0"},
     };
     for (const TPathCase& c : cases) {
         SCOPED_TRACE(c.Data);
