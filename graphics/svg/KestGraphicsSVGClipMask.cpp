@@ -186,8 +186,11 @@ QImage TKestGraphicsSVGClipMask::Build(const TKestGraphicsSVGElement& clip, cons
 {
     const TKestGraphicsSVGElement* clipPath = ClipPathOf(clip);
     QImage mask = Empty();
-    if (!clipPath)
+    if (!clipPath) {
+        // A shape outside any clip path (a viewport's rectangle) clips alone.
+        AddChild(mask, clip, toDevice);
         return mask;
+    }
     // A clip path met again while it is built adds no further cut.
     if (std::find(FBuilding.begin(), FBuilding.end(), clipPath) != FBuilding.end() || FBudget <= 0) {
         mask.fill(Qt::white);
