@@ -24,27 +24,73 @@ bool IsURL(QStringView value)
     return inside.startsWith(u'#');
 }
 
-// "fill", "stroke" and "stop-color": the value as written and its colour.
-// A fully transparent rgba() keeps "none" as its value.
-void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef, float* colorAlpha = nullptr)
+bool IsCurrentColor(QStringView value) { return value.compare(u"currentColor", Qt::CaseInsensitive) == 0; }
+
+// The colour after a paint reference ("url(#a) green"), used when the
+// reference paints nothing; -1 when none is given.
+TColor FallbackColor(QStringView value)
 {
-    kept = value.toString();
-    if (colorAlpha)
-        *colorAlpha = 1;
-    if (IsNoColor(value)) {
+    const qsizetype close = value.indexOf(u')');
+    const QStringView rest = close < 0 ? QStringView() : value.mid(close + 1).trimmed();
+    if (rest.isEmpty() || IsNoColor(rest))
+        return gcNull;
+    int alpha = 255;
+    return TKestGraphicsSVGColor::Parse(rest, alpha);
+}
+
+// "fill", "stroke" and "stop-color": the value as written and its colour.
+// A fully transparent rgba() keeps "none" as its value. A malformed colour
+// is -1 and leaves the value as it was, so the paint is inherited as if the
+// declaration were not there.
+void ReadColor(QStringView value, QString& kept, TColor& color, QString* urlRef, float* colorAlpha)
+{
+    if (IsNoColor(value) || IsCurrentColor(value)) {
+        kept = IsCurrentColor(value) ? QStringLiteral("currentColor") : value.toString();
         color = gcNull;
+        *colorAlpha = 1;
         return;
     }
     if (urlRef && IsURL(value)) {
+        kept = value.toString();
         *urlRef = TKestGraphicsSVGDeclarations::ReferenceName(value);
+        color = FallbackColor(value);
+        *colorAlpha = 1;
         return;
     }
     int alpha = 255;
     color = TKestGraphicsSVGColor::Parse(value, alpha);
+    if (color == gcNull)
+        return;
+    kept = value.toString();
+    *colorAlpha = 1;
     if (value.startsWith(QLatin1String("rgb")) && alpha == 0)
         kept = QStringLiteral("none");
-    else if (colorAlpha)
+    else
         *colorAlpha = float(alpha) / 255;
+}
+
+// A stop's offset: a number or a percentage; anything else is 0.
+float StopOffset(QStringView value)
+{
+    float offset = 0;
+    if (value.endsWith(u'%'))
+        return TKestGraphicsSVGValues::TryNumber(value.chopped(1), offset) ? offset / 100 : 0;
+    return TKestGraphicsSVGValues::TryNumber(value, offset) ? offset : 0;
+}
+
+bool IsGradient(const TKestGraphicsSVGElement& element)
+{
+    return element.Type() == etLinearGradient || element.Type() == etRadialGradient;
+}
+
+bool IsGradientAttribute(QStringView name)
+{
+    static const char* const names[] = {"x1", "y1", "x2", "y2", "cx", "cy", "r", "fx", "fy", "fr",
+                                        "gradientUnits", "spreadMethod", "gradientTransform"};
+    for (const char* known : names)
+        if (name == QLatin1String(known))
+            return true;
+    return false;
 }
 
 // An opacity: a number, or a percentage of full opacity.
@@ -132,11 +178,9 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
         e.FPreserveAspectRatio = value == u"none" ? parNone : parOther;
     } else if (name == u"offset") {
         e.FOffsetValue = value.toString();
-        e.FOffset = TKestGraphicsSVGValues::Length(value);
-        if (TKestGraphicsSVGValues::IsPercentage(value))
-            e.FOffset /= 100;
+        e.FOffset = StopOffset(value);
     } else if (name == u"stop-color") {
-        ReadColor(value, e.FStopColorValue, e.FStopColor, nullptr);
+        ReadColor(value, e.FStopColorValue, e.FStopColor, nullptr, &e.FStopColorAlpha);
     } else if (name == u"stop-opacity") {
         ReadOpacity(value, e.FStopOpacityValue, e.FStopOpacity);
     } else if (name == u"href" || name == u"xlink:href") {
@@ -146,6 +190,18 @@ void TKestGraphicsSVGDeclarations::Apply(TKestGraphicsSVGElement& e, QStringView
         e.FID = value.toString();
     } else if (name == u"clip-path") {
         e.FClipPathRefID = ReferenceName(value);
+    } else if (name == u"clip-rule") {
+        if (value == u"nonzero" || value == u"evenodd")
+            e.FClipRuleValue = value.toString();
+    } else if (name == u"color") {
+        int alpha = 255;
+        const TColor color = TKestGraphicsSVGColor::Parse(value, alpha);
+        if (color != gcNull || IsCurrentColor(value)) {
+            e.FColorValue = IsCurrentColor(value) ? QStringLiteral("default") : value.toString();
+            e.FCurrentColor = color;
+        }
+    } else if ((IsGradient(e) && IsGradientAttribute(name)) || (e.Type() == etClipPath && name == u"clipPathUnits")) {
+        e.FPaintAttributes.insert(name.toString(), value.toString());
     } else if (name == u"class") {
         e.FClassRefID = value.toString();
     }

@@ -1,13 +1,19 @@
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 
+#include "framework/Bitmap.h"
+#include "framework/Picture.h"
 #include "graphics/GraphicsPath.h"
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/KestGraphicsContext.h"
+#include "graphics/svg/KestGraphicsSVGClipMask_p.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGGradient_p.h"
+#include "graphics/svg/KestGraphicsSVGNativeSetUp.h"
 #include "graphics/svg/KestGraphicsSVGTextLayout.h"
 #include "pictures/KestBitmap.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -17,6 +23,12 @@ namespace {
 bool MovesContent(TKestGraphicsSVGElementType kind)
 {
     return kind == etContainer || kind == etText || kind == etTextSpan || kind == etTextPath;
+}
+
+// A text element lays out and draws its spans itself.
+bool DrawsChildren(const TKestGraphicsSVGElement& element)
+{
+    return MovesContent(element.Type()) && element.Type() != etText;
 }
 
 bool HasBakedMatrix(TKestGraphicsSVGElementType kind)
@@ -42,7 +54,7 @@ struct TFrame {
 
 }
 
-TKestGraphicsSVGDrawing::TKestGraphicsSVGDrawing(TKestGraphics& graphics, const TKestGraphicsSVGRenderState& state,
+TKestGraphicsSVGDrawing::TKestGraphicsSVGDrawing(TKestGraphics& graphics, TKestGraphicsSVGRenderState& state,
                                                  const TKestGraphicsMatrix& drawing,
                                                  const TKestGraphicsMatrix& textMatrix, float scale)
     : FGraphics(graphics), FState(state), FDrawing(drawing), FTextMatrix(textMatrix), FScale(scale)
@@ -94,10 +106,10 @@ bool TKestGraphicsSVGDrawing::ShapePath(const TKestGraphicsSVGElement& element, 
     }
 }
 
-void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
+void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements, const TKestGraphicsMatrix& ancestors)
 {
     std::vector<TFrame> stack;
-    stack.push_back(TFrame{&elements, 0, MatrixIdentity(), nullptr});
+    stack.push_back(TFrame{&elements, 0, ancestors, nullptr});
     while (!stack.empty()) {
         TFrame& frame = stack.back();
         if (frame.Index == frame.List->size()) {
@@ -113,10 +125,13 @@ void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
             FGraphics.RestoreState(std::move(state));
             continue;
         }
+        if (NeedsLayer(element)) {
+            DrawLayer(element, ancestors);
+            FGraphics.RestoreState(std::move(state));
+            continue;
+        }
         DrawElement(element, ancestors);
-        // A text element lays out and draws its spans itself.
-        const bool hasChildren =
-            MovesContent(element.Type()) && element.Type() != etText && !element.Elements().empty();
+        const bool hasChildren = DrawsChildren(element) && !element.Elements().empty();
         if (!hasChildren) {
             FGraphics.RestoreState(std::move(state));
             continue;
@@ -127,12 +142,96 @@ void TKestGraphicsSVGDrawing::Draw(const TKestGraphicsSVGElementList& elements)
     }
 }
 
+bool TKestGraphicsSVGDrawing::NeedsLayer(const TKestGraphicsSVGElement& element) const
+{
+    constexpr int MaxLayerDepth = 8;
+    constexpr qint64 MaxLayerPixels = qint64(4096) * 4096;
+    if (FLayerSize.isEmpty() || qint64(FLayerSize.width()) * FLayerSize.height() > MaxLayerPixels
+        || FLayerDepth >= MaxLayerDepth)
+        return false;
+    if (element.ClipPathRef())
+        return true;
+    if (!(FState.OwnOpacity(element) < 1))
+        return false;
+    // One shape without a stroke, or a group of one such shape, looks the
+    // same with its opacity multiplied in.
+    const TKestGraphicsSVGElement* single = &element;
+    while (MovesContent(single->Type()) && single->Elements().size() == 1)
+        single = single->Elements().front().get();
+    if (MovesContent(single->Type()))
+        return !single->Elements().empty();
+    return FState.HasStroke(*single);
+}
+
+void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors)
+{
+    // A clipped element's layer covers only what its clip leaves; nothing
+    // is drawn when that is nothing.
+    QRect region(QPoint(0, 0), FLayerSize);
+    QImage mask;
+    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef()) {
+        // The clip path's content lives in the element's user space, its
+        // own transform included.
+        TRectF box(0, 0, 0, 0);
+        TKestGraphicsSVGClipMask::Bounds(element, box);
+        mask = TKestGraphicsSVGClipMask(FLayerSize).Build(*clip, element.Matrix() * ancestors * FDrawing, box);
+        region = TKestGraphicsSVGClipMask::Covered(mask);
+        if (region.isEmpty())
+            return;
+        mask = mask.copy(region);
+    }
+    std::unique_ptr<TKestGraphics> layer =
+        TKestGraphics::CreateBitmapCanvas(region.width(), region.height(), FGraphics.Native());
+    const TRectF area(0, 0, float(region.width()), float(region.height()));
+    if (layer->Native())
+        TKestGraphicsSVGNativeSetUp::Begin(*layer, area);
+    else
+        layer->BeginScene();
+    {
+        const TKestGraphicsMatrix shift = MatrixCreateTranslation(-region.left(), -region.top());
+        TKestGraphicsSVGDrawing inner(*layer, FState, FDrawing * shift, FTextMatrix, FScale);
+        inner.FLayerSize = region.size();
+        inner.FLayerDepth = FLayerDepth + 1;
+        inner.FMasked = &element;
+        // The layer takes the element's opacity; what it holds draws without.
+        FState.SetComposited(element, true);
+        inner.DrawElement(element, ancestors);
+        if (DrawsChildren(element))
+            inner.Draw(element.Elements(), element.Matrix() * ancestors);
+        FState.SetComposited(element, false);
+    }
+    if (layer->Native())
+        TKestGraphicsSVGNativeSetUp::End(*layer);
+    QImage content = layer->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (!layer->Native())
+        layer->EndScene();
+    {
+        QPainter painter(&content);
+        if (!mask.isNull()) {
+            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            painter.drawImage(0, 0, mask);
+        }
+        // Scaling every premultiplied channel fades the layer as a whole.
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.setOpacity(FState.OwnOpacity(element));
+        painter.fillRect(content.rect(), Qt::black);
+    }
+    TBitmap bitmap;
+    bitmap.SetImage(content);
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    FGraphics.SetMatrix(MatrixIdentity());
+    FGraphics.DrawBitmap(TRectF(float(region.left()), float(region.top()), float(region.right() + 1),
+                                float(region.bottom() + 1)),
+                         &picture, false, true, false);
+}
+
 void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element,
                                           const TKestGraphicsMatrix& ancestors)
 {
     const TKestGraphicsMatrix user = OwnMatrix(element) * ancestors;
     const TKestGraphicsMatrix transform = user * FDrawing;
-    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef())
+    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef(); clip && &element != FMasked)
         Clip(*clip, transform);
     switch (element.Type()) {
     case etRect:
@@ -161,12 +260,38 @@ void TKestGraphicsSVGDrawing::DrawShape(const TKestGraphicsSVGElement& element, 
     TKestGraphicsPath path;
     if (!ShapePath(element, path))
         return;
+    const TRectF box = path.GetBounds();
     path.ApplyMatrix(transform);
-    FState.Apply(FGraphics, element, widthScale, path.GetBounds());
+    FState.Apply(FGraphics, element, widthScale, box);
     // A line encloses nothing; filling it would only mark its pixels.
     if (element.Type() == etLine)
         FGraphics.SetFillKind(gfkNone);
+    else if (const auto gradient = FState.FillGradient(element, box))
+        PaintGradient(*gradient, path, transform, box, FState.FillOpacity(element));
     FGraphics.DrawPath(&path, pdmPath);
+}
+
+void TKestGraphicsSVGDrawing::PaintGradient(const TKestGraphicsSVGGradient& gradient, TKestGraphicsPath& path,
+                                            const TKestGraphicsMatrix& transform, const TRectF& box, float opacity)
+{
+    // The device pixels the shape covers, within a bound that keeps a huge
+    // or far-off shape from allocating without end.
+    constexpr int Reach = 8192;
+    const TRectF bounds = path.GetBounds();
+    const QRect covered = QRectF(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()).toAlignedRect()
+                              .intersected(QRect(-Reach, -Reach, 3 * Reach, 3 * Reach));
+    if (covered.isEmpty() || qint64(covered.width()) * covered.height() > qint64(Reach) * Reach / 4)
+        return;
+    TBitmap bitmap;
+    bitmap.SetImage(gradient.Paint(covered, transform, box, opacity));
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    std::unique_ptr<TKestGraphicsSaveState> state = FGraphics.SaveState();
+    FGraphics.Context()->ClipPath(&path);
+    FGraphics.SetMatrix(MatrixIdentity());
+    FGraphics.DrawBitmap(TRectF(covered.left(), covered.top(), covered.right() + 1, covered.bottom() + 1), &picture,
+                         false, true, false);
+    FGraphics.RestoreState(std::move(state));
 }
 
 void TKestGraphicsSVGDrawing::DrawImage(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform)

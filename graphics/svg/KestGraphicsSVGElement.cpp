@@ -17,8 +17,9 @@ bool GivesColor(const QString& value)
 TKestGraphicsSVGElement::TKestGraphicsSVGElement()
     : FFillColorValue(DefaultValue), FStrokeColorValue(DefaultValue), FStrokeWidthValue(DefaultValue),
       FOpacityValue(DefaultValue), FOffsetValue(DefaultValue), FStopColorValue(DefaultValue),
-      FStopOpacityValue(DefaultValue), FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue),
-      FFillOpacityValue(DefaultValue), FStrokeOpacityValue(DefaultValue)
+      FStopOpacityValue(DefaultValue), FFillOpacityValue(DefaultValue), FStrokeOpacityValue(DefaultValue),
+      FFontSizeValue(DefaultValue), FPreserveAspectRatioValue(DefaultValue), FColorValue(DefaultValue),
+      FClipRuleValue(DefaultValue)
 {
 }
 

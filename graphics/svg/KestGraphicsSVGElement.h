@@ -11,6 +11,7 @@
 #include "graphics/GraphicsMatrix.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QHash>
 #include <QString>
 #include <memory>
 
@@ -111,6 +112,17 @@ public:
     const TKestGraphicsMatrix& GradientMatrix() const { return FGradientMatrix; }
     // Text positions and properties; none when the element gives none.
     const TKestGraphicsSVGTextValues* TextValues() const { return FTextValues.get(); }
+    // The "color" property as written ("default" when not given) and its
+    // colour; "currentColor" in a paint takes it from here.
+    const QString& ColorValue() const { return FColorValue; }
+    TColor CurrentColor() const { return FCurrentColor; }
+    float StopColorAlpha() const { return FStopColorAlpha; }
+    // "nonzero", "evenodd", or "default" when not given (inherited).
+    const QString& ClipRuleValue() const { return FClipRuleValue; }
+    // A gradient's own geometry, units, spread and transform attributes (and
+    // a clip path's units) as written, by name; a linked gradient inherits
+    // the ones it lacks.
+    const QHash<QString, QString>& PaintAttributes() const { return FPaintAttributes; }
 
 private:
     friend class TKestGraphicsSVGParser;
@@ -179,6 +191,11 @@ private:
     bool FHasCY = false;
     TKestGraphicsMatrix FGradientMatrix = MatrixIdentity();
     std::unique_ptr<TKestGraphicsSVGTextValues> FTextValues;
+    QString FColorValue;
+    TColor FCurrentColor = 0;
+    float FStopColorAlpha = 1;
+    QString FClipRuleValue;
+    QHash<QString, QString> FPaintAttributes;
 };
 
 #pragma GCC visibility pop

@@ -120,8 +120,12 @@ void TKestGraphicsSVGImport::Draw(TKestGraphics& graphics, const TRectF& rect, b
         TKestGraphicsSVGNativeSetUp::Begin(target, rect);
     const TKestGraphicsSVGOverrides overrides{GrayScale(), TintColor(), CustomFillColor(), CustomStrokeColor(),
                                               CustomOpacity()};
-    const TKestGraphicsSVGRenderState state(overrides);
-    TKestGraphicsSVGDrawing(target, state, FMatrix, FTextMatrix, sx).Draw(FElementList);
+    TKestGraphicsSVGRenderState state(overrides);
+    state.SetViewport(view);
+    TKestGraphicsSVGDrawing drawing(target, state, FMatrix, FTextMatrix, sx);
+    if (recreateGraphics)
+        drawing.SetLayerSize(QSize(int(std::ceil(std::max(rect.Right, 0.0f))), int(std::ceil(std::max(rect.Bottom, 0.0f)))));
+    drawing.Draw(FElementList);
     if (setUp)
         TKestGraphicsSVGNativeSetUp::End(target);
 }

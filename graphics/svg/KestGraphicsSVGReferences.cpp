@@ -42,11 +42,14 @@ QHash<QString, TKestGraphicsSVGElement*> FirstByID(const TElements& elements, bo
 
 bool Any(const TKestGraphicsSVGElement&) { return true; }
 
-// The shape a clip path clips with: its last child.
+// The shape a clip path clips with: its last child; a clip path without
+// children stands for itself (it leaves nothing visible).
 TKestGraphicsSVGElement* ClipShape(TKestGraphicsSVGElement* clipPath)
 {
-    if (!clipPath || !clipPath->HasElements() || clipPath->Elements().empty())
+    if (!clipPath)
         return nullptr;
+    if (!clipPath->HasElements() || clipPath->Elements().empty())
+        return clipPath;
     return clipPath->Elements().back().get();
 }
 

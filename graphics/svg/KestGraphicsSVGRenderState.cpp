@@ -5,10 +5,10 @@
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGGradient_p.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -80,23 +80,84 @@ const TKestGraphicsSVGElement& TKestGraphicsSVGRenderState::StyleSource(const TK
 }
 
 void TKestGraphicsSVGRenderState::Apply(TKestGraphics& graphics, const TKestGraphicsSVGElement& element,
-                                        float widthScale, const TRectF& bounds) const
+                                        float widthScale, const TRectF& box) const
 {
     const float opacity = Opacity(element);
     // A colour with an alpha ("#rrggbbaa", rgba()) is as transparent as it says.
-    const TKestGraphicsSVGElement* fillSource = FillSource(element);
     const TKestGraphicsSVGElement* strokeSource = StrokeSource(element);
-    const float fillAlpha = fillSource && FOverrides.CustomOpacity == -1 ? fillSource->FillColorAlpha() : 1;
     const float strokeAlpha = strokeSource && FOverrides.CustomOpacity == -1 ? strokeSource->StrokeColorAlpha() : 1;
-    ApplyFill(graphics, element,
-              opacity * fillAlpha
-                  * PaintOpacity(element, &TKestGraphicsSVGElement::HasFillOpacity, &TKestGraphicsSVGElement::FillOpacity),
-              bounds);
+    ApplyFill(graphics, element, FillOpacity(element), box);
     ApplyStroke(graphics, element,
                 opacity * strokeAlpha
                     * PaintOpacity(element, &TKestGraphicsSVGElement::HasStrokeOpacity,
                                    &TKestGraphicsSVGElement::StrokeOpacity),
-                widthScale);
+                widthScale, box);
+}
+
+TColor TKestGraphicsSVGRenderState::CurrentColor(const TKestGraphicsSVGElement& element)
+{
+    const TKestGraphicsSVGElement* source =
+        Inherited(element, [](const TKestGraphicsSVGElement& e) { return e.ColorValue() != DefaultValue; });
+    return source ? source->CurrentColor() : TColor(0);
+}
+
+float TKestGraphicsSVGRenderState::FillOpacity(const TKestGraphicsSVGElement& element) const
+{
+    const TKestGraphicsSVGElement* fillSource = FillSource(element);
+    const float fillAlpha = fillSource && FOverrides.CustomOpacity == -1 ? fillSource->FillColorAlpha() : 1;
+    return Opacity(element) * fillAlpha
+           * PaintOpacity(element, &TKestGraphicsSVGElement::HasFillOpacity, &TKestGraphicsSVGElement::FillOpacity);
+}
+
+std::unique_ptr<TKestGraphicsSVGGradient> TKestGraphicsSVGRenderState::Gradient(const TKestGraphicsSVGElement& source,
+                                                                                 TColor custom) const
+{
+    const TKestGraphicsSVGElement* target = source.PatternRef();
+    if (!target || (target->Type() != etLinearGradient && target->Type() != etRadialGradient))
+        return nullptr;
+    return std::make_unique<TKestGraphicsSVGGradient>(*target, FViewport,
+                                                      [this, custom](TColor color) { return Painted(color, custom); });
+}
+
+TColor TKestGraphicsSVGRenderState::PaintColor(const TKestGraphicsSVGElement& element,
+                                               const TKestGraphicsSVGElement& source, const QString& value,
+                                               TColor color, TColor custom, const TRectF& box, float& alpha,
+                                               bool& varies) const
+{
+    alpha = 1;
+    varies = false;
+    if (value == QLatin1String("currentColor"))
+        return Painted(CurrentColor(element), custom);
+    if (!IsURL(value))
+        return IsSet(color) && value != QLatin1String("none") && value != QLatin1String("transparent")
+                   ? Painted(color, custom)
+                   : TColor(-1);
+    // A reference that paints nothing falls back to the colour after it,
+    // or to none.
+    const std::unique_ptr<TKestGraphicsSVGGradient> gradient = Gradient(source, custom);
+    if (!gradient || gradient->PaintsNothing(box))
+        return IsSet(color) ? Painted(color, custom) : TColor(-1);
+    int solidAlpha = 255;
+    TColor solid = -1;
+    if (gradient->IsSolid(solid, solidAlpha)) {
+        alpha = float(solidAlpha) / 255;
+        return solid;
+    }
+    varies = true;
+    return Painted(FirstStopColor(*source.PatternRef()), custom);
+}
+
+std::unique_ptr<TKestGraphicsSVGGradient> TKestGraphicsSVGRenderState::FillGradient(
+    const TKestGraphicsSVGElement& element, const TRectF& box) const
+{
+    const TKestGraphicsSVGElement* source = FillSource(element);
+    if (!source || !IsURL(source->FillColorValue()))
+        return nullptr;
+    float alpha = 1;
+    bool varies = false;
+    PaintColor(element, *source, source->FillColorValue(), source->FillColor(), FOverrides.CustomFillColor, box, alpha,
+               varies);
+    return varies ? Gradient(*source, FOverrides.CustomFillColor) : nullptr;
 }
 
 float TKestGraphicsSVGRenderState::Opacity(const TKestGraphicsSVGElement& element) const
@@ -108,10 +169,32 @@ float TKestGraphicsSVGRenderState::Opacity(const TKestGraphicsSVGElement& elemen
     float opacity = 1;
     for (const TKestGraphicsSVGElement* level = &element; level; level = level->Parent()) {
         const TKestGraphicsSVGElement& source = StyleSource(*level);
-        if (source.HasOpacity())
+        if (source.HasOpacity() && !FComposited.contains(level))
             opacity *= std::clamp(source.Opacity(), 0.0f, 1.0f);
     }
     return opacity;
+}
+
+float TKestGraphicsSVGRenderState::OwnOpacity(const TKestGraphicsSVGElement& element) const
+{
+    const TKestGraphicsSVGElement& source = StyleSource(element);
+    if (FOverrides.CustomOpacity != -1 || !source.HasOpacity())
+        return 1;
+    return std::clamp(source.Opacity(), 0.0f, 1.0f);
+}
+
+bool TKestGraphicsSVGRenderState::HasStroke(const TKestGraphicsSVGElement& element) const
+{
+    const TKestGraphicsSVGElement* source = StrokeSource(element);
+    return source && (source->HasStrokeColor() || IsURL(source->StrokeColorValue()));
+}
+
+void TKestGraphicsSVGRenderState::SetComposited(const TKestGraphicsSVGElement& element, bool composited)
+{
+    if (composited)
+        FComposited.insert(&element);
+    else
+        FComposited.remove(&element);
 }
 
 float TKestGraphicsSVGRenderState::PaintOpacity(const TKestGraphicsSVGElement& element, TGivenOpacity given,
@@ -131,15 +214,14 @@ TColor TKestGraphicsSVGRenderState::TextColor(const TKestGraphicsSVGElement& ele
     const TKestGraphicsSVGElement* source = FillSource(element);
     if (!source)
         return Painted(0, FOverrides.CustomFillColor);
-    if (IsURL(source->FillColorValue()) && source->PatternRef())
-        return Painted(FirstStopColor(*source->PatternRef()), FOverrides.CustomFillColor);
-    if (!source->HasFillColor() || !IsSet(source->FillColor()))
-        return -1;
-    return Painted(source->FillColor(), FOverrides.CustomFillColor);
+    float alpha = 1;
+    bool varies = false;
+    return PaintColor(element, *source, source->FillColorValue(), source->FillColor(), FOverrides.CustomFillColor,
+                      TRectF(0, 0, 1, 1), alpha, varies);
 }
 
 void TKestGraphicsSVGRenderState::ApplyFill(TKestGraphics& graphics, const TKestGraphicsSVGElement& element,
-                                            float opacity, const TRectF& bounds) const
+                                            float opacity, const TRectF& box) const
 {
     TKestGraphicsFill& fill = *graphics.Fill();
     fill.BeginUpdate();
@@ -156,70 +238,32 @@ void TKestGraphicsSVGRenderState::ApplyFill(TKestGraphics& graphics, const TKest
             color = FOverrides.CustomFillColor;
         fill.SetKind(gfkSolid);
         fill.SetColor(color);
-    } else if (IsURL(source->FillColorValue())) {
-        // A reference that does not resolve paints nothing.
-        if (source->PatternRef() && source->PatternRef()->Type() != etPattern)
-            ApplyGradient(fill, *source->PatternRef(), opacity, bounds);
-        else
-            fill.SetKind(gfkNone);
-    } else if (source->HasFillColor() && IsSet(source->FillColor())) {
-        fill.SetKind(gfkSolid);
-        fill.SetColor(Painted(source->FillColor(), FOverrides.CustomFillColor));
     } else {
-        fill.SetKind(gfkNone);
+        float alpha = 1;
+        bool varies = false;
+        const TColor color = PaintColor(element, *source, source->FillColorValue(), source->FillColor(),
+                                        FOverrides.CustomFillColor, box, alpha, varies);
+        // A gradient that varies is painted by the drawing itself.
+        fill.SetKind(IsSet(color) && !varies ? gfkSolid : gfkNone);
+        fill.SetColor(IsSet(color) ? color : TColor(0));
+        fill.SetOpacity(opacity * alpha);
     }
     fill.EndUpdate();
     graphics.SetFill(&fill);
 }
 
-void TKestGraphicsSVGRenderState::ApplyGradient(TKestGraphicsFill& fill, const TKestGraphicsSVGElement& gradient,
-                                                float opacity, const TRectF& bounds) const
-{
-    fill.SetKind(gfkGradient);
-    fill.SetGradientMode(gfgmCollection);
-    fill.ClearGradientItems();
-    const TKestGraphicsSVGElement& stops = StopSource(gradient);
-    float last = 0;
-    for (const auto& child : stops.Elements()) {
-        if (child->Type() != etStop)
-            continue;
-        // Offsets never go back, and stay within the gradient.
-        last = std::max(last, std::clamp(child->Offset(), 0.0f, 1.0f));
-        const TColor color = child->HasStopColor() ? child->StopColor() : TColor(0);
-        const float stopOpacity = child->HasStopOpacity() ? std::clamp(child->StopOpacity(), 0.0f, 1.0f) : 1.0f;
-        fill.AddGradientItem(IsSet(color) ? Painted(color, FOverrides.CustomFillColor) : color, last,
-                             stopOpacity * opacity);
-    }
-    if (gradient.Type() == etRadialGradient) {
-        fill.SetGradientType(gfgtRadial);
-        const float cx = gradient.HasCX() ? gradient.CX() : 50;
-        const float cy = gradient.HasCY() ? gradient.CY() : 50;
-        fill.SetGradientCenterPoint(
-            TPointF(bounds.Left + bounds.Width() * cx / 100, bounds.Top + bounds.Height() * cy / 100));
-        return;
-    }
-    fill.SetGradientType(gfgtLinear);
-    fill.SetOrientation(gfoCustom);
-    // x, y, width and height hold x1, y1, x2 and y2.
-    float angle = std::atan2(gradient.Height() - gradient.Y(), gradient.Width() - gradient.X()) * 180
-                  / std::numbers::pi_v<float>;
-    if (angle < 0)
-        angle += 360;
-    fill.SetGradientAngle(angle);
-}
-
 void TKestGraphicsSVGRenderState::ApplyStroke(TKestGraphics& graphics, const TKestGraphicsSVGElement& element,
-                                              float opacity, float widthScale) const
+                                              float opacity, float widthScale, const TRectF& box) const
 {
     TKestGraphicsStroke& stroke = *graphics.Stroke();
     const TKestGraphicsSVGElement* source = StrokeSource(element);
     TColor color = -1;
-    if (source && IsURL(source->StrokeColorValue())) {
-        // Strokes are drawn in one colour: a gradient's first.
-        if (source->PatternRef() && source->PatternRef()->Type() != etPattern)
-            color = FirstStopColor(*source->PatternRef());
-    } else if (source && source->HasStrokeColor()) {
-        color = source->StrokeColor();
+    float alpha = 1;
+    if (source) {
+        // Strokes are drawn in one colour: a varying gradient's first.
+        bool varies = false;
+        color = PaintColor(element, *source, source->StrokeColorValue(), source->StrokeColor(),
+                           FOverrides.CustomStrokeColor, box, alpha, varies);
     }
     const TKestGraphicsSVGElement* widthSource =
         Inherited(element, [](const TKestGraphicsSVGElement& e) { return e.HasStrokeWidth(); });
@@ -231,12 +275,12 @@ void TKestGraphicsSVGRenderState::ApplyStroke(TKestGraphics& graphics, const TKe
         return;
     }
     stroke.SetKind(gskSolid);
-    stroke.SetColor(Painted(color, FOverrides.CustomStrokeColor));
+    stroke.SetColor(color);
     // The drawing library widens pens thinner than a pixel to a pixel; a
     // thinner stroke is drawn a pixel wide with its share of the opacity,
     // which puts down the same ink.
     const float pixels = width * widthScale;
-    stroke.SetOpacity(opacity * std::min(1.0f, pixels));
+    stroke.SetOpacity(opacity * alpha * std::min(1.0f, pixels));
     stroke.SetWidth(std::max(1.0f, pixels));
     graphics.SetStroke(&stroke);
 }

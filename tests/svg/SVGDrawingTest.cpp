@@ -12,41 +12,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "svg/SVGRender.h"
+
 namespace {
-
-const QRgb Red = qRgb(255, 0, 0);
-const QRgb Blue = qRgb(0, 0, 255);
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Clear = 0;
-
-using TSetUp = std::function<void(TKestGraphicsSVGImport&)>;
-
-std::unique_ptr<TKestGraphicsSVGImport> Load(const QString& body, const QString& view = QStringLiteral("0 0 24 24"))
-{
-    auto svg = std::make_unique<TKestGraphicsSVGImport>();
-    svg->LoadFromText(
-        QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='%1'>%2</svg>").arg(view, body));
-    return svg;
-}
-
-QImage ImageOf(TKestBitmap* bitmap)
-{
-    if (!bitmap || !bitmap->Graphic())
-        return QImage();
-    return static_cast<TBitmap*>(bitmap->Graphic())->Image();
-}
-
-// The document drawn into (0, 0, width, height) through one back-end.
-QImage Render(TKestGraphicsSVGImport& svg, int width, int height, bool native)
-{
-    if (!native)
-        return ImageOf(svg.GenerateBitmap(float(width), float(height))).convertToFormat(QImage::Format_ARGB32);
-    std::unique_ptr<TKestGraphics> canvas = TKestGraphics::CreateBitmapCanvas(width, height, true);
-    canvas->BeginScene();
-    svg.Draw(*canvas, TRectF(0, 0, float(width), float(height)), true, true);
-    canvas->EndScene();
-    return canvas->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32);
-}
 
 struct TProbe {
     int X;

@@ -1,0 +1,215 @@
+#include "graphics/svg/KestGraphicsSVGClipMask_p.h"
+
+#include "graphics/GraphicsPath.h"
+#include "graphics/svg/KestGraphicsSVGDrawing.h"
+#include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGRenderState.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace {
+
+QTransform ToQTransform(const TKestGraphicsMatrix& m)
+{
+    return QTransform(m.m11(), m.m12(), m.m21(), m.m22(), m.m31(), m.m32());
+}
+
+bool ClipsWith(TKestGraphicsSVGElementType kind)
+{
+    switch (kind) {
+    case etRect:
+    case etCircle:
+    case etEllipse:
+    case etPath:
+    case etPolyline:
+    case etPolygon:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const TKestGraphicsSVGElement* ClipPathOf(const TKestGraphicsSVGElement& clip)
+{
+    if (clip.Type() == etClipPath)
+        return &clip;
+    return clip.Parent() && clip.Parent()->Type() == etClipPath ? clip.Parent() : nullptr;
+}
+
+bool IsHidden(const TKestGraphicsSVGElement& element)
+{
+    return TKestGraphicsSVGRenderState::StyleSource(element).DisplayValue() == QLatin1String("none");
+}
+
+}
+
+TKestGraphicsSVGClipMask::TKestGraphicsSVGClipMask(const QSize& size)
+    : FSize(size)
+{
+}
+
+QImage TKestGraphicsSVGClipMask::Empty() const
+{
+    QImage mask(FSize, QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    return mask;
+}
+
+QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask)
+{
+    int left = mask.width(), top = mask.height(), right = -1, bottom = -1;
+    for (int y = 0; y < mask.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QPainterPath TKestGraphicsSVGClipMask::ToPainterPath(const TKestGraphicsPath& path, bool evenOdd)
+{
+    QPainterPath result;
+    result.setFillRule(evenOdd ? Qt::OddEvenFill : Qt::WindingFill);
+    const auto& points = path.PathData();
+    for (size_t i = 0; i < points.size(); ++i) {
+        const QPointF point(points[i].Point.X, points[i].Point.Y);
+        switch (points[i].Kind) {
+        case gppMoveTo:
+            result.moveTo(point);
+            break;
+        case gppLineTo:
+            result.lineTo(point);
+            break;
+        case gppCurveTo:
+            if (i + 2 < points.size()) {
+                result.cubicTo(point, QPointF(points[i + 1].Point.X, points[i + 1].Point.Y),
+                               QPointF(points[i + 2].Point.X, points[i + 2].Point.Y));
+                i += 2;
+            }
+            break;
+        case gppClose:
+            result.closeSubpath();
+            break;
+        }
+    }
+    return result;
+}
+
+bool TKestGraphicsSVGClipMask::EvenOdd(const TKestGraphicsSVGElement& element)
+{
+    for (const TKestGraphicsSVGElement* level = &element; level; level = level->Parent()) {
+        const QString& rule = TKestGraphicsSVGRenderState::StyleSource(*level).ClipRuleValue();
+        if (rule != QLatin1String("default"))
+            return rule == QLatin1String("evenodd");
+    }
+    return false;
+}
+
+bool TKestGraphicsSVGClipMask::Bounds(const TKestGraphicsSVGElement& element, TRectF& box)
+{
+    // Walked with a stack of its own: documents nest deeply.
+    struct TItem {
+        const TKestGraphicsSVGElement* Element;
+        TKestGraphicsMatrix Matrix;
+    };
+    std::vector<TItem> stack{{&element, MatrixIdentity()}};
+    bool any = false;
+    while (!stack.empty()) {
+        const TItem item = stack.back();
+        stack.pop_back();
+        TKestGraphicsPath path;
+        if (TKestGraphicsSVGDrawing::ShapePath(*item.Element, path)) {
+            path.ApplyMatrix(item.Element == &element ? MatrixIdentity()
+                                                      : TKestGraphicsSVGDrawing::OwnMatrix(*item.Element) * item.Matrix);
+            const TRectF r = path.GetBounds();
+            box = any ? TRectF(std::min(box.Left, r.Left), std::min(box.Top, r.Top), std::max(box.Right, r.Right),
+                               std::max(box.Bottom, r.Bottom))
+                      : r;
+            any = true;
+        }
+        if (item.Element->Type() != etContainer)
+            continue;
+        const TKestGraphicsMatrix inner =
+            item.Element == &element ? MatrixIdentity() : item.Element->Matrix() * item.Matrix;
+        for (const auto& child : item.Element->Elements())
+            stack.push_back({child.get(), inner});
+    }
+    return any;
+}
+
+void TKestGraphicsSVGClipMask::AddChild(QImage& mask, const TKestGraphicsSVGElement& child,
+                                       const QTransform& contentToDevice)
+{
+    TKestGraphicsPath path;
+    if (!ClipsWith(child.Type()) || IsHidden(child) || !TKestGraphicsSVGDrawing::ShapePath(child, path))
+        return;
+    const QTransform toDevice = ToQTransform(TKestGraphicsSVGDrawing::OwnMatrix(child)) * contentToDevice;
+    const QPainterPath shape = toDevice.map(ToPainterPath(path, EvenOdd(child)));
+    const TKestGraphicsSVGElement* ownClip = child.ClipPathRef();
+    if (!ownClip) {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(shape, Qt::white);
+        return;
+    }
+    // A child with a clip path of its own adds only what that leaves.
+    QImage part = Empty();
+    {
+        QPainter painter(&part);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(shape, Qt::white);
+    }
+    const QImage cut = Build(*ownClip, toDevice, path.GetBounds());
+    QPainter painter(&part);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, cut);
+    painter.end();
+    QPainter onto(&mask);
+    onto.drawImage(0, 0, part);
+}
+
+QImage TKestGraphicsSVGClipMask::Build(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice,
+                                       const TRectF& box)
+{
+    return Build(clip, ToQTransform(toDevice), box);
+}
+
+QImage TKestGraphicsSVGClipMask::Build(const TKestGraphicsSVGElement& clip, const QTransform& toDevice,
+                                       const TRectF& box)
+{
+    const TKestGraphicsSVGElement* clipPath = ClipPathOf(clip);
+    QImage mask = Empty();
+    if (!clipPath) {
+        // A shape outside any clip path (a viewport's rectangle) clips alone.
+        AddChild(mask, clip, toDevice);
+        return mask;
+    }
+    // A clip path met again while it is built adds no further cut.
+    if (std::find(FBuilding.begin(), FBuilding.end(), clipPath) != FBuilding.end() || FBudget <= 0) {
+        mask.fill(Qt::white);
+        return mask;
+    }
+    --FBudget;
+    FBuilding.push_back(clipPath);
+    QTransform contentToDevice = ToQTransform(clipPath->Matrix()) * toDevice;
+    if (clipPath->PaintAttributes().value(QStringLiteral("clipPathUnits")).trimmed()
+        == QLatin1String("objectBoundingBox"))
+        contentToDevice = QTransform(box.Width(), 0, 0, box.Height(), box.Left, box.Top) * contentToDevice;
+    for (const auto& child : clipPath->Elements())
+        AddChild(mask, *child, contentToDevice);
+    if (const TKestGraphicsSVGElement* outer = clipPath->ClipPathRef()) {
+        const QImage cut = Build(*outer, toDevice, box);
+        QPainter painter(&mask);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.drawImage(0, 0, cut);
+    }
+    FBuilding.pop_back();
+    return mask;
+}

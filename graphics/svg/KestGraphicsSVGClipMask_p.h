@@ -1,0 +1,54 @@
+#pragma once
+// The coverage of an SVG clip path in device pixels, as SVG defines it: the
+// union of its shape children (each with its own transform and clip rule,
+// and clipped by its own clip path), in user space or in the clipped
+// element's bounding box, moved by the clip path's transform and cut by a
+// clip path on the clip path. Elements of other kinds and hidden ones add
+// nothing; a reference that comes back to a clip path being built is left
+// out, so cycles end.
+
+#include "framework/FloatGeometry.h"
+#include "graphics/GraphicsMatrix.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QTransform>
+#include <vector>
+
+class TKestGraphicsPath;
+class TKestGraphicsSVGElement;
+class QPainterPath;
+
+class TKestGraphicsSVGClipMask {
+public:
+    // clip is what an element's clip reference resolved to (a shape of the
+    // clip path, or the clip path itself when it is empty).
+    explicit TKestGraphicsSVGClipMask(const QSize& size);
+
+    // The mask for an element whose user space maps to the device by
+    // toDevice and whose bounding box there is box; its alpha is the
+    // coverage.
+    QImage Build(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice, const TRectF& box);
+
+    // The bounding box of the element and its content in its own user
+    // space; false when it has no geometry.
+    static bool Bounds(const TKestGraphicsSVGElement& element, TRectF& box);
+    // The smallest rectangle holding every pixel the mask lets through.
+    static QRect Covered(const QImage& mask);
+    static QPainterPath ToPainterPath(const TKestGraphicsPath& path, bool evenOdd);
+
+private:
+    QImage Build(const TKestGraphicsSVGElement& clip, const QTransform& toDevice, const TRectF& box);
+    QImage Empty() const;
+    void AddChild(QImage& mask, const TKestGraphicsSVGElement& child, const QTransform& contentToDevice);
+    // The clip rule in force for an element of a clip path.
+    static bool EvenOdd(const TKestGraphicsSVGElement& element);
+
+    QSize FSize;
+    // The clip paths being built, nearest last.
+    std::vector<const TKestGraphicsSVGElement*> FBuilding;
+    // Masks still allowed to be built, so a document cannot make the
+    // nested clip paths multiply without end.
+    int FBudget = 64;
+};

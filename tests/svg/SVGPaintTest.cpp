@@ -1,0 +1,192 @@
+// Paint servers, paint values, layers and clip paths as SVG defines them,
+// on both back-ends, judged by the pixels at chosen points (documents of
+// 24 x 24 drawn at 48 x 48).
+
+#include "svg/SVGRender.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb Green = qRgb(0, 128, 0);
+
+// A colour within a few steps in every channel (gradients and
+// anti-aliasing round).
+struct TNear {
+    int X;
+    int Y;
+    QRgb Expected;
+};
+
+void ExpectNear(const QImage& image, const TNear& probe)
+{
+    const QRgb got = image.pixel(probe.X, probe.Y);
+    const auto near = [](int a, int b) { return std::abs(a - b) <= 6; };
+    EXPECT_TRUE(near(qRed(got), qRed(probe.Expected)) && near(qGreen(got), qGreen(probe.Expected))
+                && near(qBlue(got), qBlue(probe.Expected)) && near(qAlpha(got), qAlpha(probe.Expected)))
+        << "at " << probe.X << ", " << probe.Y << ": got " << std::hex << got << " expected " << probe.Expected;
+}
+
+struct TPaintCase {
+    const char* Name;
+    const char* Body;
+    std::vector<TNear> Probes;
+};
+
+
+class SVGPaint : public ::testing::TestWithParam<bool> {
+protected:
+    template <size_t N>
+    void Run(const TPaintCase (&cases)[N])
+    {
+        for (const TPaintCase& c : cases) {
+            SCOPED_TRACE(c.Name);
+            const auto svg = Load(QString::fromUtf8(c.Body));
+            const QImage image = Render(*svg, 48, 48, GetParam());
+            ASSERT_EQ(image.size(), QSize(48, 48));
+            for (const TNear& probe : c.Probes)
+                ExpectNear(image, probe);
+        }
+    }
+};
+
+// Red to blue across the box; t is where along the gradient a probe lies.
+#define RED_TO_BLUE "<stop offset='0' stop-color='#FF0000'/><stop offset='1' stop-color='#0000FF'/>"
+#define SQUARE(paint) "<rect width='24' height='24' fill='" paint "'/>"
+
+QRgb Mix(double t) { return qRgb(int(255 * (1 - t) + 0.5), 0, int(255 * t + 0.5)); }
+
+TEST_P(SVGPaint, Gradients)
+{
+    const TPaintCase cases[] = {
+        {"pad holds the last stop beyond the vector",
+         "<linearGradient id='g' x2='0.5'>" RED_TO_BLUE "</linearGradient>" SQUARE("url(#g)"),
+         {{1, 24, Mix(3.0 / 48)}, {30, 24, Blue}}},
+        {"repeat starts over",
+         "<linearGradient id='g' x2='0.5' spreadMethod='repeat'>" RED_TO_BLUE "</linearGradient>" SQUARE("url(#g)"),
+         {{30, 24, Mix(0.25 + 1.0 / 48)}}},
+        {"reflect runs back",
+         "<linearGradient id='g' x2='0.5' spreadMethod='reflect'>" RED_TO_BLUE "</linearGradient>" SQUARE("url(#g)"),
+         {{30, 24, Mix(0.75 - 1.0 / 48)}}},
+        {"user space with percentages of the view",
+         "<linearGradient id='g' gradientUnits='userSpaceOnUse' x1='50%' x2='100%'>" RED_TO_BLUE
+         "</linearGradient>" SQUARE("url(#g)"),
+         {{10, 24, Red}, {35, 24, Mix(11.0 / 24)}}},
+        {"attributes come through links in any order",
+         "<linearGradient id='c' href='#b'/><linearGradient id='b' href='#a' x2='0.5'/>"
+         "<linearGradient id='a' spreadMethod='repeat'>" RED_TO_BLUE "</linearGradient>" SQUARE("url(#c)"),
+         {{30, 24, Mix(0.25 + 1.0 / 48)}}},
+        {"gradientTransform turns the vector",
+         "<linearGradient id='g' gradientTransform='rotate(90 0.5 0.5)'>" RED_TO_BLUE "</linearGradient>"
+         SQUARE("url(#g)"),
+         {{24, 1, Mix(1.0 / 48)}, {24, 46, Mix(47.0 / 48)}}},
+        {"a radial gradient from its focal point",
+         "<radialGradient id='g' fx='0.25'>" RED_TO_BLUE "</radialGradient>" SQUARE("url(#g)"),
+         {{12, 24, Red}, {47, 24, Blue}}},
+        {"a focal radius leaves its inside the first stop",
+         "<radialGradient id='g' fr='0.25'>" RED_TO_BLUE "</radialGradient>" SQUARE("url(#g)"),
+         {{24, 24, Red}, {20, 24, Red}, {42, 24, Mix(0.54)}}},
+        {"a radius of 0 paints the last stop",
+         "<radialGradient id='g' r='0'>" RED_TO_BLUE "</radialGradient>" SQUARE("url(#g)"), {{24, 24, Blue}}},
+        {"offsets that go back or have units",
+         "<linearGradient id='g'><stop offset='0.5' stop-color='#FF0000'/><stop offset='0.2' stop-color='#0000FF'/>"
+         "</linearGradient><linearGradient id='h'><stop offset='5mm' stop-color='#0000FF'/>"
+         "<stop offset='1' stop-color='#0000FF'/></linearGradient>"
+         "<rect width='24' height='12' fill='url(#g)'/><rect y='12' width='24' height='12' fill='url(#h)'/>",
+         {{20, 6, Red}, {28, 6, Blue}, {1, 36, Blue}}},
+        {"a stop's currentColor and alpha",
+         "<g color='#0000FF'><linearGradient id='g'><stop stop-color='currentColor'/>"
+         "<stop offset='1' stop-color='hsla(0, 100%, 50%, 0.5)'/></linearGradient></g>" SQUARE("url(#g)"),
+         {{0, 24, qRgba(0, 0, 255, 255)}, {47, 24, qRgba(255, 0, 0, 128)}}},
+        {"a gradient without stops falls back",
+         "<linearGradient id='g'/><rect width='12' height='24' fill='url(#g) #0000FF'/>"
+         "<rect x='12' width='12' height='24' fill='url(#g)'/>",
+         {{6, 24, Blue}, {36, 24, Clear}}},
+        {"a line has no box for objectBoundingBox",
+         "<linearGradient id='g'>" RED_TO_BLUE "</linearGradient>"
+         "<line x1='0' y1='12' x2='24' y2='12' stroke='url(#g) #008000' stroke-width='4'/>",
+         {{24, 24, Green}}},
+    };
+    Run(cases);
+}
+
+TEST_P(SVGPaint, PaintValues)
+{
+    const TPaintCase cases[] = {
+        {"a malformed colour is inherited past",
+         "<g fill='#0000FF'><rect width='12' height='24' fill='#GGG'/></g><rect x='12' width='12' height='24' "
+         "fill='#12'/>",
+         {{6, 24, Blue}, {36, 24, Black}}},
+        {"currentColor takes the inherited color",
+         "<g color='#FF0000'><rect width='24' height='24' fill='currentColor'/></g>", {{24, 24, Red}}},
+        {"a missing reference with a fallback colour", SQUARE("url(#none) #0000FF"), {{24, 24, Blue}}},
+    };
+    Run(cases);
+}
+
+TEST_P(SVGPaint, OpacityAppliesToTheWhole)
+{
+    const TPaintCase cases[] = {
+        {"a group's shapes overlap before it fades",
+         "<g opacity='0.5'><rect width='16' height='24' fill='#0000FF'/><rect x='8' width='16' height='24' "
+         "fill='#0000FF'/></g>",
+         {{24, 24, qRgba(0, 0, 255, 128)}, {4, 24, qRgba(0, 0, 255, 128)}}},
+        {"a stroke covers its fill before the shape fades",
+         "<rect x='4' y='4' width='16' height='16' fill='#0000FF' stroke='#FF0000' stroke-width='4' "
+         "opacity='0.5'/>",
+         {{8, 24, qRgba(255, 0, 0, 128)}, {24, 24, qRgba(0, 0, 255, 128)}}},
+        {"opacity 0 hides", "<g opacity='0'><rect width='24' height='24'/><rect width='4' height='4'/></g>",
+         {{24, 24, Clear}}},
+    };
+    Run(cases);
+}
+
+TEST_P(SVGPaint, ClipPaths)
+{
+    const TPaintCase cases[] = {
+        {"every child adds to the clip",
+         "<clipPath id='c'><rect width='8' height='24'/><rect x='16' width='8' height='24'/></clipPath>"
+         SQUARE("#FF0000' clip-path='url(#c)"),
+         {{8, 24, Red}, {24, 24, Clear}, {40, 24, Red}}},
+        {"clip-rule evenodd, inherited from above the clip path",
+         "<g clip-rule='evenodd'><clipPath id='c'><path d='M0 0H24V24H0Z M6 6H18V18H6Z'/></clipPath></g>"
+         SQUARE("#FF0000' clip-path='url(#c)"),
+         {{4, 24, Red}, {24, 24, Clear}}},
+        {"clip-rule nonzero by default",
+         "<clipPath id='c'><path d='M0 0H24V24H0Z M6 6H18V18H6Z'/></clipPath>" SQUARE("#FF0000' clip-path='url(#c)"),
+         {{24, 24, Red}}},
+        {"objectBoundingBox units and the clip path's transform",
+         "<clipPath id='c' clipPathUnits='objectBoundingBox' transform='translate(12 0)'>"
+         "<rect width='0.5' height='1'/></clipPath><rect width='12' height='24' fill='#FF0000' clip-path='url(#c)'/>",
+         {{6, 24, Clear}, {18, 24, Clear}}},
+        {"objectBoundingBox units follow the box",
+         "<clipPath id='c' clipPathUnits='objectBoundingBox'><rect width='0.5' height='1'/></clipPath>"
+         "<rect x='8' width='16' height='24' fill='#FF0000' clip-path='url(#c)'/>",
+         {{20, 24, Red}, {40, 24, Clear}, {8, 24, Clear}}},
+        {"a clip path on the clip path and on its child",
+         "<clipPath id='a'><rect width='12' height='24'/></clipPath><clipPath id='b'><rect y='12' width='24' "
+         "height='12'/></clipPath><clipPath id='c' clip-path='url(#a)'><rect width='24' height='24' "
+         "clip-path='url(#b)'/></clipPath>" SQUARE("#FF0000' clip-path='url(#c)"),
+         {{12, 36, Red}, {36, 36, Clear}, {12, 12, Clear}}},
+        {"an empty clip path hides everything",
+         "<clipPath id='c'/>" SQUARE("#FF0000' clip-path='url(#c)"), {{24, 24, Clear}}},
+        {"hidden and invalid children add nothing",
+         "<clipPath id='c'><rect width='24' height='24' display='none'/><g><rect width='24' height='24'/></g>"
+         "<rect width='4' height='4'/></clipPath>" SQUARE("#FF0000' clip-path='url(#c)"),
+         {{4, 4, Red}, {24, 24, Clear}}},
+        {"clip paths that refer to each other end",
+         "<clipPath id='a'><rect width='12' height='24' clip-path='url(#b)'/></clipPath>"
+         "<clipPath id='b'><rect width='24' height='12' clip-path='url(#a)'/></clipPath>"
+         SQUARE("#FF0000' clip-path='url(#a)"),
+         {{12, 12, Red}, {36, 12, Clear}, {12, 36, Clear}}},
+        {"a clipped group",
+         "<clipPath id='c'><rect width='12' height='24'/></clipPath><g clip-path='url(#c)'>" SQUARE("#FF0000") "</g>",
+         {{12, 24, Red}, {36, 24, Clear}}},
+    };
+    Run(cases);
+}
+
+INSTANTIATE_TEST_SUITE_P(BackEnds, SVGPaint, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Native" : "General"; });
+
+}
