@@ -25,6 +25,7 @@ bool ClipsWith(TKestGraphicsSVGElementType kind)
     case etPath:
     case etPolyline:
     case etPolygon:
+    case etText:
         return true;
     default:
         return false;

@@ -14,6 +14,7 @@
 #include "pictures/KestBitmap.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -29,6 +30,22 @@ bool MovesContent(TKestGraphicsSVGElementType kind)
 bool DrawsChildren(const TKestGraphicsSVGElement& element)
 {
     return MovesContent(element.Type()) && element.Type() != etText;
+}
+
+// Keeps the image's pixels inside the device path (the image's top left at
+// origin), anti-aliased.
+void CutToShape(QImage& image, const TKestGraphicsPath& path, const QPoint& origin)
+{
+    QImage mask(image.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(TKestGraphicsSVGClipMask::ToPainterPath(path, false).translated(-origin), Qt::black);
+    }
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, mask);
 }
 
 bool HasBakedMatrix(TKestGraphicsSVGElementType kind)
@@ -282,8 +299,13 @@ void TKestGraphicsSVGDrawing::PaintGradient(const TKestGraphicsSVGGradient& grad
                               .intersected(QRect(-Reach, -Reach, 3 * Reach, 3 * Reach));
     if (covered.isEmpty() || qint64(covered.width()) * covered.height() > qint64(Reach) * Reach / 4)
         return;
+    QImage image = gradient.Paint(covered, transform, box, opacity);
+    // The framework canvas clips to rectangles only: the shape cuts the
+    // gradient here.
+    if (!FGraphics.Native())
+        CutToShape(image, path, covered.topLeft());
     TBitmap bitmap;
-    bitmap.SetImage(gradient.Paint(covered, transform, box, opacity));
+    bitmap.SetImage(image);
     TPicture picture;
     picture.SetGraphic(&bitmap);
     std::unique_ptr<TKestGraphicsSaveState> state = FGraphics.SaveState();

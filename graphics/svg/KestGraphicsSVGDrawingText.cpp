@@ -4,26 +4,28 @@
 
 #include "graphics/GraphicsPath.h"
 #include "graphics/KestGraphics.h"
+#include "graphics/svg/KestGraphicsSVGGradient_p.h"
 #include "graphics/svg/KestGraphicsSVGTextLayout.h"
 
 void TKestGraphicsSVGDrawing::DrawText(const TKestGraphicsSVGElement& text, const TKestGraphicsMatrix& transform,
                                        float widthScale)
 {
     std::vector<TKestGraphicsSVGTextPiece> pieces = TKestGraphicsSVGTextLayout::Layout(text);
-    const TKestGraphicsMatrix matrix = transform * FTextMatrix;
     TKestGraphicsPath whole;
-    for (TKestGraphicsSVGTextPiece& piece : pieces) {
-        piece.Path->ApplyMatrix(matrix);
+    for (const TKestGraphicsSVGTextPiece& piece : pieces)
         whole.AddPath(*piece.Path);
-    }
     if (whole.Count() == 0)
         return;
     // A gradient spans the whole text, whichever span it paints.
-    const TRectF bounds = whole.GetBounds();
+    const TRectF box = whole.GetBounds();
+    const TKestGraphicsMatrix matrix = transform * FTextMatrix;
     for (TKestGraphicsSVGTextPiece& piece : pieces) {
         if (piece.Path->Count() == 0)
             continue;
-        FState.Apply(FGraphics, *piece.Style, widthScale, bounds);
+        piece.Path->ApplyMatrix(matrix);
+        FState.Apply(FGraphics, *piece.Style, widthScale, box);
+        if (const auto gradient = FState.FillGradient(*piece.Style, box))
+            PaintGradient(*gradient, *piece.Path, matrix, box, FState.FillOpacity(*piece.Style));
         FGraphics.DrawPath(piece.Path.get(), pdmPath);
     }
 }

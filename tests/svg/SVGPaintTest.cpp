@@ -186,6 +186,52 @@ TEST_P(SVGPaint, ClipPaths)
     Run(cases);
 }
 
+// The pixels a picture covers (alpha above half), and the colours of its
+// leftmost and rightmost covered pixels.
+struct TCoverage {
+    int Count = 0;
+    QRgb Left = 0, Right = 0;
+};
+
+TCoverage CoverageOf(const QImage& image)
+{
+    TCoverage coverage;
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) <= 128)
+                continue;
+            ++coverage.Count;
+            if (x < left)
+                left = x, coverage.Left = pixel;
+            if (x > right)
+                right = x, coverage.Right = pixel;
+        }
+    return coverage;
+}
+
+// Text takes part as a shape: it clips, and a gradient paints it across
+// its box. Compared with the same text in a plain fill, so any font serves.
+TEST_P(SVGPaint, TextClipsAndTakesGradients)
+{
+    const QString text = QStringLiteral("<text x='2' y='30' font-size='28' %1>HI</text>");
+    const TCoverage plain = CoverageOf(Render(*Load(text.arg("fill='#FF0000'"), "0 0 48 48"), 48, 48, GetParam()));
+    ASSERT_GT(plain.Count, 40);
+    const TCoverage clipped = CoverageOf(Render(
+        *Load("<clipPath id='c'>" + text.arg("") + "</clipPath><rect width='48' height='48' fill='#FF0000' "
+                                                   "clip-path='url(#c)'/>",
+              "0 0 48 48"),
+        48, 48, GetParam()));
+    EXPECT_NEAR(clipped.Count, plain.Count, plain.Count / 10);
+    const TCoverage painted = CoverageOf(Render(
+        *Load("<linearGradient id='g'>" RED_TO_BLUE "</linearGradient>" + text.arg("fill='url(#g)'"), "0 0 48 48"),
+        48, 48, GetParam()));
+    EXPECT_NEAR(painted.Count, plain.Count, plain.Count / 10);
+    EXPECT_GT(qRed(painted.Left), 200);
+    EXPECT_GT(qBlue(painted.Right), 200);
+}
+
 INSTANTIATE_TEST_SUITE_P(BackEnds, SVGPaint, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "Native" : "General"; });
 
