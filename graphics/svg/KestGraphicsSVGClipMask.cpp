@@ -3,6 +3,7 @@
 #include "graphics/GraphicsPath.h"
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGQtTransform_p.h"
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
 
 #include <QPainter>
@@ -10,11 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-QTransform ToQTransform(const TKestGraphicsMatrix& m)
-{
-    return QTransform(m.m11(), m.m12(), m.m21(), m.m22(), m.m31(), m.m32());
-}
 
 bool ClipsWith(TKestGraphicsSVGElementType kind)
 {

@@ -1,6 +1,7 @@
 #include "graphics/svg/KestGraphicsSVGGradient_p.h"
 
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGQtTransform_p.h"
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
 #include "graphics/svg/KestGraphicsSVGTransform.h"
 #include "graphics/svg/KestGraphicsSVGValues.h"
@@ -18,11 +19,6 @@ constexpr int TableSize = 1024;
 bool IsGradient(const TKestGraphicsSVGElement& element)
 {
     return element.Type() == etLinearGradient || element.Type() == etRadialGradient;
-}
-
-QTransform ToQTransform(const TKestGraphicsMatrix& m)
-{
-    return QTransform(m.m11(), m.m12(), m.m21(), m.m22(), m.m31(), m.m32());
 }
 
 bool HasStops(const TKestGraphicsSVGElement& element)
