@@ -56,10 +56,11 @@ QImage TKestGraphicsSVGClipMask::Empty() const
 
 QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask)
 {
-    int left = mask.width(), top = mask.height(), right = -1, bottom = -1;
-    for (int y = 0; y < mask.height(); ++y) {
+    const int width = mask.width(), height = mask.height();
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-        for (int x = 0; x < mask.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (qAlpha(line[x]) != 0) {
                 left = std::min(left, x);
                 right = std::max(right, x);
@@ -139,6 +140,49 @@ bool TKestGraphicsSVGClipMask::Bounds(const TKestGraphicsSVGElement& element, TR
             stack.push_back({child.get(), inner});
     }
     return any;
+}
+
+QRectF TKestGraphicsSVGClipMask::Extent(const TKestGraphicsSVGElement& clip, const QTransform& toDevice,
+                                        const TRectF& box)
+{
+    // The shapes' own bounds: a clip on a shape or on the clip path only
+    // takes away from them.
+    const TKestGraphicsSVGElement* clipPath = ClipPathOf(clip);
+    QTransform contentToDevice = toDevice;
+    if (clipPath) {
+        contentToDevice = ToQTransform(clipPath->Matrix()) * toDevice;
+        if (clipPath->PaintAttributes().value(QStringLiteral("clipPathUnits")).trimmed()
+            == QLatin1String("objectBoundingBox"))
+            contentToDevice = QTransform(box.Width(), 0, 0, box.Height(), box.Left, box.Top) * contentToDevice;
+    }
+    QRectF extent;
+    auto add = [&](const TKestGraphicsSVGElement& child) {
+        TKestGraphicsPath path;
+        if (!ClipsWith(child.Type()) || IsHidden(child) || !TKestGraphicsSVGDrawing::ShapePath(child, path))
+            return;
+        const TRectF bounds = path.GetBounds();
+        const QTransform map = ToQTransform(TKestGraphicsSVGDrawing::OwnMatrix(child)) * contentToDevice;
+        extent |= map.mapRect(QRectF(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()));
+    };
+    if (!clipPath)
+        add(clip);
+    else
+        for (const auto& child : clipPath->Elements())
+            add(*child);
+    return extent;
+}
+
+QImage TKestGraphicsSVGClipMask::BuildOver(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice,
+                                           const TRectF& box, const QRect& limit, QPoint& origin)
+{
+    const QTransform device = ToQTransform(toDevice);
+    // Anti-aliasing reaches a pixel past the shapes' bounds.
+    const QRect area = Extent(clip, device, box).toAlignedRect().adjusted(-1, -1, 1, 1).intersected(limit);
+    origin = area.topLeft();
+    if (area.isEmpty())
+        return QImage();
+    FSize = area.size();
+    return Build(clip, device * QTransform::fromTranslate(-area.left(), -area.top()), box);
 }
 
 void TKestGraphicsSVGClipMask::AddChild(QImage& mask, const TKestGraphicsSVGElement& child,

@@ -30,6 +30,11 @@ public:
     // toDevice and whose bounding box there is box; its alpha is the
     // coverage.
     QImage Build(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice, const TRectF& box);
+    // The same mask over only the part of limit (device pixels) the clip's
+    // shapes can reach, whose top left comes back in origin; a null image
+    // when that is nothing.
+    QImage BuildOver(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice, const TRectF& box,
+                     const QRect& limit, QPoint& origin);
 
     // The bounding box of the element and its content in its own user
     // space; false when it has no geometry.
@@ -41,6 +46,8 @@ public:
 private:
     QImage Build(const TKestGraphicsSVGElement& clip, const QTransform& toDevice, const TRectF& box);
     QImage Empty() const;
+    // The device rectangle the clip's shapes cover at most.
+    static QRectF Extent(const TKestGraphicsSVGElement& clip, const QTransform& toDevice, const TRectF& box);
     void AddChild(QImage& mask, const TKestGraphicsSVGElement& child, const QTransform& contentToDevice);
     // The clip rule in force for an element of a clip path.
     static bool EvenOdd(const TKestGraphicsSVGElement& element);

@@ -1,6 +1,8 @@
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 
 #include "framework/Bitmap.h"
+#include "framework/Canvas.h"
+#include "framework/DeviceContext.h"
 #include "framework/Picture.h"
 #include "graphics/GraphicsPath.h"
 #include "graphics/GraphicsSaveState.h"
@@ -191,12 +193,41 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
         // own transform included.
         TRectF box(0, 0, 0, 0);
         TKestGraphicsSVGClipMask::Bounds(element, box);
-        mask = TKestGraphicsSVGClipMask(FLayerSize).Build(*clip, element.Matrix() * ancestors * FDrawing, box);
-        region = TKestGraphicsSVGClipMask::Covered(mask);
-        if (region.isEmpty())
+        QPoint origin;
+        mask = TKestGraphicsSVGClipMask(FLayerSize).BuildOver(*clip, element.Matrix() * ancestors * FDrawing, box,
+                                                              region, origin);
+        const QRect covered = TKestGraphicsSVGClipMask::Covered(mask);
+        if (covered.isEmpty())
             return;
-        mask = mask.copy(region);
+        if (covered != mask.rect())
+            mask = mask.copy(covered);
+        region = covered.translated(origin);
     }
+    QImage content = DrawOnLayer(element, ancestors, region);
+    {
+        QPainter painter(&content);
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        if (!mask.isNull())
+            painter.drawImage(0, 0, mask);
+        // Scaling every premultiplied channel fades the layer as a whole.
+        if (const float opacity = FState.OwnOpacity(element); opacity < 1) {
+            painter.setOpacity(opacity);
+            painter.fillRect(content.rect(), Qt::black);
+        }
+    }
+    TBitmap bitmap;
+    bitmap.SetImage(content);
+    TPicture picture;
+    picture.SetGraphic(&bitmap);
+    FGraphics.SetMatrix(MatrixIdentity());
+    FGraphics.DrawBitmap(TRectF(float(region.left()), float(region.top()), float(region.right() + 1),
+                                float(region.bottom() + 1)),
+                         &picture, false, true, false);
+}
+
+QImage TKestGraphicsSVGDrawing::DrawOnLayer(const TKestGraphicsSVGElement& element,
+                                            const TKestGraphicsMatrix& ancestors, const QRect& region)
+{
     std::unique_ptr<TKestGraphics> layer =
         TKestGraphics::CreateBitmapCanvas(region.width(), region.height(), FGraphics.Native());
     const TRectF area(0, 0, float(region.width()), float(region.height()));
@@ -219,28 +250,13 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
     }
     if (layer->Native())
         TKestGraphicsSVGNativeSetUp::End(*layer);
-    QImage content = layer->Bitmap()->Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (!layer->Native())
+    else
         layer->EndScene();
-    {
-        QPainter painter(&content);
-        if (!mask.isNull()) {
-            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            painter.drawImage(0, 0, mask);
-        }
-        // Scaling every premultiplied channel fades the layer as a whole.
-        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        painter.setOpacity(FState.OwnOpacity(element));
-        painter.fillRect(content.rect(), Qt::black);
-    }
-    TBitmap bitmap;
-    bitmap.SetImage(content);
-    TPicture picture;
-    picture.SetGraphic(&bitmap);
-    FGraphics.SetMatrix(MatrixIdentity());
-    FGraphics.DrawBitmap(TRectF(float(region.left()), float(region.top()), float(region.right() + 1),
-                                float(region.bottom() + 1)),
-                         &picture, false, true, false);
+    // The pixels outlive the layer, which takes its painters with it: they
+    // are the caller's alone then, without a copy.
+    QImage content = layer->Canvas()->Handle().Image();
+    layer.reset();
+    return content;
 }
 
 void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element,

@@ -8,6 +8,8 @@
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
 #include "graphics/svg/KestGraphicsSVGTypes.h"
 
+#include <QImage>
+#include <QRect>
 #include <QSize>
 
 #pragma GCC visibility push(default)
@@ -43,6 +45,10 @@ private:
     // Draws the element and its children on a layer and composites that
     // through its clip path with its opacity.
     void DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
+    // The element and its children drawn on a transparent layer over the
+    // device rectangle region: the layer's pixels.
+    QImage DrawOnLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors,
+                       const QRect& region);
     // Draws what the element itself shows; its children come after.
     void DrawElement(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
     void DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform, float widthScale);

@@ -16,6 +16,13 @@ constexpr int MaxLinks = 32;
 // Entries of the colour table a position is looked up in.
 constexpr int TableSize = 1024;
 
+// std::floor is a library call on the baseline instruction set.
+double Floor(double t)
+{
+    const double whole = double(qint64(t));
+    return whole > t ? whole - 1 : whole;
+}
+
 bool IsGradient(const TKestGraphicsSVGElement& element)
 {
     return element.Type() == etLinearGradient || element.Type() == etRadialGradient;
@@ -148,52 +155,24 @@ bool TKestGraphicsSVGGradient::IsSolid(TColor& color, int& alpha) const
     return true;
 }
 
-double TKestGraphicsSVGGradient::Spread(double t) const
+template <TKestGraphicsSVGGradient::TSpread Mode>
+int TKestGraphicsSVGGradient::TableIndex(double t)
 {
-    switch (FSpread) {
-    case gsRepeat:
-        return t - std::floor(t);
-    case gsReflect: {
-        const double period = t - 2 * std::floor(t / 2);
-        return period > 1 ? 2 - period : period;
-    }
-    default:
-        return std::clamp(t, 0.0, 1.0);
-    }
-}
-
-bool TKestGraphicsSVGGradient::Position(double x, double y, double& t) const
-{
-    if (!FRadial) {
-        const double dx = FX2 - FX1, dy = FY2 - FY1;
-        t = ((x - FX1) * dx + (y - FY1) * dy) / (dx * dx + dy * dy);
-        return std::isfinite(t);
-    }
-    // The circle through the point among those from the focal circle (t = 0)
-    // to the end circle (t = 1), the largest t whose radius is not negative.
-    const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR;
-    const double px = x - FFX, py = y - FFY;
-    const double a = cdx * cdx + cdy * cdy - dr * dr;
-    const double b = px * cdx + py * cdy + FFR * dr;
-    const double c = px * px + py * py - FFR * FFR;
-    if (std::fabs(a) < 1e-9) {
-        if (std::fabs(b) < 1e-12)
-            return false;
-        t = c / (2 * b);
-        return FFR + t * dr >= 0;
-    }
-    const double discriminant = b * b - a * c;
-    if (discriminant < 0)
-        return false;
-    const double root = std::sqrt(discriminant);
-    const double high = std::max((b + root) / a, (b - root) / a);
-    const double low = std::min((b + root) / a, (b - root) / a);
-    for (double candidate : {high, low})
-        if (FFR + candidate * dr >= 0) {
-            t = candidate;
-            return true;
+    if constexpr (Mode == gsPad) {
+        t = std::clamp(t, 0.0, 1.0);
+    } else {
+        // Far-off positions are cut first so the whole-number part fits an
+        // integer (the spread is periodic; the cut moves whole periods).
+        constexpr double Far = 1 << 30;
+        t = std::clamp(t, -Far, Far);
+        if constexpr (Mode == gsRepeat) {
+            t -= Floor(t);
+        } else {
+            const double period = t - 2 * Floor(t / 2);
+            t = period > 1 ? 2 - period : period;
         }
-    return false;
+    }
+    return int(t * (TableSize - 1) + 0.5);
 }
 
 std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
@@ -226,12 +205,100 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
     return table;
 }
 
+template <TKestGraphicsSVGGradient::TSpread Mode>
+void TKestGraphicsSVGGradient::PaintLinear(QImage& image, const QPoint& origin, const QTransform& fromDevice,
+                                           const std::vector<QRgb>& table) const
+{
+    // The position is affine in the pixel: one step right adds a fixed
+    // amount, so a row costs a table lookup a pixel.
+    const double dx = FX2 - FX1, dy = FY2 - FY1, length = dx * dx + dy * dy;
+    const double step = (fromDevice.m11() * dx + fromDevice.m12() * dy) / length;
+    if (!std::isfinite(step))
+        return;
+    const int width = image.width(), height = image.height();
+    for (int row = 0; row < height; ++row) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
+        const double first = ((start.x() - FX1) * dx + (start.y() - FY1) * dy) / length;
+        if (!std::isfinite(first))
+            continue;
+        for (int column = 0; column < width; ++column)
+            line[column] = table[size_t(TableIndex<Mode>(first + column * step))];
+    }
+}
+
+template <TKestGraphicsSVGGradient::TSpread Mode>
+void TKestGraphicsSVGGradient::PaintRadial(QImage& image, const QPoint& origin, const QTransform& fromDevice,
+                                           const std::vector<QRgb>& table) const
+{
+    // The circle through a point among those from the focal circle (t = 0)
+    // to the end circle (t = 1), the largest t whose radius is not negative:
+    // t solves a t^2 - 2 b t + c = 0, where b is affine in the pixel and c
+    // quadratic, so both are stepped along a row.
+    const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR;
+    const double a = cdx * cdx + cdy * cdy - dr * dr;
+    const double inverseA = 1 / a;
+    const bool linear = std::fabs(a) < 1e-9;
+    const double ux = fromDevice.m11(), uy = fromDevice.m12();
+    const double bStep = ux * cdx + uy * cdy;
+    const int width = image.width(), height = image.height();
+    for (int row = 0; row < height; ++row) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
+        const double px = start.x() - FFX, py = start.y() - FFY;
+        const double b0 = px * cdx + py * cdy + FFR * dr;
+        const double c0 = px * px + py * py - FFR * FFR;
+        for (int column = 0; column < width; ++column) {
+            // Worked out from the row's start each time (not accumulated),
+            // so wide rows keep their precision.
+            const double k = column;
+            const double b = b0 + k * bStep;
+            const double c = c0 + k * (2 * (px * ux + py * uy) + k * (ux * ux + uy * uy));
+            double t;
+            if (linear) {
+                if (std::fabs(b) < 1e-12)
+                    continue;
+                t = c / (2 * b);
+                if (!(FFR + t * dr >= 0))
+                    continue;
+            } else {
+                const double discriminant = b * b - a * c;
+                if (discriminant < 0)
+                    continue;
+                const double root = std::sqrt(discriminant);
+                const double first = (b + root) * inverseA, second = (b - root) * inverseA;
+                const double high = std::max(first, second), low = std::min(first, second);
+                if (FFR + high * dr >= 0)
+                    t = high;
+                else if (FFR + low * dr >= 0)
+                    t = low;
+                else
+                    continue;
+            }
+            if (std::isfinite(t))
+                line[column] = table[size_t(TableIndex<Mode>(t))];
+        }
+    }
+}
+
+template <TKestGraphicsSVGGradient::TSpread Mode>
+void TKestGraphicsSVGGradient::PaintPixels(QImage& image, const QPoint& origin, const QTransform& fromDevice,
+                                           const std::vector<QRgb>& table) const
+{
+    if (FRadial)
+        PaintRadial<Mode>(image, origin, fromDevice, table);
+    else
+        PaintLinear<Mode>(image, origin, fromDevice, table);
+}
+
 QImage TKestGraphicsSVGGradient::Paint(const QRect& deviceRect, const TKestGraphicsMatrix& toDevice,
                                        const TRectF& box, float opacity) const
 {
     QImage image(deviceRect.size(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
     image.fill(Qt::transparent);
-    if (image.isNull() || FStops.empty())
+    if (FStops.empty())
         return image;
     QTransform toUser = FGradientTransform;
     if (FBoundingBoxUnits)
@@ -241,16 +308,16 @@ QImage TKestGraphicsSVGGradient::Paint(const QRect& deviceRect, const TKestGraph
     if (!invertible)
         return image;
     const std::vector<QRgb> table = ColorTable(opacity);
-    for (int row = 0; row < image.height(); ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        // The map is affine: one step right moves the point by a fixed amount.
-        const QPointF start = fromDevice.map(QPointF(deviceRect.left() + 0.5, deviceRect.top() + row + 0.5));
-        double x = start.x(), y = start.y();
-        for (int column = 0; column < image.width(); ++column, x += fromDevice.m11(), y += fromDevice.m12()) {
-            double t = 0;
-            if (Position(x, y, t))
-                line[column] = table[size_t(std::lround(Spread(t) * (TableSize - 1)))];
-        }
+    switch (FSpread) {
+    case gsRepeat:
+        PaintPixels<gsRepeat>(image, deviceRect.topLeft(), fromDevice, table);
+        break;
+    case gsReflect:
+        PaintPixels<gsReflect>(image, deviceRect.topLeft(), fromDevice, table);
+        break;
+    default:
+        PaintPixels<gsPad>(image, deviceRect.topLeft(), fromDevice, table);
+        break;
     }
     return image;
 }

@@ -46,10 +46,20 @@ private:
     // has the attribute; sameKind for attributes of one kind only.
     QString Attribute(const char* name, bool sameKind = true) const;
     float Length(const char* name, const QString& fallback, float base) const;
-    // Where a point in gradient space lies along the gradient; false where
-    // a radial gradient leaves it unpainted.
-    bool Position(double x, double y, double& t) const;
-    double Spread(double t) const;
+    // The colour table's entry for a position, the spread method applied.
+    template <TSpread Mode>
+    static int TableIndex(double t);
+    // The image's pixels, its top left at origin on the device; the spread
+    // method is fixed per call so the loop over pixels need not ask.
+    template <TSpread Mode>
+    void PaintPixels(QImage& image, const QPoint& origin, const QTransform& fromDevice,
+                     const std::vector<QRgb>& table) const;
+    template <TSpread Mode>
+    void PaintLinear(QImage& image, const QPoint& origin, const QTransform& fromDevice,
+                     const std::vector<QRgb>& table) const;
+    template <TSpread Mode>
+    void PaintRadial(QImage& image, const QPoint& origin, const QTransform& fromDevice,
+                     const std::vector<QRgb>& table) const;
     std::vector<QRgb> ColorTable(float opacity) const;
 
     struct TStop {

@@ -1,6 +1,7 @@
 #include "graphics/svg/KestGraphicsSVGTextLayout.h"
 
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGGlyphOutlines_p.h"
 #include "graphics/svg/KestGraphicsSVGTextContent.h"
 #include "graphics/svg/KestGraphicsSVGTextFont.h"
 #include "graphics/svg/KestGraphicsSVGTextValues.h"
@@ -78,10 +79,11 @@ public:
         const qreal left = std::min(a, b);
         for (const QGlyphRun& run : FLayout.glyphRuns(from, to - from)) {
             const QRawFont font = run.rawFont();
+            const TKestGraphicsSVGGlyphOutlines outlines(font);
             const QList<quint32> glyphs = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-                QPainterPath glyph = font.pathForGlyph(glyphs[i]);
+                QPainterPath glyph = outlines.Outline(glyphs[i]);
                 glyph.translate(positions[i].x() - left, positions[i].y() - FLine.ascent());
                 path.addPath(glyph);
             }
