@@ -113,6 +113,21 @@ TBitmap* TKestGraphics::Bitmap() const
     return FBitmap->Bitmap.get();
 }
 
+QImage TKestGraphics::TakeImage(std::unique_ptr<TKestGraphics> canvas)
+{
+    if (!canvas || !canvas->FBitmap)
+        return QImage();
+    // The back-end goes first and the painter lets go, so the image below
+    // shares the pixels instead of copying them (a copy of an image being
+    // painted on is deep); once the surface is gone they are the caller's.
+    std::unique_ptr<TBitmapSurface> surface = std::move(canvas->FBitmap);
+    canvas.reset();
+    surface->Canvas.Refresh();
+    QImage pixels = surface->Surface.Image();
+    surface.reset();
+    return pixels;
+}
+
 // --- state ---
 
 template <typename F>

@@ -16,6 +16,7 @@
 #include "graphics/GraphicsEnums.h"
 #include "graphics/GraphicsMatrix.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -368,6 +369,9 @@ public:
     // The owned off-screen bitmap with what was drawn so far (none for a
     // canvas over a client's canvas).
     TBitmap* Bitmap() const;
+    // The pixels drawn on a bitmap canvas, taken without a copy as the
+    // canvas goes (a null image for a canvas over a client's canvas).
+    static QImage TakeImage(std::unique_ptr<TKestGraphics> canvas);
     bool OptimizedHTMLDrawing() const { return FOptimizedHTMLDrawing; }
     void SetOptimizedHTMLDrawing(bool value) { FOptimizedHTMLDrawing = value; }
     TColor HighlightColor() const { return FHighlightColor; }

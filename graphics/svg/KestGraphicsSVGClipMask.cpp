@@ -3,6 +3,7 @@
 #include "graphics/GraphicsPath.h"
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
+#include "graphics/svg/KestGraphicsSVGPixels_p.h"
 #include "graphics/svg/KestGraphicsSVGQtTransform_p.h"
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
 
@@ -207,11 +208,7 @@ void TKestGraphicsSVGClipMask::AddChild(QImage& mask, const TKestGraphicsSVGElem
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillPath(shape, Qt::white);
     }
-    const QImage cut = Build(*ownClip, toDevice, path.GetBounds());
-    QPainter painter(&part);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    painter.drawImage(0, 0, cut);
-    painter.end();
+    KestGraphicsSVGPixels::KeepCoverage(part, Build(*ownClip, toDevice, path.GetBounds()));
     QPainter onto(&mask);
     onto.drawImage(0, 0, part);
 }
@@ -246,10 +243,7 @@ QImage TKestGraphicsSVGClipMask::Build(const TKestGraphicsSVGElement& clip, cons
     for (const auto& child : clipPath->Elements())
         AddChild(mask, *child, contentToDevice);
     if (const TKestGraphicsSVGElement* outer = clipPath->ClipPathRef()) {
-        const QImage cut = Build(*outer, toDevice, box);
-        QPainter painter(&mask);
-        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        painter.drawImage(0, 0, cut);
+        KestGraphicsSVGPixels::KeepCoverage(mask, Build(*outer, toDevice, box));
     }
     FBuilding.pop_back();
     return mask;

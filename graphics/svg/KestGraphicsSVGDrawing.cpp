@@ -1,8 +1,6 @@
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 
 #include "framework/Bitmap.h"
-#include "framework/Canvas.h"
-#include "framework/DeviceContext.h"
 #include "framework/Picture.h"
 #include "graphics/GraphicsPath.h"
 #include "graphics/GraphicsSaveState.h"
@@ -12,6 +10,8 @@
 #include "graphics/svg/KestGraphicsSVGElement.h"
 #include "graphics/svg/KestGraphicsSVGGradient_p.h"
 #include "graphics/svg/KestGraphicsSVGNativeSetUp.h"
+#include "graphics/svg/KestGraphicsSVGPixels_p.h"
+#include "graphics/svg/KestGraphicsSVGScratch_p.h"
 #include "graphics/svg/KestGraphicsSVGTextLayout.h"
 #include "pictures/KestBitmap.h"
 
@@ -38,16 +38,14 @@ bool DrawsChildren(const TKestGraphicsSVGElement& element)
 // origin), anti-aliased.
 void CutToShape(QImage& image, const TKestGraphicsPath& path, const QPoint& origin)
 {
-    QImage mask(image.size(), QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
+    TKestGraphicsSVGScratch scratch(image.size());
+    QImage& mask = scratch.Image();
     {
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillPath(TKestGraphicsSVGClipMask::ToPainterPath(path, false).translated(-origin), Qt::black);
     }
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    painter.drawImage(0, 0, mask);
+    KestGraphicsSVGPixels::KeepCoverage(image, mask);
 }
 
 bool HasBakedMatrix(TKestGraphicsSVGElementType kind)
@@ -204,17 +202,10 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
         region = covered.translated(origin);
     }
     QImage content = DrawOnLayer(element, ancestors, region);
-    {
-        QPainter painter(&content);
-        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-        if (!mask.isNull())
-            painter.drawImage(0, 0, mask);
-        // Scaling every premultiplied channel fades the layer as a whole.
-        if (const float opacity = FState.OwnOpacity(element); opacity < 1) {
-            painter.setOpacity(opacity);
-            painter.fillRect(content.rect(), Qt::black);
-        }
-    }
+    if (!mask.isNull())
+        KestGraphicsSVGPixels::KeepCoverage(content, mask);
+    // Scaling every premultiplied channel fades the layer as a whole.
+    KestGraphicsSVGPixels::Fade(content, FState.OwnOpacity(element));
     TBitmap bitmap;
     bitmap.SetImage(content);
     TPicture picture;
@@ -252,11 +243,7 @@ QImage TKestGraphicsSVGDrawing::DrawOnLayer(const TKestGraphicsSVGElement& eleme
         TKestGraphicsSVGNativeSetUp::End(*layer);
     else
         layer->EndScene();
-    // The pixels outlive the layer, which takes its painters with it: they
-    // are the caller's alone then, without a copy.
-    QImage content = layer->Canvas()->Handle().Image();
-    layer.reset();
-    return content;
+    return TKestGraphics::TakeImage(std::move(layer));
 }
 
 void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element,
@@ -311,11 +298,16 @@ void TKestGraphicsSVGDrawing::PaintGradient(const TKestGraphicsSVGGradient& grad
     // or far-off shape from allocating without end.
     constexpr int Reach = 8192;
     const TRectF bounds = path.GetBounds();
-    const QRect covered = QRectF(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()).toAlignedRect()
-                              .intersected(QRect(-Reach, -Reach, 3 * Reach, 3 * Reach));
+    // On a bitmap of known size, pixels past its edges are not painted.
+    const QRect reach = FLayerSize.isEmpty() ? QRect(-Reach, -Reach, 3 * Reach, 3 * Reach)
+                                             : QRect(QPoint(0, 0), FLayerSize);
+    const QRect covered =
+        QRectF(bounds.Left, bounds.Top, bounds.Width(), bounds.Height()).toAlignedRect().intersected(reach);
     if (covered.isEmpty() || qint64(covered.width()) * covered.height() > qint64(Reach) * Reach / 4)
         return;
-    QImage image = gradient.Paint(covered, transform, box, opacity);
+    TKestGraphicsSVGScratch scratch(covered.size());
+    QImage& image = scratch.Image();
+    gradient.Paint(image, covered.topLeft(), transform, box, opacity);
     // The framework canvas clips to rectangles only: the shape cuts the
     // gradient here.
     if (!FGraphics.Native())

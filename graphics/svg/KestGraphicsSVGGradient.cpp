@@ -291,33 +291,28 @@ void TKestGraphicsSVGGradient::PaintPixels(QImage& image, const QPoint& origin, 
         PaintLinear<Mode>(image, origin, fromDevice, table);
 }
 
-QImage TKestGraphicsSVGGradient::Paint(const QRect& deviceRect, const TKestGraphicsMatrix& toDevice,
-                                       const TRectF& box, float opacity) const
+void TKestGraphicsSVGGradient::Paint(QImage& image, const QPoint& origin, const TKestGraphicsMatrix& toDevice,
+                                     const TRectF& box, float opacity) const
 {
-    QImage image(deviceRect.size(), QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return image;
-    image.fill(Qt::transparent);
-    if (FStops.empty())
-        return image;
+    if (image.isNull() || FStops.empty())
+        return;
     QTransform toUser = FGradientTransform;
     if (FBoundingBoxUnits)
         toUser *= QTransform(box.Width(), 0, 0, box.Height(), box.Left, box.Top);
     bool invertible = false;
     const QTransform fromDevice = (toUser * ToQTransform(toDevice)).inverted(&invertible);
     if (!invertible)
-        return image;
+        return;
     const std::vector<QRgb> table = ColorTable(opacity);
     switch (FSpread) {
     case gsRepeat:
-        PaintPixels<gsRepeat>(image, deviceRect.topLeft(), fromDevice, table);
+        PaintPixels<gsRepeat>(image, origin, fromDevice, table);
         break;
     case gsReflect:
-        PaintPixels<gsReflect>(image, deviceRect.topLeft(), fromDevice, table);
+        PaintPixels<gsReflect>(image, origin, fromDevice, table);
         break;
     default:
-        PaintPixels<gsPad>(image, deviceRect.topLeft(), fromDevice, table);
+        PaintPixels<gsPad>(image, origin, fromDevice, table);
         break;
     }
-    return image;
 }

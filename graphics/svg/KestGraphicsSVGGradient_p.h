@@ -31,11 +31,12 @@ public:
     // The gradient covers its area in one colour (one stop, a zero radius or
     // a linear vector of length 0): that colour, with its alpha 0..255.
     bool IsSolid(TColor& color, int& alpha) const;
-    // The pixels of deviceRect (premultiplied), for a shape whose user space
-    // maps to the device by toDevice and whose bounding box in user space is
+    // Paints the gradient into a transparent premultiplied image whose top
+    // left lies at origin on the device, for a shape whose user space maps
+    // to the device by toDevice and whose bounding box in user space is
     // box; opacity scales every stop's alpha.
-    QImage Paint(const QRect& deviceRect, const TKestGraphicsMatrix& toDevice, const TRectF& box,
-                 float opacity) const;
+    void Paint(QImage& image, const QPoint& origin, const TKestGraphicsMatrix& toDevice, const TRectF& box,
+               float opacity) const;
 
 private:
     enum TSpread { gsPad, gsReflect, gsRepeat };

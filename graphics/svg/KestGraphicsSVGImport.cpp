@@ -69,8 +69,10 @@ TKestBitmap* TKestGraphicsSVGImport::GenerateBitmap(float AWidth, float AHeight)
     std::unique_ptr<TKestGraphics> canvas = TKestGraphics::CreateBitmapCanvas(int(width), int(height), false, true);
     canvas->BeginScene();
     Draw(*canvas, target, false, true);
-    FCachedBitmap->Assign(canvas->Bitmap());
     canvas->EndScene();
+    TBitmap pixels;
+    pixels.SetImage(TKestGraphics::TakeImage(std::move(canvas)));
+    FCachedBitmap->Assign(&pixels);
     return FCachedBitmap.get();
 }
 
