@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -234,50 +235,51 @@ void TKestGraphicsSVGGradient::PaintRadial(QImage& image, const QPoint& origin, 
     // The circle through a point among those from the focal circle (t = 0)
     // to the end circle (t = 1), the largest t whose radius is not negative:
     // t solves a t^2 - 2 b t + c = 0, where b is affine in the pixel and c
-    // quadratic, so both are stepped along a row.
-    const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR;
+    // quadratic. Both are worked out from the row's start (not accumulated,
+    // so wide rows keep their precision), and a row's positions are found
+    // without branches so the compiler can do several pixels at once.
+    const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR, focalRadius = FFR;
     const double a = cdx * cdx + cdy * cdy - dr * dr;
     const double inverseA = 1 / a;
+    // Which root is the larger t is the same everywhere: it follows a's sign.
+    const double rootSign = a > 0 ? 1 : -1;
     const bool linear = std::fabs(a) < 1e-9;
     const double ux = fromDevice.m11(), uy = fromDevice.m12();
-    const double bStep = ux * cdx + uy * cdy;
+    const double bStep = ux * cdx + uy * cdy, cStep2 = ux * ux + uy * uy;
     const int width = image.width(), height = image.height();
+    // NaN marks a pixel the gradient leaves unpainted.
+    constexpr double Unpainted = std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> positions(static_cast<size_t>(width));
+    double* position = positions.data();
     for (int row = 0; row < height; ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
         const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
         const double px = start.x() - FFX, py = start.y() - FFY;
-        const double b0 = px * cdx + py * cdy + FFR * dr;
-        const double c0 = px * px + py * py - FFR * FFR;
-        for (int column = 0; column < width; ++column) {
-            // Worked out from the row's start each time (not accumulated),
-            // so wide rows keep their precision.
+        const double b0 = px * cdx + py * cdy + focalRadius * dr;
+        const double c0 = px * px + py * py - focalRadius * focalRadius;
+        const double cStep1 = 2 * (px * ux + py * uy);
+        for (int column = 0; linear && column < width; ++column) {
             const double k = column;
             const double b = b0 + k * bStep;
-            const double c = c0 + k * (2 * (px * ux + py * uy) + k * (ux * ux + uy * uy));
-            double t;
-            if (linear) {
-                if (std::fabs(b) < 1e-12)
-                    continue;
-                t = c / (2 * b);
-                if (!(FFR + t * dr >= 0))
-                    continue;
-            } else {
-                const double discriminant = b * b - a * c;
-                if (discriminant < 0)
-                    continue;
-                const double root = std::sqrt(discriminant);
-                const double first = (b + root) * inverseA, second = (b - root) * inverseA;
-                const double high = std::max(first, second), low = std::min(first, second);
-                if (FFR + high * dr >= 0)
-                    t = high;
-                else if (FFR + low * dr >= 0)
-                    t = low;
-                else
-                    continue;
-            }
-            if (std::isfinite(t))
-                line[column] = table[size_t(TableIndex<Mode>(t))];
+            const double c = c0 + k * (cStep1 + k * cStep2);
+            const double t = c / (2 * b);
+            const bool painted = (std::fabs(b) >= 1e-12) & (focalRadius + t * dr >= 0);
+            position[column] = painted ? t : Unpainted;
         }
+        for (int column = 0; !linear && column < width; ++column) {
+            const double k = column;
+            const double b = b0 + k * bStep;
+            const double c = c0 + k * (cStep1 + k * cStep2);
+            const double discriminant = b * b - a * c;
+            const double root = std::sqrt(discriminant > 0 ? discriminant : 0.0) * rootSign;
+            const double high = (b + root) * inverseA, low = (b - root) * inverseA;
+            const double t = focalRadius + high * dr >= 0 ? high : low;
+            const bool painted = (discriminant >= 0) & (focalRadius + t * dr >= 0);
+            position[column] = painted ? t : Unpainted;
+        }
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int column = 0; column < width; ++column)
+            if (std::isfinite(position[column]))
+                line[column] = table[size_t(TableIndex<Mode>(position[column]))];
     }
 }
 
