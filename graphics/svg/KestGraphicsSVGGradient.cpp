@@ -17,6 +17,9 @@ constexpr int MaxLinks = 32;
 // Entries of the colour table a position is looked up in.
 constexpr int TableSize = 1024;
 
+// Marks a pixel the gradient leaves unpainted.
+constexpr double Unpainted = std::numeric_limits<double>::quiet_NaN();
+
 // std::floor is a library call on the baseline instruction set.
 double Floor(double t)
 {
@@ -206,91 +209,97 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
     return table;
 }
 
-template <TKestGraphicsSVGGradient::TSpread Mode>
-void TKestGraphicsSVGGradient::PaintLinear(QImage& image, const QPoint& origin, const QTransform& fromDevice,
-                                           const std::vector<QRgb>& table) const
+void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, double* position,
+                                         int width) const
 {
     // The position is affine in the pixel: one step right adds a fixed
-    // amount, so a row costs a table lookup a pixel.
+    // amount.
     const double dx = FX2 - FX1, dy = FY2 - FY1, length = dx * dx + dy * dy;
     const double step = (fromDevice.m11() * dx + fromDevice.m12() * dy) / length;
-    if (!std::isfinite(step))
+    const double first = ((start.x() - FX1) * dx + (start.y() - FY1) * dy) / length;
+    if (!std::isfinite(step) || !std::isfinite(first)) {
+        std::fill(position, position + width, Unpainted);
         return;
-    const int width = image.width(), height = image.height();
-    for (int row = 0; row < height; ++row) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
-        const double first = ((start.x() - FX1) * dx + (start.y() - FY1) * dy) / length;
-        if (!std::isfinite(first))
-            continue;
-        for (int column = 0; column < width; ++column)
-            line[column] = table[size_t(TableIndex<Mode>(first + column * step))];
     }
+    for (int column = 0; column < width; ++column)
+        position[column] = first + column * step;
 }
 
-template <TKestGraphicsSVGGradient::TSpread Mode>
-void TKestGraphicsSVGGradient::PaintRadial(QImage& image, const QPoint& origin, const QTransform& fromDevice,
-                                           const std::vector<QRgb>& table) const
+void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, double* position,
+                                         int width) const
 {
     // The circle through a point among those from the focal circle (t = 0)
     // to the end circle (t = 1), the largest t whose radius is not negative:
     // t solves a t^2 - 2 b t + c = 0, where b is affine in the pixel and c
     // quadratic. Both are worked out from the row's start (not accumulated,
-    // so wide rows keep their precision), and a row's positions are found
-    // without branches so the compiler can do several pixels at once.
+    // so wide rows keep their precision), without branches so the compiler
+    // can do several pixels at once.
     const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR, focalRadius = FFR;
     const double a = cdx * cdx + cdy * cdy - dr * dr;
     const double inverseA = 1 / a;
     // Which root is the larger t is the same everywhere: it follows a's sign.
     const double rootSign = a > 0 ? 1 : -1;
-    const bool linear = std::fabs(a) < 1e-9;
     const double ux = fromDevice.m11(), uy = fromDevice.m12();
-    const double bStep = ux * cdx + uy * cdy, cStep2 = ux * ux + uy * uy;
-    const int width = image.width(), height = image.height();
-    // NaN marks a pixel the gradient leaves unpainted.
-    constexpr double Unpainted = std::numeric_limits<double>::quiet_NaN();
-    std::vector<double> positions(static_cast<size_t>(width));
-    double* position = positions.data();
-    for (int row = 0; row < height; ++row) {
-        const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
-        const double px = start.x() - FFX, py = start.y() - FFY;
-        const double b0 = px * cdx + py * cdy + focalRadius * dr;
-        const double c0 = px * px + py * py - focalRadius * focalRadius;
-        const double cStep1 = 2 * (px * ux + py * uy);
-        for (int column = 0; linear && column < width; ++column) {
+    const double px = start.x() - FFX, py = start.y() - FFY;
+    const double b0 = px * cdx + py * cdy + focalRadius * dr, bStep = ux * cdx + uy * cdy;
+    const double c0 = px * px + py * py - focalRadius * focalRadius;
+    const double cStep1 = 2 * (px * ux + py * uy), cStep2 = ux * ux + uy * uy;
+    if (std::fabs(a) < 1e-9) {
+        for (int column = 0; column < width; ++column) {
             const double k = column;
             const double b = b0 + k * bStep;
             const double c = c0 + k * (cStep1 + k * cStep2);
             const double t = c / (2 * b);
-            const bool painted = (std::fabs(b) >= 1e-12) & (focalRadius + t * dr >= 0);
+            const bool painted = (std::fabs(b) >= 1e-12) & (focalRadius + t * dr >= 0) & std::isfinite(t);
             position[column] = painted ? t : Unpainted;
         }
-        for (int column = 0; !linear && column < width; ++column) {
-            const double k = column;
-            const double b = b0 + k * bStep;
-            const double c = c0 + k * (cStep1 + k * cStep2);
-            const double discriminant = b * b - a * c;
-            const double root = std::sqrt(discriminant > 0 ? discriminant : 0.0) * rootSign;
-            const double high = (b + root) * inverseA, low = (b - root) * inverseA;
-            const double t = focalRadius + high * dr >= 0 ? high : low;
-            const bool painted = (discriminant >= 0) & (focalRadius + t * dr >= 0);
-            position[column] = painted ? t : Unpainted;
-        }
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        for (int column = 0; column < width; ++column)
-            if (std::isfinite(position[column]))
-                line[column] = table[size_t(TableIndex<Mode>(position[column]))];
+        return;
     }
+    for (int column = 0; column < width; ++column) {
+        const double k = column;
+        const double b = b0 + k * bStep;
+        const double c = c0 + k * (cStep1 + k * cStep2);
+        const double discriminant = b * b - a * c;
+        const double root = std::sqrt(discriminant > 0 ? discriminant : 0.0) * rootSign;
+        const double high = (b + root) * inverseA, low = (b - root) * inverseA;
+        const double t = focalRadius + high * dr >= 0 ? high : low;
+        const bool painted = (discriminant >= 0) & (focalRadius + t * dr >= 0) & std::isfinite(t);
+        position[column] = painted ? t : Unpainted;
+    }
+}
+
+template <TKestGraphicsSVGGradient::TSpread Mode>
+void TKestGraphicsSVGGradient::WriteRow(const double* position, int* index, int width, QRgb* line,
+                                        const QRgb* table)
+{
+    // Indices first (several at a time for the plain spread), then the
+    // lookups; -1 marks an unpainted pixel.
+    for (int column = 0; column < width; ++column) {
+        const double t = position[column];
+        const bool painted = t == t;
+        index[column] = painted ? TableIndex<Mode>(painted ? t : 0.0) : -1;
+    }
+    for (int column = 0; column < width; ++column)
+        if (index[column] >= 0)
+            line[column] = table[index[column]];
 }
 
 template <TKestGraphicsSVGGradient::TSpread Mode>
 void TKestGraphicsSVGGradient::PaintPixels(QImage& image, const QPoint& origin, const QTransform& fromDevice,
                                            const std::vector<QRgb>& table) const
 {
-    if (FRadial)
-        PaintRadial<Mode>(image, origin, fromDevice, table);
-    else
-        PaintLinear<Mode>(image, origin, fromDevice, table);
+    const int width = image.width(), height = image.height();
+    std::vector<double> positions(static_cast<size_t>(width));
+    std::vector<int> indices(static_cast<size_t>(width));
+    for (int row = 0; row < height; ++row) {
+        const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
+        if (FRadial)
+            RadialRow(start, fromDevice, positions.data(), width);
+        else
+            LinearRow(start, fromDevice, positions.data(), width);
+        WriteRow<Mode>(positions.data(), indices.data(), width, reinterpret_cast<QRgb*>(image.scanLine(row)),
+                       table.data());
+    }
 }
 
 void TKestGraphicsSVGGradient::Paint(QImage& image, const QPoint& origin, const TKestGraphicsMatrix& toDevice,

@@ -55,12 +55,14 @@ private:
     template <TSpread Mode>
     void PaintPixels(QImage& image, const QPoint& origin, const QTransform& fromDevice,
                      const std::vector<QRgb>& table) const;
+    // Where along the gradient the pixels of a row lie, the first one's
+    // centre mapped to start in gradient space; NaN where a radial gradient
+    // leaves a pixel unpainted.
+    void LinearRow(const QPointF& start, const QTransform& fromDevice, double* position, int width) const;
+    void RadialRow(const QPointF& start, const QTransform& fromDevice, double* position, int width) const;
+    // Puts a row's colours into line (index is room for width entries).
     template <TSpread Mode>
-    void PaintLinear(QImage& image, const QPoint& origin, const QTransform& fromDevice,
-                     const std::vector<QRgb>& table) const;
-    template <TSpread Mode>
-    void PaintRadial(QImage& image, const QPoint& origin, const QTransform& fromDevice,
-                     const std::vector<QRgb>& table) const;
+    static void WriteRow(const double* position, int* index, int width, QRgb* line, const QRgb* table);
     std::vector<QRgb> ColorTable(float opacity) const;
 
     struct TStop {
