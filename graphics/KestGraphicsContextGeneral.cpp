@@ -263,18 +263,29 @@ TKestGraphicsMatrix TKestGraphicsContextGeneral::GetMatrix() { return TKestGraph
 
 void TKestGraphicsContextGeneral::PathMoveTo(TKestGraphicsContextPath&, const TPointF& point)
 {
+    FFigureHasLine = false;
     if (TCanvas* canvas = Canvas())
         canvas->MoveTo(Round(point.X), Round(point.Y));
 }
 
 void TKestGraphicsContextGeneral::PathLineTo(TKestGraphicsContextPath&, const TPointF& point)
 {
-    if (TCanvas* canvas = Canvas())
-        canvas->LineTo(Round(point.X), Round(point.Y));
+    TCanvas* canvas = Canvas();
+    if (!canvas)
+        return;
+    // A flattened curve gives many points that round to the same pixel; a
+    // repeat adds nothing once the figure has a line (a first one may be a
+    // dot, which round caps show).
+    const QPoint pixel(Round(point.X), Round(point.Y));
+    if (FFigureHasLine && pixel == canvas->PenPos())
+        return;
+    FFigureHasLine = true;
+    canvas->LineTo(pixel.x(), pixel.y());
 }
 
 void TKestGraphicsContextGeneral::PathClose(TKestGraphicsContextPath&)
 {
+    FFigureHasLine = false;
     if (TCanvas* canvas = Canvas())
         canvas->CloseFigure();
 }

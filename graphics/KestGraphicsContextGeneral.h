@@ -96,6 +96,8 @@ public:
     void FillPath(TKestGraphicsFill* fill, TKestGraphicsPath* path, TKestGraphicsPathDrawMode pathMode) override;
 
 private:
+    // The path being built has a line in its current figure.
+    bool FFigureHasLine = false;
     // The framework canvas with the drawing state last set, or none. The
     // state is kept here as well, so that values set while the canvas had
     // no framework canvas, or set on an earlier one, are what the next one
