@@ -18,12 +18,13 @@ constexpr int MaxLinks = 32;
 constexpr int TableSize = 1024;
 
 // Marks a pixel the gradient leaves unpainted.
-constexpr double Unpainted = std::numeric_limits<double>::quiet_NaN();
+constexpr float Unpainted = std::numeric_limits<float>::quiet_NaN();
 
-// std::floor is a library call on the baseline instruction set.
-double Floor(double t)
+// std::floor is a library call on the baseline instruction set; this one
+// is for values within the range of int.
+float Floor(float t)
 {
-    const double whole = double(qint64(t));
+    const float whole = float(int(t));
     return whole > t ? whole - 1 : whole;
 }
 
@@ -160,23 +161,23 @@ bool TKestGraphicsSVGGradient::IsSolid(TColor& color, int& alpha) const
 }
 
 template <TKestGraphicsSVGGradient::TSpread Mode>
-int TKestGraphicsSVGGradient::TableIndex(double t)
+int TKestGraphicsSVGGradient::TableIndex(float t)
 {
     if constexpr (Mode == gsPad) {
-        t = std::clamp(t, 0.0, 1.0);
+        t = std::clamp(t, 0.0f, 1.0f);
     } else {
         // Far-off positions are cut first so the whole-number part fits an
         // integer (the spread is periodic; the cut moves whole periods).
-        constexpr double Far = 1 << 30;
+        constexpr float Far = 1 << 30;
         t = std::clamp(t, -Far, Far);
         if constexpr (Mode == gsRepeat) {
             t -= Floor(t);
         } else {
-            const double period = t - 2 * Floor(t / 2);
+            const float period = t - 2 * Floor(t / 2);
             t = period > 1 ? 2 - period : period;
         }
     }
-    return int(t * (TableSize - 1) + 0.5);
+    return int(t * (TableSize - 1) + 0.5f);
 }
 
 std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
@@ -209,7 +210,7 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
     return table;
 }
 
-void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, double* position,
+void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, float* position,
                                          int width) const
 {
     // The position is affine in the pixel: one step right adds a fixed
@@ -221,63 +222,65 @@ void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform&
         std::fill(position, position + width, Unpainted);
         return;
     }
+    const float from = float(first), by = float(step);
     for (int column = 0; column < width; ++column)
-        position[column] = first + column * step;
+        position[column] = from + float(column) * by;
 }
 
-void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, double* position,
+void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, float* position,
                                          int width) const
 {
     // The circle through a point among those from the focal circle (t = 0)
     // to the end circle (t = 1), the largest t whose radius is not negative:
     // t solves a t^2 - 2 b t + c = 0, where b is affine in the pixel and c
     // quadratic. Both are worked out from the row's start (not accumulated,
-    // so wide rows keep their precision), without branches so the compiler
-    // can do several pixels at once.
-    const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR, focalRadius = FFR;
+    // so wide rows keep their precision), in single precision and without
+    // branches so the compiler can do several pixels at once.
+    const double cdx = FCX - FFX, cdy = FCY - FFY, dr = FR - FFR;
     const double a = cdx * cdx + cdy * cdy - dr * dr;
-    const double inverseA = 1 / a;
-    // Which root is the larger t is the same everywhere: it follows a's sign.
-    const double rootSign = a > 0 ? 1 : -1;
     const double ux = fromDevice.m11(), uy = fromDevice.m12();
     const double px = start.x() - FFX, py = start.y() - FFY;
-    const double b0 = px * cdx + py * cdy + focalRadius * dr, bStep = ux * cdx + uy * cdy;
-    const double c0 = px * px + py * py - focalRadius * focalRadius;
-    const double cStep1 = 2 * (px * ux + py * uy), cStep2 = ux * ux + uy * uy;
+    const float b0 = float(px * cdx + py * cdy + FFR * dr), bStep = float(ux * cdx + uy * cdy);
+    const float c0 = float(px * px + py * py - FFR * FFR);
+    const float cStep1 = float(2 * (px * ux + py * uy)), cStep2 = float(ux * ux + uy * uy);
+    const float focalRadius = float(FFR), radiusStep = float(dr);
     if (std::fabs(a) < 1e-9) {
         for (int column = 0; column < width; ++column) {
-            const double k = column;
-            const double b = b0 + k * bStep;
-            const double c = c0 + k * (cStep1 + k * cStep2);
-            const double t = c / (2 * b);
-            const bool painted = (std::fabs(b) >= 1e-12) & (focalRadius + t * dr >= 0) & std::isfinite(t);
+            const float k = float(column);
+            const float b = b0 + k * bStep;
+            const float c = c0 + k * (cStep1 + k * cStep2);
+            const float t = c / (2 * b);
+            const bool painted = (std::fabs(b) >= 1e-12f) & (focalRadius + t * radiusStep >= 0) & std::isfinite(t);
             position[column] = painted ? t : Unpainted;
         }
         return;
     }
+    const float quadratic = float(a), inverseA = float(1 / a);
+    // Which root is the larger t is the same everywhere: it follows a's sign.
+    const float rootSign = a > 0 ? 1 : -1;
     for (int column = 0; column < width; ++column) {
-        const double k = column;
-        const double b = b0 + k * bStep;
-        const double c = c0 + k * (cStep1 + k * cStep2);
-        const double discriminant = b * b - a * c;
-        const double root = std::sqrt(discriminant > 0 ? discriminant : 0.0) * rootSign;
-        const double high = (b + root) * inverseA, low = (b - root) * inverseA;
-        const double t = focalRadius + high * dr >= 0 ? high : low;
-        const bool painted = (discriminant >= 0) & (focalRadius + t * dr >= 0) & std::isfinite(t);
+        const float k = float(column);
+        const float b = b0 + k * bStep;
+        const float c = c0 + k * (cStep1 + k * cStep2);
+        const float discriminant = b * b - quadratic * c;
+        const float root = std::sqrt(discriminant > 0 ? discriminant : 0.0f) * rootSign;
+        const float high = (b + root) * inverseA, low = (b - root) * inverseA;
+        const float t = focalRadius + high * radiusStep >= 0 ? high : low;
+        const bool painted = (discriminant >= 0) & (focalRadius + t * radiusStep >= 0) & std::isfinite(t);
         position[column] = painted ? t : Unpainted;
     }
 }
 
 template <TKestGraphicsSVGGradient::TSpread Mode>
-void TKestGraphicsSVGGradient::WriteRow(const double* position, int* index, int width, QRgb* line,
+void TKestGraphicsSVGGradient::WriteRow(const float* position, int* index, int width, QRgb* line,
                                         const QRgb* table)
 {
     // Indices first (several at a time for the plain spread), then the
     // lookups; -1 marks an unpainted pixel.
     for (int column = 0; column < width; ++column) {
-        const double t = position[column];
+        const float t = position[column];
         const bool painted = t == t;
-        index[column] = painted ? TableIndex<Mode>(painted ? t : 0.0) : -1;
+        index[column] = painted ? TableIndex<Mode>(painted ? t : 0.0f) : -1;
     }
     for (int column = 0; column < width; ++column)
         if (index[column] >= 0)
@@ -289,9 +292,18 @@ void TKestGraphicsSVGGradient::PaintPixels(QImage& image, const QPoint& origin, 
                                            const std::vector<QRgb>& table) const
 {
     const int width = image.width(), height = image.height();
-    std::vector<double> positions(static_cast<size_t>(width));
+    std::vector<float> positions(static_cast<size_t>(width));
     std::vector<int> indices(static_cast<size_t>(width));
+    // A linear gradient across the rows (its vector level on the device)
+    // gives every row the same colours: the first is copied down.
+    const double dx = FX2 - FX1, dy = FY2 - FY1;
+    const bool rowsAlike = !FRadial && fromDevice.m21() * dx + fromDevice.m22() * dy == 0;
     for (int row = 0; row < height; ++row) {
+        if (rowsAlike && row > 0) {
+            std::copy_n(reinterpret_cast<const QRgb*>(image.constScanLine(0)), width,
+                        reinterpret_cast<QRgb*>(image.scanLine(row)));
+            continue;
+        }
         const QPointF start = fromDevice.map(QPointF(origin.x() + 0.5, origin.y() + row + 0.5));
         if (FRadial)
             RadialRow(start, fromDevice, positions.data(), width);

@@ -49,7 +49,7 @@ private:
     float Length(const char* name, const QString& fallback, float base) const;
     // The colour table's entry for a position, the spread method applied.
     template <TSpread Mode>
-    static int TableIndex(double t);
+    static int TableIndex(float t);
     // The image's pixels, its top left at origin on the device; the spread
     // method is fixed per call so the loop over pixels need not ask.
     template <TSpread Mode>
@@ -58,11 +58,11 @@ private:
     // Where along the gradient the pixels of a row lie, the first one's
     // centre mapped to start in gradient space; NaN where a radial gradient
     // leaves a pixel unpainted.
-    void LinearRow(const QPointF& start, const QTransform& fromDevice, double* position, int width) const;
-    void RadialRow(const QPointF& start, const QTransform& fromDevice, double* position, int width) const;
+    void LinearRow(const QPointF& start, const QTransform& fromDevice, float* position, int width) const;
+    void RadialRow(const QPointF& start, const QTransform& fromDevice, float* position, int width) const;
     // Puts a row's colours into line (index is room for width entries).
     template <TSpread Mode>
-    static void WriteRow(const double* position, int* index, int width, QRgb* line, const QRgb* table);
+    static void WriteRow(const float* position, int* index, int width, QRgb* line, const QRgb* table);
     std::vector<QRgb> ColorTable(float opacity) const;
 
     struct TStop {
