@@ -202,10 +202,11 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
         region = covered.translated(origin);
     }
     QImage content = DrawOnLayer(element, ancestors, region);
-    if (!mask.isNull())
-        KestGraphicsSVGPixels::KeepCoverage(content, mask);
     // Scaling every premultiplied channel fades the layer as a whole.
-    KestGraphicsSVGPixels::Fade(content, FState.OwnOpacity(element));
+    if (!mask.isNull())
+        KestGraphicsSVGPixels::KeepCoverage(content, mask, FState.OwnOpacity(element));
+    else
+        KestGraphicsSVGPixels::Fade(content, FState.OwnOpacity(element));
     TBitmap bitmap;
     bitmap.SetImage(content);
     TPicture picture;

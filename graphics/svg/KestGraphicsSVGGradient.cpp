@@ -184,28 +184,31 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
 {
     // Colours mix unpremultiplied between stops, as SVG has it; before the
     // first stop and after the last their colours hold.
+    std::vector<TColor> rgb(FStops.size());
+    for (size_t i = 0; i < FStops.size(); ++i)
+        rgb[i] = ColorToRGB(FStops[i].Color);
     std::vector<QRgb> table(TableSize);
     size_t next = 0;
     for (int i = 0; i < TableSize; ++i) {
         const float t = float(i) / (TableSize - 1);
-        const TStop* from = &FStops.front();
-        const TStop* to = from;
+        size_t from = 0, to = 0;
         float k = 0;
         if (t >= FStops.back().Offset) {
-            from = to = &FStops.back();
+            from = to = FStops.size() - 1;
         } else if (t > FStops.front().Offset) {
             while (next + 1 < FStops.size() && FStops[next + 1].Offset <= t)
                 ++next;
-            from = &FStops[next];
-            to = &FStops[next + 1];
-            k = (t - from->Offset) / (to->Offset - from->Offset);
+            from = next;
+            to = next + 1;
+            k = (t - FStops[from].Offset) / (FStops[to].Offset - FStops[from].Offset);
         }
-        const TColor a = ColorToRGB(from->Color), b = ColorToRGB(to->Color);
         auto mix = [k](float u, float v) { return u + (v - u) * k; };
-        const float alpha = std::clamp(mix(from->Alpha, to->Alpha) * opacity, 0.0f, 1.0f);
-        auto channel = [&](int u, int v) { return int(std::lround(mix(float(u), float(v)) * alpha)); };
+        const float alpha = std::clamp(mix(FStops[from].Alpha, FStops[to].Alpha) * opacity, 0.0f, 1.0f);
+        // The values are not negative: adding a half and cutting rounds.
+        auto channel = [&](int u, int v) { return int(mix(float(u), float(v)) * alpha + 0.5f); };
+        const TColor a = rgb[from], b = rgb[to];
         table[i] = qRgba(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
-                         channel(GetBValue(a), GetBValue(b)), int(std::lround(alpha * 255)));
+                         channel(GetBValue(a), GetBValue(b)), int(alpha * 255 + 0.5f));
     }
     return table;
 }

@@ -17,19 +17,24 @@ inline quint32 ScaleBy(quint32 pixel, quint32 a)
     return alphaGreen | redBlue;
 }
 
+quint32 Alpha(float opacity) { return quint32(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 255)); }
+
 }
 
-void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask)
+void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask, float opacity)
 {
     Q_ASSERT(image.size() == mask.size());
     Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied
              && mask.format() == QImage::Format_ARGB32_Premultiplied);
+    const quint32 fade = Alpha(opacity);
     const int width = std::min(image.width(), mask.width()), height = std::min(image.height(), mask.height());
     for (int y = 0; y < height; ++y) {
         quint32* line = reinterpret_cast<quint32*>(image.scanLine(y));
         const quint32* cover = reinterpret_cast<const quint32*>(mask.constScanLine(y));
         for (int x = 0; x < width; ++x) {
-            const quint32 a = cover[x] >> 24;
+            quint32 a = cover[x] >> 24;
+            if (fade != 255)
+                a = (a * fade + 127) / 255;
             if (a != 255)
                 line[x] = a == 0 ? 0 : ScaleBy(line[x], a);
         }
@@ -39,7 +44,7 @@ void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask)
 void KestGraphicsSVGPixels::Fade(QImage& image, float opacity)
 {
     Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied);
-    const quint32 a = quint32(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 255));
+    const quint32 a = Alpha(opacity);
     if (a == 255)
         return;
     const int width = image.width(), height = image.height();

@@ -8,8 +8,8 @@
 namespace KestGraphicsSVGPixels {
 
 // Scales every pixel of image by the alpha of mask's pixel at the same
-// place (the images are of one size).
-void KeepCoverage(QImage& image, const QImage& mask);
+// place (the images are of one size), and by opacity (0..1).
+void KeepCoverage(QImage& image, const QImage& mask, float opacity = 1);
 // Scales every pixel by opacity (0..1).
 void Fade(QImage& image, float opacity);
 

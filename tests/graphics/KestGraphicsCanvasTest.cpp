@@ -305,6 +305,26 @@ TEST_P(TCanvasTest, PicturesArePlacedByAspectStretchAndCentre)
     EXPECT_EQ(qAlpha(image.pixel(52, 10)), 0);
 }
 
+TEST_P(TCanvasTest, TakenPixelsAreWhatWasDrawnAndTheCallersAlone)
+{
+    Solid(clRed, clRed);
+    Canvas->DrawRectangle(TRectF(0, 0, 10, 10));
+    Canvas->EndScene();
+    QImage pixels = TKestGraphics::TakeImage(std::move(Canvas));
+    ASSERT_EQ(pixels.size(), QSize(Width, Height));
+    EXPECT_EQ(pixels.pixel(5, 5), Red);
+    EXPECT_EQ(qAlpha(pixels.pixel(15, 5)), 0);
+    // Nothing else holds them: writing does not copy.
+    const uchar* before = pixels.constBits();
+    pixels.setPixel(15, 5, Blue);
+    EXPECT_EQ(pixels.constBits(), before);
+
+    TDeviceContext surface(4, 4);
+    TCanvas client(surface);
+    EXPECT_TRUE(TKestGraphics::TakeImage(TKestGraphics::Create(&client, GetParam())).isNull());
+    EXPECT_TRUE(TKestGraphics::TakeImage(nullptr).isNull());
+}
+
 TEST_P(TCanvasTest, APartFarOutsideThePictureIsCutToIt)
 {
     TKestBitmap picture;

@@ -102,6 +102,15 @@ TEST_P(SVGPaint, Gradients)
          "<linearGradient id='g'/><rect width='12' height='24' fill='url(#g) #0000FF'/>"
          "<rect x='12' width='12' height='24' fill='url(#g)'/>",
          {{6, 24, Blue}, {36, 24, Clear}}},
+        {"a skewed level gradient changes down the rows",
+         "<linearGradient id='g'>" RED_TO_BLUE "</linearGradient>"
+         "<rect width='24' height='24' fill='url(#g)' transform='skewX(45)'/>",
+         {{36, 24, Mix(0.25)}, {36, 4, Mix(2.0 / 3)}}},
+        {"outside a focal cone stays unpainted after a gradient painted everywhere",
+         "<linearGradient id='g'>" RED_TO_BLUE "</linearGradient>"
+         "<radialGradient id='r' fx='1.5' r='0.25'>" RED_TO_BLUE "</radialGradient>"
+         "<rect width='24' height='12' fill='url(#g)'/><rect y='12' width='24' height='12' fill='url(#r)'/>",
+         {{0, 24, Clear}, {36, 36, Mix(0.985)}}},
         {"a line has no box for objectBoundingBox",
          "<linearGradient id='g'>" RED_TO_BLUE "</linearGradient>"
          "<line x1='0' y1='12' x2='24' y2='12' stroke='url(#g) #008000' stroke-width='4'/>",
