@@ -19,15 +19,18 @@ struct TContextPathSink {
     }
     void Line(const TPointF& p) { Context.PathLineTo(Path, p); }
     void Close(const TPointF&) { Context.PathClose(Path); }
-    void Curve(const TKestGraphicsPathCubicBezier& b, int pointCount)
-    {
-        if (pointCount > 1)
-            KestPathWalk::ForEachBezierPoint(b, pointCount, [this](const TPointF& p) { Line(p); });
-        else
-            Line(b[3]);
-    }
+    void Curve(const TKestGraphicsPathCubicBezier& b, int pointCount) { Context.PathCurveTo(Path, b, pointCount); }
 };
 
+}
+
+void TKestGraphicsContext::PathCurveTo(TKestGraphicsContextPath& path, const TKestGraphicsPathCubicBezier& curve,
+                                       int pointCount)
+{
+    if (pointCount > 1)
+        KestPathWalk::ForEachBezierPoint(curve, pointCount, [&](const TPointF& p) { PathLineTo(path, p); });
+    else
+        PathLineTo(path, curve[3]);
 }
 
 std::unique_ptr<TKestGraphicsContextPath> TKestGraphicsContext::ConvertToPath(const TKestGraphicsPath& path,

@@ -55,6 +55,11 @@ public:
     virtual void PathOpen(TKestGraphicsContextPath& path) = 0;
     virtual void PathMoveTo(TKestGraphicsContextPath& path, const TPointF& point) = 0;
     virtual void PathLineTo(TKestGraphicsContextPath& path, const TPointF& point) = 0;
+    // A curve from the path's last point (curve[0]): by default the
+    // pointCount points the walk flattens it to, as lines (a line to its
+    // end when there are fewer than two).
+    virtual void PathCurveTo(TKestGraphicsContextPath& path, const TKestGraphicsPathCubicBezier& curve,
+                             int pointCount);
     virtual void SetScale(float scale) = 0;
     virtual void PathClose(TKestGraphicsContextPath& path) = 0;
     virtual void ResetClip() = 0;

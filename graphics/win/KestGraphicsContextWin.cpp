@@ -5,11 +5,16 @@
 #include "framework/Rounding.h"
 #include "graphics/GraphicsFill.h"
 #include "graphics/GraphicsFont.h"
+#include "graphics/GraphicsPathWalk.h"
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/GraphicsStroke.h"
 #include "graphics/KestGraphics.h"
 #include "graphics/win/WinMatrix.h"
 #include "utils/KestUtils.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 using namespace GdiplusFlat;
 using namespace KestGDIPlusClasses;
@@ -246,6 +251,34 @@ void TKestGraphicsContextWin::PathLineTo(TKestGraphicsContextPath& path, const T
 {
     WinPath(path).Path.AddLine(FMovePoint.X, FMovePoint.Y, point.X, point.Y);
     FMovePoint = point;
+}
+
+// A curve goes in as as many straight pieces as keep it within a twentieth
+// of a pixel of the true curve, never more than the walk's steps give. The
+// steps of a quarter pixel make thousands of pieces on a large curve, which
+// the library's stroke joins one by one; the curve itself cannot go in as
+// it is, since the library strokes the ends of a curve along its control
+// points, which a nearly coincident control point turns sideways.
+void TKestGraphicsContextWin::PathCurveTo(TKestGraphicsContextPath& path, const TKestGraphicsPathCubicBezier& curve,
+                                          int pointCount)
+{
+    constexpr double Tolerance = 0.05;
+    auto bend = [&](int i) {
+        return std::hypot(double(curve[i].X) - 2 * curve[i + 1].X + curve[i + 2].X,
+                          double(curve[i].Y) - 2 * curve[i + 1].Y + curve[i + 2].Y);
+    };
+    const double pieces = std::ceil(std::sqrt(0.75 * std::max(bend(0), bend(1)) / Tolerance));
+    if (std::isfinite(pieces) && pieces + 1 < pointCount)
+        pointCount = std::max(int(pieces) + 1, 2);
+    if (pointCount <= 1) {
+        TKestGraphicsContext::PathCurveTo(path, curve, pointCount);
+        return;
+    }
+    std::vector<TGPPointF> points;
+    points.reserve(size_t(pointCount));
+    KestPathWalk::ForEachBezierPoint(curve, pointCount, [&](const TPointF& p) { points.push_back({p.X, p.Y}); });
+    WinPath(path).Path.AddLines(points.data(), int(points.size()));
+    FMovePoint = curve[3];
 }
 
 void TKestGraphicsContextWin::PathClose(TKestGraphicsContextPath& path) { WinPath(path).Path.CloseFigure(); }

@@ -48,6 +48,8 @@ public:
     void PathOpen(TKestGraphicsContextPath& path) override;
     void PathMoveTo(TKestGraphicsContextPath& path, const TPointF& point) override;
     void PathLineTo(TKestGraphicsContextPath& path, const TPointF& point) override;
+    void PathCurveTo(TKestGraphicsContextPath& path, const TKestGraphicsPathCubicBezier& curve,
+                     int pointCount) override;
     void SetScale(float scale) override;
     void PathClose(TKestGraphicsContextPath& path) override;
     void ResetClip() override;
