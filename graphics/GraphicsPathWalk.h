@@ -67,6 +67,20 @@ inline int CurvePointCount(const TKestGraphicsPathCubicBezier& b, double step)
     return Kest::Round(n);
 }
 
+// Fewer points for the curve where fewer keep every straight piece within
+// tolerance of the true curve (the bound of the curve's second
+// differences); pointCount itself where it is already fewer.
+inline int CurvePointCountWithin(const TKestGraphicsPathCubicBezier& b, double tolerance, int pointCount)
+{
+    auto bend = [&](int i) {
+        return std::hypot(double(b[i].X) - 2 * b[i + 1].X + b[i + 2].X, double(b[i].Y) - 2 * b[i + 1].Y + b[i + 2].Y);
+    };
+    const double pieces = std::ceil(std::sqrt(0.75 * std::max(bend(0), bend(1)) / tolerance));
+    if (std::isfinite(pieces) && pieces + 1 < pointCount)
+        return std::max(int(pieces) + 1, 2);
+    return pointCount;
+}
+
 // Walks the points; sink gets Move(p), Line(p), Curve(bezier, pointCount)
 // with the count from CurvePointCount, and Close(figureStart).
 template <typename Sink>

@@ -8,6 +8,7 @@
 #include "graphics/GraphicsFont.h"
 #include "graphics/GraphicsGradientStrips.h"
 #include "graphics/GraphicsPath.h"
+#include "graphics/GraphicsPathWalk.h"
 #include "graphics/GraphicsSaveState.h"
 #include "graphics/GraphicsStroke.h"
 
@@ -281,6 +282,15 @@ void TKestGraphicsContextGeneral::PathLineTo(TKestGraphicsContextPath&, const TP
         return;
     FFigureHasLine = true;
     canvas->LineTo(pixel.x(), pixel.y());
+}
+
+// Pieces within a twentieth of a pixel of the curve are finer than the
+// whole pixels the framework canvas draws on; the walk's quarter-pixel steps
+// only add points that round to the same pixels and joins for a stroke.
+void TKestGraphicsContextGeneral::PathCurveTo(TKestGraphicsContextPath& path,
+                                              const TKestGraphicsPathCubicBezier& curve, int pointCount)
+{
+    TKestGraphicsContext::PathCurveTo(path, curve, KestPathWalk::CurvePointCountWithin(curve, 0.05, pointCount));
 }
 
 void TKestGraphicsContextGeneral::PathClose(TKestGraphicsContextPath&)

@@ -30,6 +30,8 @@ public:
     void PathOpen(TKestGraphicsContextPath&) override {}
     void PathMoveTo(TKestGraphicsContextPath& path, const TPointF& point) override;
     void PathLineTo(TKestGraphicsContextPath& path, const TPointF& point) override;
+    void PathCurveTo(TKestGraphicsContextPath& path, const TKestGraphicsPathCubicBezier& curve,
+                     int pointCount) override;
     void SetScale(float) override {}
     void PathClose(TKestGraphicsContextPath& path) override;
     void ResetClip() override {}

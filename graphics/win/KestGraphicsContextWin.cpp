@@ -12,8 +12,6 @@
 #include "graphics/win/WinMatrix.h"
 #include "utils/KestUtils.h"
 
-#include <algorithm>
-#include <cmath>
 #include <vector>
 
 using namespace GdiplusFlat;
@@ -262,14 +260,7 @@ void TKestGraphicsContextWin::PathLineTo(TKestGraphicsContextPath& path, const T
 void TKestGraphicsContextWin::PathCurveTo(TKestGraphicsContextPath& path, const TKestGraphicsPathCubicBezier& curve,
                                           int pointCount)
 {
-    constexpr double Tolerance = 0.05;
-    auto bend = [&](int i) {
-        return std::hypot(double(curve[i].X) - 2 * curve[i + 1].X + curve[i + 2].X,
-                          double(curve[i].Y) - 2 * curve[i + 1].Y + curve[i + 2].Y);
-    };
-    const double pieces = std::ceil(std::sqrt(0.75 * std::max(bend(0), bend(1)) / Tolerance));
-    if (std::isfinite(pieces) && pieces + 1 < pointCount)
-        pointCount = std::max(int(pieces) + 1, 2);
+    pointCount = KestPathWalk::CurvePointCountWithin(curve, 0.05, pointCount);
     if (pointCount <= 1) {
         TKestGraphicsContext::PathCurveTo(path, curve, pointCount);
         return;
