@@ -22,8 +22,8 @@ struct TKestHTMLLayout::TLineRun {
     float TrailingSpace = 0;
     // Drawing: the words placed one after the other since the last tag,
     // drawn together (nothing between them can change how they look).
-    QString PendingText;
-    TRectF PendingRect;
+    QString PendingText{};
+    TRectF PendingRect{};
 
     // The bottom of the line's normal text (drawing passes: the measured line).
     float Bottom() const { return Top + Line.SuperscriptExtra + Line.Height; }

@@ -184,9 +184,14 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
 {
     // Colours mix unpremultiplied between stops, as SVG has it; before the
     // first stop and after the last their colours hold.
-    std::vector<TColor> rgb(FStops.size());
-    for (size_t i = 0; i < FStops.size(); ++i)
-        rgb[i] = ColorToRGB(FStops[i].Color);
+    struct TChannels {
+        float Red, Green, Blue, Alpha;
+    };
+    std::vector<TChannels> stops(FStops.size());
+    for (size_t i = 0; i < FStops.size(); ++i) {
+        const TColor rgb = ColorToRGB(FStops[i].Color);
+        stops[i] = {float(GetRValue(rgb)), float(GetGValue(rgb)), float(GetBValue(rgb)), FStops[i].Alpha * opacity};
+    }
     std::vector<QRgb> table(TableSize);
     size_t next = 0;
     for (int i = 0; i < TableSize; ++i) {
@@ -202,13 +207,13 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
             to = next + 1;
             k = (t - FStops[from].Offset) / (FStops[to].Offset - FStops[from].Offset);
         }
-        auto mix = [k](float u, float v) { return u + (v - u) * k; };
-        const float alpha = std::clamp(mix(FStops[from].Alpha, FStops[to].Alpha) * opacity, 0.0f, 1.0f);
+        const TChannels& a = stops[from];
+        const TChannels& b = stops[to];
+        const float alpha = std::clamp(a.Alpha + (b.Alpha - a.Alpha) * k, 0.0f, 1.0f);
         // The values are not negative: adding a half and cutting rounds.
-        auto channel = [&](int u, int v) { return int(mix(float(u), float(v)) * alpha + 0.5f); };
-        const TColor a = rgb[from], b = rgb[to];
-        table[i] = qRgba(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
-                         channel(GetBValue(a), GetBValue(b)), int(alpha * 255 + 0.5f));
+        auto channel = [&](float u, float v) { return int((u + (v - u) * k) * alpha + 0.5f); };
+        table[i] = qRgba(channel(a.Red, b.Red), channel(a.Green, b.Green), channel(a.Blue, b.Blue),
+                         int(alpha * 255 + 0.5f));
     }
     return table;
 }
