@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -177,8 +178,14 @@ QImage TKestGraphicsSVGClipMask::BuildOver(const TKestGraphicsSVGElement& clip, 
                                            const TRectF& box, const QRect& limit, QPoint& origin)
 {
     const QTransform device = ToQTransform(toDevice);
-    // Anti-aliasing reaches a pixel past the shapes' bounds.
-    const QRect area = Extent(clip, device, box).toAlignedRect().adjusted(-1, -1, 1, 1).intersected(limit);
+    // Anti-aliasing reaches a pixel past the shapes' bounds. Far-off bounds
+    // are cut to the limit before they become whole pixels, so the numbers
+    // stay in range; bounds that are not numbers leave the whole limit.
+    const QRectF extent = Extent(clip, device, box);
+    const bool finite = std::isfinite(extent.x()) && std::isfinite(extent.y()) && std::isfinite(extent.width())
+                        && std::isfinite(extent.height());
+    const QRect area =
+        finite ? extent.adjusted(-1, -1, 1, 1).intersected(QRectF(limit)).toAlignedRect().intersected(limit) : limit;
     origin = area.topLeft();
     if (area.isEmpty())
         return QImage();

@@ -83,6 +83,21 @@ TEST(SVGHostile, AcceptedDocuments)
     EXPECT_EQ(svg.ElementCount(), 4);
 }
 
+// Clip shapes far past any bitmap, or not numbers at all, draw without
+// overflowing the pixel arithmetic (the sanitizers watch).
+TEST(SVGHostile, FarOffClipShapesDraw)
+{
+    for (const char* y : {"1e38", "-1e38", "nan"}) {
+        SCOPED_TRACE(y);
+        TKestGraphicsSVGImport svg;
+        svg.LoadFromText(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 24 24'>"
+                                        "<clipPath id='c'><rect y='%1' width='12' height='12'/></clipPath>"
+                                        "<rect width='10' height='10' clip-path='url(#c)'/></svg>")
+                             .arg(QLatin1String(y)));
+        EXPECT_NE(svg.GenerateBitmap(24, 24), nullptr);
+    }
+}
+
 TEST(SVGHostile, UsesStayBounded)
 {
     // Cycles of every length, and uses that multiply (each level drawing the
