@@ -144,19 +144,23 @@ bool TKestGraphicsSVGClipMask::Bounds(const TKestGraphicsSVGElement& element, TR
     return any;
 }
 
+QTransform TKestGraphicsSVGClipMask::ContentToDevice(const TKestGraphicsSVGElement& clipPath,
+                                                     const QTransform& toDevice, const TRectF& box)
+{
+    const QTransform content = ToQTransform(clipPath.Matrix()) * toDevice;
+    if (clipPath.PaintAttributes().value(QStringLiteral("clipPathUnits")).trimmed()
+        != QLatin1String("objectBoundingBox"))
+        return content;
+    return QTransform(box.Width(), 0, 0, box.Height(), box.Left, box.Top) * content;
+}
+
 QRectF TKestGraphicsSVGClipMask::Extent(const TKestGraphicsSVGElement& clip, const QTransform& toDevice,
                                         const TRectF& box)
 {
     // The shapes' own bounds: a clip on a shape or on the clip path only
     // takes away from them.
     const TKestGraphicsSVGElement* clipPath = ClipPathOf(clip);
-    QTransform contentToDevice = toDevice;
-    if (clipPath) {
-        contentToDevice = ToQTransform(clipPath->Matrix()) * toDevice;
-        if (clipPath->PaintAttributes().value(QStringLiteral("clipPathUnits")).trimmed()
-            == QLatin1String("objectBoundingBox"))
-            contentToDevice = QTransform(box.Width(), 0, 0, box.Height(), box.Left, box.Top) * contentToDevice;
-    }
+    const QTransform contentToDevice = clipPath ? ContentToDevice(*clipPath, toDevice, box) : toDevice;
     QRectF extent;
     auto add = [&](const TKestGraphicsSVGElement& child) {
         TKestGraphicsPath path;
@@ -243,10 +247,7 @@ QImage TKestGraphicsSVGClipMask::Build(const TKestGraphicsSVGElement& clip, cons
     }
     --FBudget;
     FBuilding.push_back(clipPath);
-    QTransform contentToDevice = ToQTransform(clipPath->Matrix()) * toDevice;
-    if (clipPath->PaintAttributes().value(QStringLiteral("clipPathUnits")).trimmed()
-        == QLatin1String("objectBoundingBox"))
-        contentToDevice = QTransform(box.Width(), 0, 0, box.Height(), box.Left, box.Top) * contentToDevice;
+    const QTransform contentToDevice = ContentToDevice(*clipPath, toDevice, box);
     for (const auto& child : clipPath->Elements())
         AddChild(mask, *child, contentToDevice);
     if (const TKestGraphicsSVGElement* outer = clipPath->ClipPathRef()) {

@@ -46,6 +46,10 @@ public:
 private:
     QImage Build(const TKestGraphicsSVGElement& clip, const QTransform& toDevice, const TRectF& box);
     QImage Empty() const;
+    // How a clip path's content maps to the device: its own transform, and
+    // the clipped element's box for objectBoundingBox units.
+    static QTransform ContentToDevice(const TKestGraphicsSVGElement& clipPath, const QTransform& toDevice,
+                                      const TRectF& box);
     // The device rectangle the clip's shapes cover at most.
     static QRectF Extent(const TKestGraphicsSVGElement& clip, const QTransform& toDevice, const TRectF& box);
     void AddChild(QImage& mask, const TKestGraphicsSVGElement& child, const QTransform& contentToDevice);
