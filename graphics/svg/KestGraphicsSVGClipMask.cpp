@@ -178,18 +178,22 @@ QRectF TKestGraphicsSVGClipMask::Extent(const TKestGraphicsSVGElement& clip, con
     return extent;
 }
 
+QRect TKestGraphicsSVGClipMask::PixelsWithin(const QRectF& extent, const QRect& limit)
+{
+    // Anti-aliasing reaches a pixel past the bounds. Far-off bounds are cut
+    // to the limit before they become whole pixels, so the numbers stay in
+    // range; bounds that are not numbers leave the whole limit.
+    const bool finite = std::isfinite(extent.x()) && std::isfinite(extent.y()) && std::isfinite(extent.width())
+                        && std::isfinite(extent.height());
+    return finite ? extent.adjusted(-1, -1, 1, 1).intersected(QRectF(limit)).toAlignedRect().intersected(limit)
+                  : limit;
+}
+
 QImage TKestGraphicsSVGClipMask::BuildOver(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice,
                                            const TRectF& box, const QRect& limit, QPoint& origin)
 {
     const QTransform device = ToQTransform(toDevice);
-    // Anti-aliasing reaches a pixel past the shapes' bounds. Far-off bounds
-    // are cut to the limit before they become whole pixels, so the numbers
-    // stay in range; bounds that are not numbers leave the whole limit.
-    const QRectF extent = Extent(clip, device, box);
-    const bool finite = std::isfinite(extent.x()) && std::isfinite(extent.y()) && std::isfinite(extent.width())
-                        && std::isfinite(extent.height());
-    const QRect area =
-        finite ? extent.adjusted(-1, -1, 1, 1).intersected(QRectF(limit)).toAlignedRect().intersected(limit) : limit;
+    const QRect area = PixelsWithin(Extent(clip, device, box), limit);
     origin = area.topLeft();
     if (area.isEmpty())
         return QImage();

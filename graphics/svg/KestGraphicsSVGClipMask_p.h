@@ -39,6 +39,9 @@ public:
     // The bounding box of the element and its content in its own user
     // space; false when it has no geometry.
     static bool Bounds(const TKestGraphicsSVGElement& element, TRectF& box);
+    // The whole pixels of limit within a pixel of extent; all of limit when
+    // extent is not finite.
+    static QRect PixelsWithin(const QRectF& extent, const QRect& limit);
     // The smallest rectangle holding every pixel the mask lets through.
     static QRect Covered(const QImage& mask);
     static QPainterPath ToPainterPath(const TKestGraphicsPath& path, bool evenOdd);

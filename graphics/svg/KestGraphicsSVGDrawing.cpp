@@ -11,6 +11,7 @@
 #include "graphics/svg/KestGraphicsSVGGradient_p.h"
 #include "graphics/svg/KestGraphicsSVGNativeSetUp.h"
 #include "graphics/svg/KestGraphicsSVGPixels_p.h"
+#include "graphics/svg/KestGraphicsSVGReach_p.h"
 #include "graphics/svg/KestGraphicsSVGScratch_p.h"
 #include "graphics/svg/KestGraphicsSVGTextLayout.h"
 #include "pictures/KestBitmap.h"
@@ -26,12 +27,6 @@ namespace {
 bool MovesContent(TKestGraphicsSVGElementType kind)
 {
     return kind == etContainer || kind == etText || kind == etTextSpan || kind == etTextPath;
-}
-
-// A text element lays out and draws its spans itself.
-bool DrawsChildren(const TKestGraphicsSVGElement& element)
-{
-    return MovesContent(element.Type()) && element.Type() != etText;
 }
 
 // Keeps the image's pixels inside the device path (the image's top left at
@@ -53,13 +48,6 @@ bool HasBakedMatrix(TKestGraphicsSVGElementType kind)
     return kind == etPath || kind == etPolyline || kind == etPolygon;
 }
 
-// How much the transform scales lengths, on average over both axes.
-float LengthScale(const TKestGraphicsMatrix& matrix)
-{
-    const float scale = std::sqrt(std::fabs(matrix.Determinant()));
-    return std::isfinite(scale) ? scale : 0.0f;
-}
-
 // One list being drawn: where it stands, the matrices of the elements
 // around it and the canvas state to return to when it is done.
 struct TFrame {
@@ -76,6 +64,28 @@ TKestGraphicsSVGDrawing::TKestGraphicsSVGDrawing(TKestGraphics& graphics, TKestG
                                                  const TKestGraphicsMatrix& textMatrix, float scale)
     : FGraphics(graphics), FState(state), FDrawing(drawing), FTextMatrix(textMatrix), FScale(scale)
 {
+}
+
+bool TKestGraphicsSVGDrawing::IsShape(TKestGraphicsSVGElementType kind)
+{
+    switch (kind) {
+    case etRect:
+    case etLine:
+    case etCircle:
+    case etEllipse:
+    case etPath:
+    case etPolyline:
+    case etPolygon:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TKestGraphicsSVGDrawing::DrawsChildren(const TKestGraphicsSVGElement& element)
+{
+    // A text element lays out and draws its spans itself.
+    return MovesContent(element.Type()) && element.Type() != etText;
 }
 
 TKestGraphicsMatrix TKestGraphicsSVGDrawing::OwnMatrix(const TKestGraphicsSVGElement& element)
@@ -170,21 +180,28 @@ bool TKestGraphicsSVGDrawing::NeedsLayer(const TKestGraphicsSVGElement& element)
         return true;
     if (!(FState.OwnOpacity(element) < 1))
         return false;
+    // The framework canvas draws no opacity of its own.
+    if (!FGraphics.Native())
+        return true;
     // One shape without a stroke, or a group of one such shape, looks the
-    // same with its opacity multiplied in.
+    // same with its opacity multiplied in. Pictures take no opacity from
+    // the canvas; text draws its stroke over its fill and a path per span.
     const TKestGraphicsSVGElement* single = &element;
-    while (MovesContent(single->Type()) && single->Elements().size() == 1)
+    while (single->Type() == etContainer && single->Elements().size() == 1)
         single = single->Elements().front().get();
-    if (MovesContent(single->Type()))
+    if (single->Type() == etContainer)
         return !single->Elements().empty();
-    return FState.HasStroke(*single);
+    return !IsShape(single->Type()) || FState.HasStroke(*single);
 }
 
 void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors)
 {
-    // A clipped element's layer covers only what its clip leaves; nothing
-    // is drawn when that is nothing.
-    QRect region(QPoint(0, 0), FLayerSize);
+    // The layer covers only what the element's drawing can reach and its
+    // clip leaves; nothing is drawn when that is nothing.
+    QRect region = TKestGraphicsSVGClipMask::PixelsWithin(
+        TKestGraphicsSVGReach(FDrawing, FTextMatrix, FScale).Of(element, ancestors), QRect(QPoint(0, 0), FLayerSize));
+    if (region.isEmpty())
+        return;
     QImage mask;
     if (const TKestGraphicsSVGElement* clip = element.ClipPathRef()) {
         // The clip path's content lives in the element's user space, its
@@ -254,25 +271,12 @@ void TKestGraphicsSVGDrawing::DrawElement(const TKestGraphicsSVGElement& element
     const TKestGraphicsMatrix transform = user * FDrawing;
     if (const TKestGraphicsSVGElement* clip = element.ClipPathRef(); clip && &element != FMasked)
         Clip(*clip, transform);
-    switch (element.Type()) {
-    case etRect:
-    case etLine:
-    case etCircle:
-    case etEllipse:
-    case etPath:
-    case etPolyline:
-    case etPolygon:
-        DrawShape(element, transform, FScale * LengthScale(user));
-        break;
-    case etImage:
+    if (IsShape(element.Type()))
+        DrawShape(element, transform, FScale * TKestGraphicsSVGReach::LengthScale(user));
+    else if (element.Type() == etImage)
         DrawImage(element, transform);
-        break;
-    case etText:
-        DrawText(element, transform, FScale * LengthScale(user));
-        break;
-    default:
-        break;
-    }
+    else if (element.Type() == etText)
+        DrawText(element, transform, FScale * TKestGraphicsSVGReach::LengthScale(user));
 }
 
 void TKestGraphicsSVGDrawing::DrawShape(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& transform,

@@ -34,6 +34,10 @@ public:
     // The element's geometry in its own user space (none for elements
     // without one), as drawn and as clipped with.
     static bool ShapePath(const TKestGraphicsSVGElement& element, TKestGraphicsPath& path);
+    // Whether elements of the kind are basic shapes (paths included).
+    static bool IsShape(TKestGraphicsSVGElementType kind);
+    // Whether the element's children are drawn as part of drawing it.
+    static bool DrawsChildren(const TKestGraphicsSVGElement& element);
     // The element's own transform as drawing applies it: paths of path,
     // polyline and polygon elements carry it already.
     static TKestGraphicsMatrix OwnMatrix(const TKestGraphicsSVGElement& element);

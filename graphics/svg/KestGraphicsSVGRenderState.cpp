@@ -183,7 +183,14 @@ float TKestGraphicsSVGRenderState::OwnOpacity(const TKestGraphicsSVGElement& ele
     return std::clamp(source.Opacity(), 0.0f, 1.0f);
 }
 
-bool TKestGraphicsSVGRenderState::HasStroke(const TKestGraphicsSVGElement& element) const
+float TKestGraphicsSVGRenderState::StrokeWidth(const TKestGraphicsSVGElement& element)
+{
+    const TKestGraphicsSVGElement* source =
+        Inherited(element, [](const TKestGraphicsSVGElement& e) { return e.HasStrokeWidth(); });
+    return source ? source->StrokeWidth() : 1.0f;
+}
+
+bool TKestGraphicsSVGRenderState::HasStroke(const TKestGraphicsSVGElement& element)
 {
     const TKestGraphicsSVGElement* source = StrokeSource(element);
     return source && (source->HasStrokeColor() || IsURL(source->StrokeColorValue()));
@@ -265,9 +272,7 @@ void TKestGraphicsSVGRenderState::ApplyStroke(TKestGraphics& graphics, const TKe
         color = PaintColor(element, *source, source->StrokeColorValue(), source->StrokeColor(),
                            FOverrides.CustomStrokeColor, box, alpha, varies);
     }
-    const TKestGraphicsSVGElement* widthSource =
-        Inherited(element, [](const TKestGraphicsSVGElement& e) { return e.HasStrokeWidth(); });
-    const float width = widthSource ? widthSource->StrokeWidth() : 1.0f;
+    const float width = StrokeWidth(element);
     // A width of 0 (or less) draws no stroke at all.
     if (!IsSet(color) || !(width > 0)) {
         stroke.SetKind(gskNone);

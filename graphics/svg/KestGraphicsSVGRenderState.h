@@ -58,8 +58,10 @@ public:
     float Opacity(const TKestGraphicsSVGElement& element) const;
     // The opacity the element itself gives (1 under a custom opacity).
     float OwnOpacity(const TKestGraphicsSVGElement& element) const;
+    // The stroke width in force for the element, in its user units.
+    static float StrokeWidth(const TKestGraphicsSVGElement& element);
     // Whether a stroke is given for the element (itself or inherited).
-    bool HasStroke(const TKestGraphicsSVGElement& element) const;
+    static bool HasStroke(const TKestGraphicsSVGElement& element);
     // A composited element's opacity is applied to its layer as a whole, so
     // Opacity leaves it out for what the layer holds.
     void SetComposited(const TKestGraphicsSVGElement& element, bool composited);

@@ -4,6 +4,7 @@
 
 #include "svg/SVGRender.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +26,18 @@ void ExpectNear(const QImage& image, const TNear& probe)
     EXPECT_TRUE(near(qRed(got), qRed(probe.Expected)) && near(qGreen(got), qGreen(probe.Expected))
                 && near(qBlue(got), qBlue(probe.Expected)) && near(qAlpha(got), qAlpha(probe.Expected)))
         << "at " << probe.X << ", " << probe.Y << ": got " << std::hex << got << " expected " << probe.Expected;
+}
+
+// A small picture of one colour, as PNG bytes.
+QByteArray PngOfColour(QRgb colour)
+{
+    QImage image(4, 4, QImage::Format_ARGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 struct TPaintCase {
@@ -146,8 +159,63 @@ TEST_P(SVGPaint, OpacityAppliesToTheWhole)
          {{8, 24, qRgba(255, 0, 0, 128)}, {24, 24, qRgba(0, 0, 255, 128)}}},
         {"opacity 0 hides", "<g opacity='0'><rect width='24' height='24'/><rect width='4' height='4'/></g>",
          {{24, 24, Clear}}},
+        // The layer holds the whole stroke, not only the shape's box.
+        {"a group's wide stroke shows whole",
+         "<g opacity='0.5'><rect x='6' y='6' width='12' height='12' fill='none' stroke='#0000FF' "
+         "stroke-width='6'/><rect width='1' height='1' fill='#0000FF'/></g>",
+         {{7, 24, qRgba(0, 0, 255, 128)}, {41, 24, qRgba(0, 0, 255, 128)}, {24, 24, Clear}}},
+        {"a group's children draw where their transforms put them",
+         "<g opacity='0.5'><g transform='translate(12 0)'><rect width='12' height='24' fill='#0000FF'/></g>"
+         "<rect width='1' height='1' fill='#0000FF'/></g>",
+         {{40, 24, qRgba(0, 0, 255, 128)}, {16, 24, Clear}}},
+        {"a group that draws nothing on the bitmap draws nothing",
+         "<g opacity='0.5'><rect x='30' width='4' height='4'/><rect x='40' width='4' height='4'/></g>"
+         "<rect x='12' width='12' height='24' fill='#0000FF'/>",
+         {{36, 24, Blue}, {4, 4, Clear}}},
     };
     Run(cases);
+}
+
+// Where a group's shapes do not overlap, fading the group as a whole and
+// fading each shape look the same: the group's layer holds all it draws.
+TEST_P(SVGPaint, LayersHoldWhatTheGroupDraws)
+{
+    const QString image = QStringLiteral(
+        "<image x='2' y='2' width='20' height='20' href='data:image/png;base64,%1'/>")
+                              .arg(QString::fromLatin1(PngOfColour(Red).toBase64()));
+    const QString text = QStringLiteral("<text x='1' y='20' font-size='18' fill='#0000FF' %1>HI</text>");
+    const struct {
+        const char* Name;
+        QString Layered;
+        QString Faded;
+    } cases[] = {
+        {"text", "<g opacity='0.5'>" + text.arg("") + "<rect width='0' height='0'/></g>",
+         text.arg("opacity='0.5'")},
+        {"text with a stroke",
+         "<g opacity='0.5' stroke='#FF0000' stroke-width='2'>" + text.arg("") + "<rect width='0' height='0'/></g>",
+         "<g stroke='#FF0000' stroke-width='2'>" + text.arg("opacity='0.5'") + "</g>"},
+        {"a picture", "<g opacity='0.5'>" + image + "<rect width='0' height='0'/></g>",
+         "<g opacity='0.5'>" + image + "</g>"},
+        {"a picture moved", "<g opacity='0.5'><g transform='translate(10 10)'>" + image
+                                + "</g><rect width='0' height='0'/></g>",
+         "<g opacity='0.5' transform='translate(10 10)'>" + image + "</g>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QImage layered = Render(*Load(c.Layered), 48, 48, GetParam());
+        const QImage faded = Render(*Load(c.Faded), 48, 48, GetParam());
+        int inked = 0;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 48; ++x) {
+                const QRgb a = layered.pixel(x, y);
+                const QRgb b = faded.pixel(x, y);
+                inked += qAlpha(a) > 0;
+                ASSERT_TRUE(std::abs(qAlpha(a) - qAlpha(b)) <= 3 && std::abs(qRed(a) - qRed(b)) <= 3
+                            && std::abs(qBlue(a) - qBlue(b)) <= 3)
+                    << "at " << x << ", " << y << std::hex << ": " << a << " against " << b;
+            }
+        EXPECT_GT(inked, 40);
+    }
 }
 
 TEST_P(SVGPaint, ClipPaths)
