@@ -1,5 +1,6 @@
 #include "graphics/svg/KestGraphicsSVGClipMask_p.h"
 
+#include "framework/VectorClones_p.h"
 #include "graphics/GraphicsPath.h"
 #include "graphics/svg/KestGraphicsSVGDrawing.h"
 #include "graphics/svg/KestGraphicsSVGElement.h"
@@ -56,7 +57,7 @@ QImage TKestGraphicsSVGClipMask::Empty() const
     return mask;
 }
 
-QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask)
+KEST_VECTOR_CLONES QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask)
 {
     const int width = mask.width(), height = mask.height();
     int left = width, top = height, right = -1, bottom = -1;

@@ -1,5 +1,7 @@
 #include "graphics/svg/KestGraphicsSVGGradient_p.h"
 
+#include "framework/VectorClones_p.h"
+
 #include "graphics/svg/KestGraphicsSVGElement.h"
 #include "graphics/svg/KestGraphicsSVGQtTransform_p.h"
 #include "graphics/svg/KestGraphicsSVGRenderState.h"
@@ -218,7 +220,7 @@ std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
     return table;
 }
 
-void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, float* position,
+KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, float* position,
                                          int width) const
 {
     // The position is affine in the pixel: one step right adds a fixed
@@ -235,7 +237,7 @@ void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform&
         position[column] = from + float(column) * by;
 }
 
-void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, float* position,
+KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, float* position,
                                          int width) const
 {
     // The circle through a point among those from the focal circle (t = 0)
@@ -280,7 +282,7 @@ void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform&
 }
 
 template <TKestGraphicsSVGGradient::TSpread Mode>
-void TKestGraphicsSVGGradient::WriteRow(const float* position, int* index, int width, QRgb* line,
+KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::WriteRow(const float* position, int* index, int width, QRgb* line,
                                         const QRgb* table)
 {
     // Indices first (several at a time for the plain spread), then the

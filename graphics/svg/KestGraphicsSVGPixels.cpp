@@ -1,5 +1,7 @@
 #include "graphics/svg/KestGraphicsSVGPixels_p.h"
 
+#include "framework/VectorClones_p.h"
+
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -21,7 +23,7 @@ quint32 Alpha(float opacity) { return quint32(std::lround(std::clamp(opacity, 0.
 
 }
 
-void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask, float opacity)
+KEST_VECTOR_CLONES void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask, float opacity)
 {
     Q_ASSERT(image.size() == mask.size());
     Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied
@@ -41,7 +43,7 @@ void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask, floa
     }
 }
 
-void KestGraphicsSVGPixels::Fade(QImage& image, float opacity)
+KEST_VECTOR_CLONES void KestGraphicsSVGPixels::Fade(QImage& image, float opacity)
 {
     Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied);
     const quint32 a = Alpha(opacity);
