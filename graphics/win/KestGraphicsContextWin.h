@@ -143,7 +143,13 @@ private:
                                                     TKestGraphicsTextTrimming trimming);
     // Draws with smoothing off while the pen is dashed.
     void Outline(TKestGraphicsStroke* stroke, const TOutline& draw);
-    void FillShape(TKestGraphicsFill* fill, KestGDIPlusClasses::TGPGraphicsPath& path);
+    // rectangle, when given, is the path as a rectangle along the axes.
+    void FillShape(TKestGraphicsFill* fill, KestGDIPlusClasses::TGPGraphicsPath& path,
+                   const TRectF* rectangle = nullptr);
+    // The world transform's six elements.
+    KestGDIPlusClasses::TMatrixElements WorldElements() const;
+    // Whether the world transform maps rectangles along the axes to such.
+    bool WorldKeepsAxes() const;
     void FillExactly(KestGDIPlusClasses::TGPGraphicsPath& path);
     // The surface places pixel edges on whole coordinates (the mode the SVG
     // drawing sets), where the library's own placement must be corrected.

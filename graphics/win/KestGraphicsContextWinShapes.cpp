@@ -12,6 +12,7 @@
 #include "graphics/win/WinColor.h"
 #include "graphics/win/WinPen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -35,6 +36,34 @@ std::vector<TGPPointF> WinPoints(const TKestGraphicsPathPolygon& polygon)
 TGPRectF ArcBox(const TPointF& center, const TPointF& radius)
 {
     return TGPRectF{center.X - radius.X, center.Y - radius.Y, 2 * radius.X, 2 * radius.Y};
+}
+
+// Whether the path is one rectangle with sides along the axes (four
+// corners, the first perhaps repeated, then a close), and which.
+bool AxisAlignedRectangle(const TKestGraphicsPath& path, TRectF& box)
+{
+    const TKestGraphicsPathPoints& points = path.PathData();
+    size_t count = points.size();
+    if (count > 0 && points[count - 1].Kind == gppClose)
+        --count;
+    if (count == 5 && points[4].Point == points[0].Point)
+        count = 4;
+    if (count != 4 || points[0].Kind != gppMoveTo)
+        return false;
+    for (size_t i = 1; i < 4; ++i)
+        if (points[i].Kind != gppLineTo)
+            return false;
+    const TPointF& a = points[0].Point;
+    const TPointF& b = points[1].Point;
+    const TPointF& c = points[2].Point;
+    const TPointF& d = points[3].Point;
+    // Sides alternate between level and upright, starting either way.
+    const bool levelFirst = a.Y == b.Y && b.X == c.X && c.Y == d.Y && d.X == a.X;
+    const bool uprightFirst = a.X == b.X && b.Y == c.Y && c.X == d.X && d.Y == a.Y;
+    if (!levelFirst && !uprightFirst)
+        return false;
+    box = TRectF(std::min(a.X, c.X), std::min(a.Y, c.Y), std::max(a.X, c.X), std::max(a.Y, c.Y));
+    return true;
 }
 
 bool SameStroke(const TKestCustomGraphicsStroke& a, const TKestCustomGraphicsStroke& b)
@@ -83,13 +112,33 @@ void TKestGraphicsContextWin::Outline(TKestGraphicsStroke* stroke, const TOutlin
         FGPGraphics->TranslateTransform(0.5f, 0.5f, MatrixOrderAppend);
 }
 
-void TKestGraphicsContextWin::FillShape(TKestGraphicsFill* fill, TGPGraphicsPath& path)
+void TKestGraphicsContextWin::FillShape(TKestGraphicsFill* fill, TGPGraphicsPath& path, const TRectF* rectangle)
 {
     FGPBrush = MakeWinBrush(fill ? *fill : *FFill, path);
-    if (HalfPixelOffset())
-        FillExactly(path);
-    else
+    if (!HalfPixelOffset())
         FGPGraphics->FillPath(FGPBrush.get(), &path);
+    else if (rectangle && WorldKeepsAxes())
+        // The library fills a rectangle that stays one on the device
+        // exactly, without the clip the other shapes take.
+        FGPGraphics->FillRectangle(FGPBrush.get(), rectangle->Left, rectangle->Top, rectangle->Width(),
+                                   rectangle->Height());
+    else
+        FillExactly(path);
+}
+
+TMatrixElements TKestGraphicsContextWin::WorldElements() const
+{
+    TGPMatrix world;
+    FGPGraphics->GetTransform(&world);
+    TMatrixElements m{};
+    world.GetElements(m);
+    return m;
+}
+
+bool TKestGraphicsContextWin::WorldKeepsAxes() const
+{
+    const TMatrixElements m = WorldElements();
+    return m[1] == 0 && m[2] == 0;
 }
 
 // The library's path fill also strokes the outline one device pixel wide
@@ -102,10 +151,7 @@ void TKestGraphicsContextWin::FillExactly(TGPGraphicsPath& path)
     TGPRectF bounds{};
     if (path.GetBounds(bounds) != Ok)
         return;
-    TGPMatrix world;
-    FGPGraphics->GetTransform(&world);
-    TMatrixElements m{};
-    world.GetElements(m);
+    const TMatrixElements m = WorldElements();
     const float det = std::fabs(m[0] * m[3] - m[1] * m[2]);
     if (!(det > 0) || !std::isfinite(det))
         return;
@@ -126,7 +172,9 @@ void TKestGraphicsContextWin::FillRect(TKestGraphicsFill* fill, const TRectF& re
         return;
     TGPGraphicsPath path;
     path.AddRectangle(TGPRectF{rect.Left, rect.Top, rect.Width(), rect.Height()});
-    FillShape(fill, path);
+    const TRectF box(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::max(rect.Left, rect.Right),
+                     std::max(rect.Top, rect.Bottom));
+    FillShape(fill, path, &box);
 }
 
 void TKestGraphicsContextWin::FillEllipse(TKestGraphicsFill* fill, const TRectF& rect, TKestGraphicsModifyRectMode)
@@ -180,7 +228,9 @@ void TKestGraphicsContextWin::FillPath(TKestGraphicsFill* fill, TKestGraphicsPat
         return;
     if (pathMode == pdmPath) {
         const auto winPath = ConvertToPath(*path, Flatness);
-        FillShape(fill, static_cast<TKestGraphicsContextWinPath&>(*winPath).Path);
+        TRectF box;
+        FillShape(fill, static_cast<TKestGraphicsContextWinPath&>(*winPath).Path,
+                  AxisAlignedRectangle(*path, box) ? &box : nullptr);
         return;
     }
     TKestGraphicsPathPolygon polygon;

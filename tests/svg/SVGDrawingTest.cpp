@@ -337,6 +337,8 @@ TEST(SVGDrawingNative, PixelsLieWhereTheGeometrySays)
         {"<rect x='2' y='0' width='4' height='8'/>", 4, {0, 0, 255, 255, 255, 255, 0, 0}},
         {"<rect x='2.5' y='0' width='4' height='8'/>", 4, {0, 0, 128, 255, 255, 255, 128, 0}},
         {"<path d='M1 0 L7 0 L7 8 L1 8 Z' fill-opacity='0.5'/>", 4, {0, 128, 128, 128, 128, 128, 128, 0}},
+        {"<rect x='2.5' y='2.5' width='3' height='3'/>", 2, {0, 0, 64, 128, 128, 64, 0, 0}},
+        {"<path d='M6.5 7.5 V2.5 H1.5 V7.5 Z'/>", 7, {0, 64, 128, 128, 128, 128, 64, 0}},
         {"<line x1='3.5' y1='0' x2='3.5' y2='8' stroke='black'/>", 4, {0, 0, 0, 255, 0, 0, 0, 0}},
         {"<line x1='3' y1='0' x2='3' y2='8' stroke='black'/>", 4, {0, 0, 128, 128, 0, 0, 0, 0}},
         {"<line x1='2.5' y1='0' x2='2.5' y2='8' stroke='black' stroke-width='1.5'/>", 4,
