@@ -182,7 +182,7 @@ int TKestGraphicsSVGGradient::TableIndex(float t)
     return int(t * (TableSize - 1) + 0.5f);
 }
 
-std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
+KEST_VECTOR_CLONES std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
 {
     // Colours mix unpremultiplied between stops, as SVG has it; before the
     // first stop and after the last their colours hold.
