@@ -111,6 +111,20 @@ double BestMicroseconds(TRender render)
     return double(best) / 1000;
 }
 
+// Loading alone (reading the XML and building the element tree), the part
+// of the suite's time both back-ends share.
+void BM_SVGLoadSuite(benchmark::State& state)
+{
+    RenderSuite(state, [](const QByteArray& bytes, QSize) {
+        TKestGraphicsSVGImport svg;
+        try {
+            svg.LoadFromText(QString::fromUtf8(bytes));
+        } catch (const EKestGraphicsSVGError&) {
+        }
+        benchmark::DoNotOptimize(svg.ElementCount());
+    });
+}
+
 void BM_SVGRenderSuiteGeneral(benchmark::State& state)
 {
     RenderSuite(state, [](const QByteArray& bytes, QSize size) { Ours(bytes, size, false); });
@@ -186,6 +200,7 @@ BENCHMARK(BM_LibrsvgSuite)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond
 
 }
 
+BENCHMARK(BM_SVGLoadSuite)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SVGRenderSuiteGeneral)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SVGRenderSuiteNative)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QSvgRendererSuite)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);

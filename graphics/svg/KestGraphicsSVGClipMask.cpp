@@ -179,6 +179,36 @@ QRectF TKestGraphicsSVGClipMask::Extent(const TKestGraphicsSVGElement& clip, con
     return extent;
 }
 
+bool TKestGraphicsSVGClipMask::WholePixelRectangle(const TKestGraphicsSVGElement& clip,
+                                                   const TKestGraphicsMatrix& toDevice, const TRectF& box,
+                                                   const QRect& limit, QRect& rect)
+{
+    const TKestGraphicsSVGElement* clipPath = ClipPathOf(clip);
+    const TKestGraphicsSVGElement* shape = &clip;
+    QTransform device = ToQTransform(toDevice);
+    if (clipPath) {
+        if (clipPath->ClipPathRef() || clipPath->Elements().size() != 1)
+            return false;
+        shape = clipPath->Elements().front().get();
+        device = ContentToDevice(*clipPath, device, box);
+    }
+    if (shape->Type() != etRect || shape->ClipPathRef() || IsHidden(*shape) || shape->Rx() > 0 || shape->Ry() > 0
+        || !(shape->Width() > 0 && shape->Height() > 0))
+        return false;
+    const QTransform map = ToQTransform(TKestGraphicsSVGDrawing::OwnMatrix(*shape)) * device;
+    if (map.type() > QTransform::TxScale)
+        return false;
+    const QRectF mapped = map.mapRect(QRectF(shape->X(), shape->Y(), shape->Width(), shape->Height()));
+    // Cut to the limit first, so far-off edges stay in range.
+    const QRectF cut = mapped.intersected(QRectF(limit));
+    const auto whole = [](qreal v) { return std::isfinite(v) && std::abs(v - std::round(v)) < 1e-3; };
+    if (!whole(cut.left()) || !whole(cut.top()) || !whole(cut.right()) || !whole(cut.bottom()))
+        return false;
+    rect = QRect(int(std::lround(cut.left())), int(std::lround(cut.top())), int(std::lround(cut.width())),
+                 int(std::lround(cut.height())));
+    return true;
+}
+
 QRect TKestGraphicsSVGClipMask::PixelsWithin(const QRectF& extent, const QRect& limit)
 {
     // Anti-aliasing reaches a pixel past the bounds. Far-off bounds are cut

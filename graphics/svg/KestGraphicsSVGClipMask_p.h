@@ -39,6 +39,11 @@ public:
     // The bounding box of the element and its content in its own user
     // space; false when it has no geometry.
     static bool Bounds(const TKestGraphicsSVGElement& element, TRectF& box);
+    // Whether the clip is one rectangle whose edges lie on whole device
+    // pixels: it cuts as exactly as a mask then, so none is needed. rect
+    // is its part of limit (empty when it misses limit).
+    static bool WholePixelRectangle(const TKestGraphicsSVGElement& clip, const TKestGraphicsMatrix& toDevice,
+                                    const TRectF& box, const QRect& limit, QRect& rect);
     // The whole pixels of limit within a pixel of extent; all of limit when
     // extent is not finite.
     static QRect PixelsWithin(const QRectF& extent, const QRect& limit);

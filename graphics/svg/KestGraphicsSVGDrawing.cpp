@@ -208,15 +208,23 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
         // own transform included.
         TRectF box(0, 0, 0, 0);
         TKestGraphicsSVGClipMask::Bounds(element, box);
-        QPoint origin;
-        mask = TKestGraphicsSVGClipMask(FLayerSize).BuildOver(*clip, element.Matrix() * ancestors * FDrawing, box,
-                                                              region, origin);
-        const QRect covered = TKestGraphicsSVGClipMask::Covered(mask);
-        if (covered.isEmpty())
-            return;
-        if (covered != mask.rect())
-            mask = mask.copy(covered);
-        region = covered.translated(origin);
+        const TKestGraphicsMatrix toDevice = element.Matrix() * ancestors * FDrawing;
+        QRect rectangle;
+        if (TKestGraphicsSVGClipMask::WholePixelRectangle(*clip, toDevice, box, region, rectangle)) {
+            // The layer's own edges cut as the clip does.
+            region = rectangle;
+            if (region.isEmpty())
+                return;
+        } else {
+            QPoint origin;
+            mask = TKestGraphicsSVGClipMask(FLayerSize).BuildOver(*clip, toDevice, box, region, origin);
+            const QRect covered = TKestGraphicsSVGClipMask::Covered(mask);
+            if (covered.isEmpty())
+                return;
+            if (covered != mask.rect())
+                mask = mask.copy(covered);
+            region = covered.translated(origin);
+        }
     }
     QImage content = DrawOnLayer(element, ancestors, region);
     // Scaling every premultiplied channel fades the layer as a whole.

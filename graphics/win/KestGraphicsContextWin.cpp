@@ -241,13 +241,18 @@ void TKestGraphicsContextWin::ResetClip()
 
 // Platform paths.
 
-void TKestGraphicsContextWin::PathOpen(TKestGraphicsContextPath& path) { WinPath(path).Path.StartFigure(); }
+void TKestGraphicsContextWin::PathOpen(TKestGraphicsContextPath& path)
+{
+    WinPath(path).Path.StartFigure();
+    WinPath(path).Outline.BeginFigure();
+}
 
 void TKestGraphicsContextWin::PathMoveTo(TKestGraphicsContextPath&, const TPointF& point) { FMovePoint = point; }
 
 void TKestGraphicsContextWin::PathLineTo(TKestGraphicsContextPath& path, const TPointF& point)
 {
     WinPath(path).Path.AddLine(FMovePoint.X, FMovePoint.Y, point.X, point.Y);
+    WinPath(path).Outline.AddSide({FMovePoint.X, FMovePoint.Y}, {point.X, point.Y});
     FMovePoint = point;
 }
 
@@ -268,11 +273,21 @@ void TKestGraphicsContextWin::PathCurveTo(TKestGraphicsContextPath& path, const 
     std::vector<TGPPointF> points;
     points.reserve(size_t(pointCount));
     KestPathWalk::ForEachBezierPoint(curve, pointCount, [&](const TPointF& p) { points.push_back({p.X, p.Y}); });
-    WinPath(path).Path.AddLines(points.data(), int(points.size()));
+    TKestGraphicsContextWinPath& winPath = WinPath(path);
+    winPath.Path.AddLines(points.data(), int(points.size()));
+    TGPPointF from{FMovePoint.X, FMovePoint.Y};
+    for (const TGPPointF& to : points) {
+        winPath.Outline.AddSide(from, to);
+        from = to;
+    }
     FMovePoint = curve[3];
 }
 
-void TKestGraphicsContextWin::PathClose(TKestGraphicsContextPath& path) { WinPath(path).Path.CloseFigure(); }
+void TKestGraphicsContextWin::PathClose(TKestGraphicsContextPath& path)
+{
+    WinPath(path).Path.CloseFigure();
+    WinPath(path).Outline.BeginFigure();
+}
 
 // The copies of the canvas's state. They are kept also while no surface
 // exists: a setter dropped then would leave the next surface drawing with

@@ -19,16 +19,30 @@
 #include "gdiplus/classes/GPPath.h"
 #include "gdiplus/classes/GPPen.h"
 #include "gdiplus/classes/GPStringFormat.h"
+#include "graphics/win/WinPolygonOutline.h"
 
 #include <functional>
 #include <optional>
 
 #pragma GCC visibility push(default)
 
-// A platform path of this back-end.
+namespace KestGraphicsWin {
+
+// What a fill knows of its path's shape beyond the path, for filling it
+// exactly without a clip: the rectangle along the axes it is, or its
+// outline as one polygon.
+struct TExactShape {
+    const TRectF* Rectangle = nullptr;
+    const std::vector<GdiplusFlat::TGPPointF>* Polygon = nullptr;
+};
+
+}
+
+// A platform path of this back-end, with its outline as straight sides.
 class TKestGraphicsContextWinPath : public TKestGraphicsContextPath {
 public:
     KestGDIPlusClasses::TGPGraphicsPath Path{GdiplusFlat::FillModeAlternate};
+    KestGraphicsWin::TWinPolygonOutline Outline;
 };
 
 class TKestGraphicsContextWin : public TKestGraphicsContext {
@@ -143,9 +157,8 @@ private:
                                                     TKestGraphicsTextTrimming trimming);
     // Draws with smoothing off while the pen is dashed.
     void Outline(TKestGraphicsStroke* stroke, const TOutline& draw);
-    // rectangle, when given, is the path as a rectangle along the axes.
     void FillShape(TKestGraphicsFill* fill, KestGDIPlusClasses::TGPGraphicsPath& path,
-                   const TRectF* rectangle = nullptr);
+                   const KestGraphicsWin::TExactShape& exact = {});
     // The world transform's six elements.
     KestGDIPlusClasses::TMatrixElements WorldElements() const;
     // Whether the world transform maps rectangles along the axes to such.

@@ -38,34 +38,6 @@ TGPRectF ArcBox(const TPointF& center, const TPointF& radius)
     return TGPRectF{center.X - radius.X, center.Y - radius.Y, 2 * radius.X, 2 * radius.Y};
 }
 
-// Whether the path is one rectangle with sides along the axes (four
-// corners, the first perhaps repeated, then a close), and which.
-bool AxisAlignedRectangle(const TKestGraphicsPath& path, TRectF& box)
-{
-    const TKestGraphicsPathPoints& points = path.PathData();
-    size_t count = points.size();
-    if (count > 0 && points[count - 1].Kind == gppClose)
-        --count;
-    if (count == 5 && points[4].Point == points[0].Point)
-        count = 4;
-    if (count != 4 || points[0].Kind != gppMoveTo)
-        return false;
-    for (size_t i = 1; i < 4; ++i)
-        if (points[i].Kind != gppLineTo)
-            return false;
-    const TPointF& a = points[0].Point;
-    const TPointF& b = points[1].Point;
-    const TPointF& c = points[2].Point;
-    const TPointF& d = points[3].Point;
-    // Sides alternate between level and upright, starting either way.
-    const bool levelFirst = a.Y == b.Y && b.X == c.X && c.Y == d.Y && d.X == a.X;
-    const bool uprightFirst = a.X == b.X && b.Y == c.Y && c.X == d.X && d.Y == a.Y;
-    if (!levelFirst && !uprightFirst)
-        return false;
-    box = TRectF(std::min(a.X, c.X), std::min(a.Y, c.Y), std::max(a.X, c.X), std::max(a.Y, c.Y));
-    return true;
-}
-
 bool SameStroke(const TKestCustomGraphicsStroke& a, const TKestCustomGraphicsStroke& b)
 {
     return a.Kind() == b.Kind() && a.Color() == b.Color() && a.Width() == b.Width() && a.Opacity() == b.Opacity();
@@ -112,18 +84,23 @@ void TKestGraphicsContextWin::Outline(TKestGraphicsStroke* stroke, const TOutlin
         FGPGraphics->TranslateTransform(0.5f, 0.5f, MatrixOrderAppend);
 }
 
-void TKestGraphicsContextWin::FillShape(TKestGraphicsFill* fill, TGPGraphicsPath& path, const TRectF* rectangle)
+void TKestGraphicsContextWin::FillShape(TKestGraphicsFill* fill, TGPGraphicsPath& path, const TExactShape& exact)
 {
     FGPBrush = MakeWinBrush(fill ? *fill : *FFill, path);
-    if (!HalfPixelOffset())
+    if (!HalfPixelOffset()) {
         FGPGraphics->FillPath(FGPBrush.get(), &path);
-    else if (rectangle && WorldKeepsAxes())
+    } else if (exact.Rectangle && WorldKeepsAxes()) {
         // The library fills a rectangle that stays one on the device
-        // exactly, without the clip the other shapes take.
-        FGPGraphics->FillRectangle(FGPBrush.get(), rectangle->Left, rectangle->Top, rectangle->Width(),
-                                   rectangle->Height());
-    else
+        // exactly, and a polygon.
+        FGPGraphics->FillRectangle(FGPBrush.get(), exact.Rectangle->Left, exact.Rectangle->Top,
+                                   exact.Rectangle->Width(), exact.Rectangle->Height());
+    } else if (exact.Polygon) {
+        if (!exact.Polygon->empty())
+            FGPGraphics->FillPolygon(FGPBrush.get(), exact.Polygon->data(), INT(exact.Polygon->size()),
+                                     path.GetFillMode());
+    } else {
         FillExactly(path);
+    }
 }
 
 TMatrixElements TKestGraphicsContextWin::WorldElements() const
@@ -174,7 +151,7 @@ void TKestGraphicsContextWin::FillRect(TKestGraphicsFill* fill, const TRectF& re
     path.AddRectangle(TGPRectF{rect.Left, rect.Top, rect.Width(), rect.Height()});
     const TRectF box(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::max(rect.Left, rect.Right),
                      std::max(rect.Top, rect.Bottom));
-    FillShape(fill, path, &box);
+    FillShape(fill, path, {&box, nullptr});
 }
 
 void TKestGraphicsContextWin::FillEllipse(TKestGraphicsFill* fill, const TRectF& rect, TKestGraphicsModifyRectMode)
@@ -227,10 +204,10 @@ void TKestGraphicsContextWin::FillPath(TKestGraphicsFill* fill, TKestGraphicsPat
     if (!FGPGraphics || !path)
         return;
     if (pathMode == pdmPath) {
-        const auto winPath = ConvertToPath(*path, Flatness);
-        TRectF box;
-        FillShape(fill, static_cast<TKestGraphicsContextWinPath&>(*winPath).Path,
-                  AxisAlignedRectangle(*path, box) ? &box : nullptr);
+        const auto converted = ConvertToPath(*path, Flatness);
+        auto& winPath = static_cast<TKestGraphicsContextWinPath&>(*converted);
+        const std::vector<TGPPointF> polygon = winPath.Outline.Joined();
+        FillShape(fill, winPath.Path, {nullptr, &polygon});
         return;
     }
     TKestGraphicsPathPolygon polygon;

@@ -259,6 +259,17 @@ TEST_P(SVGPaint, ClipPaths)
         {"a clipped group",
          "<clipPath id='c'><rect width='12' height='24'/></clipPath><g clip-path='url(#c)'>" SQUARE("#FF0000") "</g>",
          {{12, 24, Red}, {36, 24, Clear}}},
+        {"a rectangle on whole pixels cuts at its edges",
+         "<clipPath id='c'><rect x='6' y='6' width='12' height='12'/></clipPath>" SQUARE("#FF0000' clip-path='url(#c)"),
+         {{12, 24, Red}, {11, 24, Clear}, {35, 24, Red}, {36, 24, Clear}, {24, 11, Clear}, {24, 35, Red}}},
+        {"a rectangle between pixels cuts them in part",
+         "<clipPath id='c'><rect x='6.25' y='6' width='11.5' height='12'/></clipPath>"
+         SQUARE("#FF0000' clip-path='url(#c)"),
+         {{12, 24, qRgba(255, 0, 0, 128)}, {13, 24, Red}, {35, 24, qRgba(255, 0, 0, 128)}, {36, 24, Clear}}},
+        {"a clipped group with a rectangle inside a clipped group",
+         "<clipPath id='a'><rect width='12' height='24'/></clipPath><clipPath id='b'><rect width='24' height='12'/>"
+         "</clipPath><g clip-path='url(#a)'><g clip-path='url(#b)'>" SQUARE("#FF0000") "</g></g>",
+         {{12, 12, Red}, {36, 12, Clear}, {12, 36, Clear}}},
     };
     Run(cases);
 }
