@@ -38,6 +38,24 @@ const TKestGraphicsSVGElement* ClipPathOf(const TKestGraphicsSVGElement& clip)
     return clip.Parent() && clip.Parent()->Type() == etClipPath ? clip.Parent() : nullptr;
 }
 
+// Built twice; internal, so its load-time choice stays within the library.
+KEST_VECTOR_CLONES QRect CoveredPixels(const QImage& mask)
+{
+    const int width = mask.width(), height = mask.height();
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            if (qAlpha(line[x]) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 bool IsHidden(const TKestGraphicsSVGElement& element)
 {
     return TKestGraphicsSVGRenderState::StyleSource(element).DisplayValue() == QLatin1String("none");
@@ -57,22 +75,7 @@ QImage TKestGraphicsSVGClipMask::Empty() const
     return mask;
 }
 
-KEST_VECTOR_CLONES QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask)
-{
-    const int width = mask.width(), height = mask.height();
-    int left = width, top = height, right = -1, bottom = -1;
-    for (int y = 0; y < height; ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-        for (int x = 0; x < width; ++x)
-            if (qAlpha(line[x]) != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = y;
-            }
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
+QRect TKestGraphicsSVGClipMask::Covered(const QImage& mask) { return CoveredPixels(mask); }
 
 QPainterPath TKestGraphicsSVGClipMask::ToPainterPath(const TKestGraphicsPath& path, bool evenOdd)
 {

@@ -30,6 +30,87 @@ float Floor(float t)
     return whole > t ? whole - 1 : whole;
 }
 
+// The colour table's entry for a position, the spread method applied.
+template <TKestGraphicsSVGSpread Mode>
+int TableIndex(float t)
+{
+    if constexpr (Mode == gsPad) {
+        t = std::clamp(t, 0.0f, 1.0f);
+    } else {
+        // Far-off positions are cut first so the whole-number part fits an
+        // integer (the spread is periodic; the cut moves whole periods).
+        constexpr float Far = 1 << 30;
+        t = std::clamp(t, -Far, Far);
+        if constexpr (Mode == gsRepeat) {
+            t -= Floor(t);
+        } else {
+            const float period = t - 2 * Floor(t / 2);
+            t = period > 1 ? 2 - period : period;
+        }
+    }
+    return int(t * (TableSize - 1) + 0.5f);
+}
+
+// Puts a row's colours into line (index is room for width entries).
+template <TKestGraphicsSVGSpread Mode>
+KEST_VECTOR_CLONES void WriteRow(const float* position, int* index, int width, QRgb* line, const QRgb* table)
+{
+    // Indices first (several at a time for the plain spread), then the
+    // lookups; -1 marks an unpainted pixel.
+    for (int column = 0; column < width; ++column) {
+        const float t = position[column];
+        const bool painted = t == t;
+        index[column] = painted ? TableIndex<Mode>(painted ? t : 0.0f) : -1;
+    }
+    for (int column = 0; column < width; ++column)
+        if (index[column] >= 0)
+            line[column] = table[index[column]];
+}
+
+// Positions affine in the pixel: one step right adds a fixed amount.
+KEST_VECTOR_CLONES void LinearPositions(float from, float by, float* position, int width)
+{
+    for (int column = 0; column < width; ++column)
+        position[column] = from + float(column) * by;
+}
+
+// A radial row's terms: b affine and c quadratic in the pixel, and the
+// radius along t.
+struct TRadialTerms {
+    float B0, BStep, C0, CStep1, CStep2, FocalRadius, RadiusStep;
+};
+
+// The positions where the quadratic's leading term vanishes: t = c / 2b.
+KEST_VECTOR_CLONES void LevelRadialPositions(const TRadialTerms& r, float* position, int width)
+{
+    for (int column = 0; column < width; ++column) {
+        const float k = float(column);
+        const float b = r.B0 + k * r.BStep;
+        const float c = r.C0 + k * (r.CStep1 + k * r.CStep2);
+        const float t = c / (2 * b);
+        const bool painted = (std::fabs(b) >= 1e-12f) & (r.FocalRadius + t * r.RadiusStep >= 0) & std::isfinite(t);
+        position[column] = painted ? t : Unpainted;
+    }
+}
+
+// The larger root of a t^2 - 2 b t + c = 0 whose radius is not negative;
+// rootSign is a's sign, which picks the larger root everywhere.
+KEST_VECTOR_CLONES void RadialPositions(const TRadialTerms& r, float quadratic, float inverseA, float rootSign,
+                                        float* position, int width)
+{
+    for (int column = 0; column < width; ++column) {
+        const float k = float(column);
+        const float b = r.B0 + k * r.BStep;
+        const float c = r.C0 + k * (r.CStep1 + k * r.CStep2);
+        const float discriminant = b * b - quadratic * c;
+        const float root = std::sqrt(discriminant > 0 ? discriminant : 0.0f) * rootSign;
+        const float high = (b + root) * inverseA, low = (b - root) * inverseA;
+        const float t = r.FocalRadius + high * r.RadiusStep >= 0 ? high : low;
+        const bool painted = (discriminant >= 0) & (r.FocalRadius + t * r.RadiusStep >= 0) & std::isfinite(t);
+        position[column] = painted ? t : Unpainted;
+    }
+}
+
 bool IsGradient(const TKestGraphicsSVGElement& element)
 {
     return element.Type() == etLinearGradient || element.Type() == etRadialGradient;
@@ -162,27 +243,7 @@ bool TKestGraphicsSVGGradient::IsSolid(TColor& color, int& alpha) const
     return true;
 }
 
-template <TKestGraphicsSVGGradient::TSpread Mode>
-int TKestGraphicsSVGGradient::TableIndex(float t)
-{
-    if constexpr (Mode == gsPad) {
-        t = std::clamp(t, 0.0f, 1.0f);
-    } else {
-        // Far-off positions are cut first so the whole-number part fits an
-        // integer (the spread is periodic; the cut moves whole periods).
-        constexpr float Far = 1 << 30;
-        t = std::clamp(t, -Far, Far);
-        if constexpr (Mode == gsRepeat) {
-            t -= Floor(t);
-        } else {
-            const float period = t - 2 * Floor(t / 2);
-            t = period > 1 ? 2 - period : period;
-        }
-    }
-    return int(t * (TableSize - 1) + 0.5f);
-}
-
-KEST_VECTOR_CLONES std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
+std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float opacity) const
 {
     // Colours mix unpremultiplied between stops, as SVG has it; before the
     // first stop and after the last their colours hold.
@@ -220,7 +281,7 @@ KEST_VECTOR_CLONES std::vector<QRgb> TKestGraphicsSVGGradient::ColorTable(float 
     return table;
 }
 
-KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, float* position,
+void TKestGraphicsSVGGradient::LinearRow(const QPointF& start, const QTransform& fromDevice, float* position,
                                          int width) const
 {
     // The position is affine in the pixel: one step right adds a fixed
@@ -232,12 +293,10 @@ KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::LinearRow(const QPointF& start
         std::fill(position, position + width, Unpainted);
         return;
     }
-    const float from = float(first), by = float(step);
-    for (int column = 0; column < width; ++column)
-        position[column] = from + float(column) * by;
+    LinearPositions(float(first), float(step), position, width);
 }
 
-KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, float* position,
+void TKestGraphicsSVGGradient::RadialRow(const QPointF& start, const QTransform& fromDevice, float* position,
                                          int width) const
 {
     // The circle through a point among those from the focal circle (t = 0)
@@ -255,49 +314,15 @@ KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::RadialRow(const QPointF& start
     const float cStep1 = float(2 * (px * ux + py * uy)), cStep2 = float(ux * ux + uy * uy);
     const float focalRadius = float(FFR), radiusStep = float(dr);
     if (std::fabs(a) < 1e-9) {
-        for (int column = 0; column < width; ++column) {
-            const float k = float(column);
-            const float b = b0 + k * bStep;
-            const float c = c0 + k * (cStep1 + k * cStep2);
-            const float t = c / (2 * b);
-            const bool painted = (std::fabs(b) >= 1e-12f) & (focalRadius + t * radiusStep >= 0) & std::isfinite(t);
-            position[column] = painted ? t : Unpainted;
-        }
+        LevelRadialPositions({b0, bStep, c0, cStep1, cStep2, focalRadius, radiusStep}, position, width);
         return;
     }
-    const float quadratic = float(a), inverseA = float(1 / a);
     // Which root is the larger t is the same everywhere: it follows a's sign.
-    const float rootSign = a > 0 ? 1 : -1;
-    for (int column = 0; column < width; ++column) {
-        const float k = float(column);
-        const float b = b0 + k * bStep;
-        const float c = c0 + k * (cStep1 + k * cStep2);
-        const float discriminant = b * b - quadratic * c;
-        const float root = std::sqrt(discriminant > 0 ? discriminant : 0.0f) * rootSign;
-        const float high = (b + root) * inverseA, low = (b - root) * inverseA;
-        const float t = focalRadius + high * radiusStep >= 0 ? high : low;
-        const bool painted = (discriminant >= 0) & (focalRadius + t * radiusStep >= 0) & std::isfinite(t);
-        position[column] = painted ? t : Unpainted;
-    }
+    RadialPositions({b0, bStep, c0, cStep1, cStep2, focalRadius, radiusStep}, float(a), float(1 / a),
+                    a > 0 ? 1.0f : -1.0f, position, width);
 }
 
-template <TKestGraphicsSVGGradient::TSpread Mode>
-KEST_VECTOR_CLONES void TKestGraphicsSVGGradient::WriteRow(const float* position, int* index, int width, QRgb* line,
-                                        const QRgb* table)
-{
-    // Indices first (several at a time for the plain spread), then the
-    // lookups; -1 marks an unpainted pixel.
-    for (int column = 0; column < width; ++column) {
-        const float t = position[column];
-        const bool painted = t == t;
-        index[column] = painted ? TableIndex<Mode>(painted ? t : 0.0f) : -1;
-    }
-    for (int column = 0; column < width; ++column)
-        if (index[column] >= 0)
-            line[column] = table[index[column]];
-}
-
-template <TKestGraphicsSVGGradient::TSpread Mode>
+template <TKestGraphicsSVGSpread Mode>
 void TKestGraphicsSVGGradient::PaintPixels(QImage& image, const QPoint& origin, const QTransform& fromDevice,
                                            const std::vector<QRgb>& table) const
 {

@@ -18,6 +18,9 @@
 
 class TKestGraphicsSVGElement;
 
+// How a gradient goes on past its ends.
+enum TKestGraphicsSVGSpread { gsPad, gsReflect, gsRepeat };
+
 class TKestGraphicsSVGGradient {
 public:
     // colorOf turns a stop's colour into the one drawn (the importer-wide
@@ -39,7 +42,7 @@ public:
                float opacity) const;
 
 private:
-    enum TSpread { gsPad, gsReflect, gsRepeat };
+    using TSpread = TKestGraphicsSVGSpread;
 
     void ReadGeometry(const TKestGraphicsSVGElement& gradient, const TRectF& viewport);
     void ReadStops(const TKestGraphicsSVGElement& gradient, const std::function<TColor(TColor)>& colorOf);
@@ -47,9 +50,6 @@ private:
     // has the attribute; sameKind for attributes of one kind only.
     QString Attribute(const char* name, bool sameKind = true) const;
     float Length(const char* name, const QString& fallback, float base) const;
-    // The colour table's entry for a position, the spread method applied.
-    template <TSpread Mode>
-    static int TableIndex(float t);
     // The image's pixels, its top left at origin on the device; the spread
     // method is fixed per call so the loop over pixels need not ask.
     template <TSpread Mode>
@@ -60,9 +60,6 @@ private:
     // leaves a pixel unpainted.
     void LinearRow(const QPointF& start, const QTransform& fromDevice, float* position, int width) const;
     void RadialRow(const QPointF& start, const QTransform& fromDevice, float* position, int width) const;
-    // Puts a row's colours into line (index is room for width entries).
-    template <TSpread Mode>
-    static void WriteRow(const float* position, int* index, int width, QRgb* line, const QRgb* table);
     std::vector<QRgb> ColorTable(float opacity) const;
 
     struct TStop {

@@ -21,14 +21,10 @@ inline quint32 ScaleBy(quint32 pixel, quint32 a)
 
 quint32 Alpha(float opacity) { return quint32(std::lround(std::clamp(opacity, 0.0f, 1.0f) * 255)); }
 
-}
-
-KEST_VECTOR_CLONES void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask, float opacity)
+// The loops, built twice; internal, so their load-time choice stays
+// within the library.
+KEST_VECTOR_CLONES void KeepCoverageRows(QImage& image, const QImage& mask, quint32 fade)
 {
-    Q_ASSERT(image.size() == mask.size());
-    Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied
-             && mask.format() == QImage::Format_ARGB32_Premultiplied);
-    const quint32 fade = Alpha(opacity);
     const int width = std::min(image.width(), mask.width()), height = std::min(image.height(), mask.height());
     for (int y = 0; y < height; ++y) {
         quint32* line = reinterpret_cast<quint32*>(image.scanLine(y));
@@ -43,16 +39,30 @@ KEST_VECTOR_CLONES void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const
     }
 }
 
-KEST_VECTOR_CLONES void KestGraphicsSVGPixels::Fade(QImage& image, float opacity)
+KEST_VECTOR_CLONES void FadeRows(QImage& image, quint32 a)
 {
-    Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied);
-    const quint32 a = Alpha(opacity);
-    if (a == 255)
-        return;
     const int width = image.width(), height = image.height();
     for (int y = 0; y < height; ++y) {
         quint32* line = reinterpret_cast<quint32*>(image.scanLine(y));
         for (int x = 0; x < width; ++x)
             line[x] = ScaleBy(line[x], a);
     }
+}
+
+}
+
+void KestGraphicsSVGPixels::KeepCoverage(QImage& image, const QImage& mask, float opacity)
+{
+    Q_ASSERT(image.size() == mask.size());
+    Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied
+             && mask.format() == QImage::Format_ARGB32_Premultiplied);
+    KeepCoverageRows(image, mask, Alpha(opacity));
+}
+
+void KestGraphicsSVGPixels::Fade(QImage& image, float opacity)
+{
+    Q_ASSERT(image.format() == QImage::Format_ARGB32_Premultiplied);
+    const quint32 a = Alpha(opacity);
+    if (a != 255)
+        FadeRows(image, a);
 }
