@@ -203,29 +203,8 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
     if (region.isEmpty())
         return;
     QImage mask;
-    if (const TKestGraphicsSVGElement* clip = element.ClipPathRef()) {
-        // The clip path's content lives in the element's user space, its
-        // own transform included.
-        TRectF box(0, 0, 0, 0);
-        TKestGraphicsSVGClipMask::Bounds(element, box);
-        const TKestGraphicsMatrix toDevice = element.Matrix() * ancestors * FDrawing;
-        QRect rectangle;
-        if (TKestGraphicsSVGClipMask::WholePixelRectangle(*clip, toDevice, box, region, rectangle)) {
-            // The layer's own edges cut as the clip does.
-            region = rectangle;
-            if (region.isEmpty())
-                return;
-        } else {
-            QPoint origin;
-            mask = TKestGraphicsSVGClipMask(FLayerSize).BuildOver(*clip, toDevice, box, region, origin);
-            const QRect covered = TKestGraphicsSVGClipMask::Covered(mask);
-            if (covered.isEmpty())
-                return;
-            if (covered != mask.rect())
-                mask = mask.copy(covered);
-            region = covered.translated(origin);
-        }
-    }
+    if (element.ClipPathRef() && !CutByClip(element, ancestors, region, mask))
+        return;
     QImage content = DrawOnLayer(element, ancestors, region);
     // Scaling every premultiplied channel fades the layer as a whole.
     if (!mask.isNull())
@@ -240,6 +219,32 @@ void TKestGraphicsSVGDrawing::DrawLayer(const TKestGraphicsSVGElement& element, 
     FGraphics.DrawBitmap(TRectF(float(region.left()), float(region.top()), float(region.right() + 1),
                                 float(region.bottom() + 1)),
                          &picture, false, true, false);
+}
+
+bool TKestGraphicsSVGDrawing::CutByClip(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors,
+                                        QRect& region, QImage& mask) const
+{
+    // The clip path's content lives in the element's user space, its own
+    // transform included.
+    const TKestGraphicsSVGElement& clip = *element.ClipPathRef();
+    TRectF box(0, 0, 0, 0);
+    TKestGraphicsSVGClipMask::Bounds(element, box);
+    const TKestGraphicsMatrix toDevice = element.Matrix() * ancestors * FDrawing;
+    QRect rectangle;
+    if (TKestGraphicsSVGClipMask::WholePixelRectangle(clip, toDevice, box, region, rectangle)) {
+        // The layer's own edges cut as the clip does.
+        region = rectangle;
+        return !region.isEmpty();
+    }
+    QPoint origin;
+    mask = TKestGraphicsSVGClipMask(FLayerSize).BuildOver(clip, toDevice, box, region, origin);
+    const QRect covered = TKestGraphicsSVGClipMask::Covered(mask);
+    if (covered.isEmpty())
+        return false;
+    if (covered != mask.rect())
+        mask = mask.copy(covered);
+    region = covered.translated(origin);
+    return true;
 }
 
 QImage TKestGraphicsSVGDrawing::DrawOnLayer(const TKestGraphicsSVGElement& element,

@@ -49,6 +49,11 @@ private:
     // Draws the element and its children on a layer and composites that
     // through its clip path with its opacity.
     void DrawLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors);
+    // Cuts the layer's device rectangle region to what the element's clip
+    // leaves, with the mask over it (none when the rectangle cuts alone);
+    // false when nothing is left.
+    bool CutByClip(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors, QRect& region,
+                   QImage& mask) const;
     // The element and its children drawn on a transparent layer over the
     // device rectangle region: the layer's pixels.
     QImage DrawOnLayer(const TKestGraphicsSVGElement& element, const TKestGraphicsMatrix& ancestors,
