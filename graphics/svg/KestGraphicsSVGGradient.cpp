@@ -24,7 +24,7 @@ constexpr float Unpainted = std::numeric_limits<float>::quiet_NaN();
 
 // std::floor is a library call on the baseline instruction set; this one
 // is for values within the range of int.
-float Floor(float t)
+[[gnu::always_inline]] inline float Floor(float t)
 {
     const float whole = float(int(t));
     return whole > t ? whole - 1 : whole;
@@ -32,7 +32,7 @@ float Floor(float t)
 
 // The colour table's entry for a position, the spread method applied.
 template <TKestGraphicsSVGSpread Mode>
-int TableIndex(float t)
+[[gnu::always_inline]] inline int TableIndex(float t)
 {
     if constexpr (Mode == gsPad) {
         t = std::clamp(t, 0.0f, 1.0f);
@@ -52,8 +52,10 @@ int TableIndex(float t)
 }
 
 // Puts a row's colours into line (index is room for width entries).
+// Inlined into each spread's function below, so each is built whole.
 template <TKestGraphicsSVGSpread Mode>
-KEST_VECTOR_CLONES void WriteRow(const float* position, int* index, int width, QRgb* line, const QRgb* table)
+[[gnu::always_inline]] inline void WriteRowOf(const float* position, int* index, int width, QRgb* line,
+                                              const QRgb* table)
 {
     // Indices first (several at a time for the plain spread), then the
     // lookups; -1 marks an unpainted pixel.
@@ -65,6 +67,33 @@ KEST_VECTOR_CLONES void WriteRow(const float* position, int* index, int width, Q
     for (int column = 0; column < width; ++column)
         if (index[column] >= 0)
             line[column] = table[index[column]];
+}
+
+// One function per spread: not every compiler builds templates twice.
+KEST_VECTOR_CLONES void WritePadRow(const float* position, int* index, int width, QRgb* line, const QRgb* table)
+{
+    WriteRowOf<gsPad>(position, index, width, line, table);
+}
+
+KEST_VECTOR_CLONES void WriteReflectRow(const float* position, int* index, int width, QRgb* line, const QRgb* table)
+{
+    WriteRowOf<gsReflect>(position, index, width, line, table);
+}
+
+KEST_VECTOR_CLONES void WriteRepeatRow(const float* position, int* index, int width, QRgb* line, const QRgb* table)
+{
+    WriteRowOf<gsRepeat>(position, index, width, line, table);
+}
+
+template <TKestGraphicsSVGSpread Mode>
+void WriteRow(const float* position, int* index, int width, QRgb* line, const QRgb* table)
+{
+    if constexpr (Mode == gsPad)
+        WritePadRow(position, index, width, line, table);
+    else if constexpr (Mode == gsReflect)
+        WriteReflectRow(position, index, width, line, table);
+    else
+        WriteRepeatRow(position, index, width, line, table);
 }
 
 // Positions affine in the pixel: one step right adds a fixed amount.
